@@ -1,0 +1,45 @@
+# Thin driver over CMake.
+
+BUILD := build
+RELEASE := $(BUILD)/release
+SANITIZE := $(BUILD)/sanitize
+CTEST_FLAGS := --output-on-failure --timeout 300 -j2
+
+.PHONY: test test-release test-sanitize bench format check-format deps clean
+
+test: test-release test-sanitize
+
+test-release: deps $(RELEASE)/build.ninja
+	cmake --build $(RELEASE)
+	ctest --test-dir $(RELEASE) $(CTEST_FLAGS)
+
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps $(SANITIZE)/build.ninja
+	cmake --build $(SANITIZE)
+	ctest --test-dir $(SANITIZE) $(CTEST_FLAGS)
+
+bench: deps $(RELEASE)/build.ninja
+	cmake --build $(RELEASE)
+	for b in $(RELEASE)/bench/zvbench_*; do $$b --benchmark_repetitions=3 \
+	    --benchmark_report_aggregates_only=true || exit 1; done
+
+deps:
+	@tools/ensure-deps.sh
+
+$(RELEASE)/build.ninja:
+	cmake -S . -B $(RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release
+
+$(SANITIZE)/build.ninja:
+	cmake -S . -B $(SANITIZE) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZV_SANITIZE=ON \
+	    -DZV_BUILD_BENCHMARKS=OFF
+
+SOURCES = $(shell git ls-files --cached --others --exclude-standard '*.h' '*.cpp')
+
+format:
+	clang-format -i $(SOURCES)
+
+check-format: deps
+	clang-format --dry-run --Werror $(SOURCES)
+
+clean:
+	rm -rf $(BUILD) out
