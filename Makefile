@@ -5,7 +5,10 @@ RELEASE := $(BUILD)/release
 SANITIZE := $(BUILD)/sanitize
 CTEST_FLAGS := --output-on-failure --timeout 300 -j2
 
-.PHONY: test test-release test-sanitize bench format check-format deps clean
+FUZZ := $(BUILD)/fuzz
+FUZZ_SECONDS := 60
+
+.PHONY: test test-release test-sanitize bench fuzz format check-format deps clean
 
 test: test-release test-sanitize
 
@@ -22,6 +25,15 @@ bench: deps $(RELEASE)/build.ninja
 	cmake --build $(RELEASE)
 	for b in $(RELEASE)/bench/zvbench_*; do $$b --benchmark_repetitions=3 \
 	    --benchmark_report_aggregates_only=true || exit 1; done
+
+# Coverage-guided fuzzing with clang's libFuzzer, under the sanitizers.
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZV_SANITIZE=ON \
+	    -DZV_BUILD_FUZZERS=ON -DZV_BUILD_TESTS=OFF -DZV_BUILD_BENCHMARKS=OFF
+	cmake --build $(FUZZ)
+	mkdir -p $(FUZZ)/corpus
+	$(FUZZ)/tests/fuzz/zvfuzz_cmdline -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+	    $(FUZZ)/corpus
 
 deps:
 	@tools/ensure-deps.sh

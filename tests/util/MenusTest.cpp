@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "util/Menu.h"
+#include "util/MenuItem.h"
+#include "util/MenuItems.h"
+
+namespace zv {
+namespace {
+
+std::shared_ptr<MenuItem> MakeItem(const std::wstring& key, const std::wstring& name = {}) {
+    auto item = std::make_shared<MenuItem>();
+    item->SetKey(key);
+    item->SetName(name.empty() ? key : name);
+    return item;
+}
+
+// The names of the items, in the order enumeration visits them.
+std::vector<std::wstring> NamesOf(const MenuItems& items) {
+    std::vector<std::wstring> names;
+    for (const auto& item : items) {
+        names.push_back(item->Name());
+    }
+    return names;
+}
+
+// A collection holding items keyed "a", "b", "c" in that order.
+MenuItems ThreeItems() {
+    MenuItems items;
+    for (const wchar_t* key : {L"a", L"b", L"c"}) {
+        items.Add(MakeItem(key));
+    }
+    return items;
+}
+
+using Names = std::vector<std::wstring>;
+
+// ---------------------------------------------------------------------------
+// MenuItem
+
+TEST(MenuItemTest, NewItemIsEnabledAndOtherwiseBlank) {
+    const MenuItem item;
+
+    EXPECT_TRUE(item.Enabled());
+    EXPECT_FALSE(item.Bold());
+    EXPECT_FALSE(item.Checked());
+    EXPECT_FALSE(item.RadioCheck());
+    EXPECT_EQ(item.ID(), 0);
+    EXPECT_EQ(item.Index(), 0);
+    EXPECT_EQ(item.Icon(), 0);
+    EXPECT_EQ(item.HelpContextID(), 0);
+    EXPECT_EQ(item.key(), L"");
+    EXPECT_EQ(item.Name(), L"");
+}
+
+// ---------------------------------------------------------------------------
+// MenuItems: adding and finding
+
+TEST(MenuItemsTest, FindsItemsByKeyInAnyCaseAndByPosition) {
+    const MenuItems items = ThreeItems();
+
+    ASSERT_EQ(items.Count(), 3);
+    EXPECT_EQ(items.Item(Variant(L"B"))->Name(), L"b");
+    EXPECT_EQ(items.Item(Variant(std::int16_t{3}))->Name(), L"c");
+    EXPECT_EQ(items.Item(Variant(std::int32_t{1}))->Name(), L"a");
+    EXPECT_EQ(items.Item(Variant(1.5))->Name(), L"b");  // rounds half to even
+    EXPECT_EQ(items.Item(Variant(2.5))->Name(), L"b");
+}
+
+TEST(MenuItemsTest, ReturnsTheSharedItemItself) {
+    MenuItems items;
+    const auto item = MakeItem(L"k");
+    items.Add(item);
+
+    items.Item(Variant(L"k"))->SetChecked(true);
+
+    EXPECT_TRUE(item->Checked());
+}
+
+TEST(MenuItemsTest, TextArgumentIsAlwaysAKey) {
+    const MenuItems items = ThreeItems();
+
+    EXPECT_EQ(items.Item(Variant(L"2")), nullptr);
+}
+
+TEST(MenuItemsTest, NothingForAMissingKeyOrPosition) {
+    const MenuItems items = ThreeItems();
+
+    EXPECT_EQ(items.Item(Variant(L"missing")), nullptr);
+    EXPECT_EQ(items.Item(Variant(L"")), nullptr);
+    EXPECT_EQ(items.Item(Variant(std::int32_t{0})), nullptr);
+    EXPECT_EQ(items.Item(Variant(std::int32_t{4})), nullptr);
+    EXPECT_EQ(items.Item(Variant(std::int32_t{-1})), nullptr);
+}
+
+TEST(MenuItemsTest, NothingForAnIndexThatIsNoSmallNumber) {
+    const MenuItems items = ThreeItems();
+
+    EXPECT_EQ(items.Item(Variant::Null()), nullptr);
+    EXPECT_EQ(items.Item(Variant()), nullptr);  // Empty counts as 0
+    EXPECT_EQ(items.Item(Variant(std::int32_t{65537})), nullptr);
+    EXPECT_EQ(items.Item(Variant(1e300)), nullptr);
+}
+
+TEST(MenuItemsTest, EnumeratesInTheOrderOfAdding) {
+    EXPECT_EQ(NamesOf(ThreeItems()), (Names{L"a", L"b", L"c"}));
+}
+
+TEST(MenuItemsTest, SecondItemWithTheSameKeyIsRefused) {
+    MenuItems items = ThreeItems();
+
+    EXPECT_FALSE(items.Add(MakeItem(L"B", L"other")));
+
+    EXPECT_EQ(NamesOf(items), (Names{L"a", L"b", L"c"}));
+}
+
+TEST(MenuItemsTest, ItemsWithoutKeyAreAddedByPositionOnly) {
+    MenuItems items;
+
+    EXPECT_TRUE(items.Add(MakeItem(L"", L"first")));
+    EXPECT_TRUE(items.Add(MakeItem(L"", L"second")));
+
+    EXPECT_EQ(items.Count(), 2);
+    EXPECT_EQ(items.Item(Variant(std::int32_t{2}))->Name(), L"second");
+    EXPECT_EQ(items.Item(Variant(L"")), nullptr);
+}
+
+TEST(MenuItemsTest, NullItemIsRefused) {
+    MenuItems items;
+
+    EXPECT_FALSE(items.Add(nullptr));
+
+    EXPECT_EQ(items.Count(), 0);
+}
+
+TEST(MenuItemsTest, KeyIsTakenWhenTheItemIsAdded) {
+    MenuItems items;
+    const auto item = MakeItem(L"old");
+    items.Add(item);
+
+    item->SetKey(L"new");
+
+    EXPECT_EQ(items.Item(Variant(L"old")), item);
+    EXPECT_EQ(items.Item(Variant(L"new")), nullptr);
+}
+
+// ---------------------------------------------------------------------------
+// MenuItems: removing
+
+TEST(MenuItemsTest, RemovesByKeyInAnyCase) {
+    MenuItems items = ThreeItems();
+
+    EXPECT_TRUE(items.Remove(Variant(L"B")));
+
+    EXPECT_EQ(NamesOf(items), (Names{L"a", L"c"}));
+    EXPECT_EQ(items.Item(Variant(L"b")), nullptr);
+    EXPECT_TRUE(items.Add(MakeItem(L"b", L"again")));
+}
+
+TEST(MenuItemsTest, RemovesByPosition) {
+    MenuItems items = ThreeItems();
+
+    EXPECT_TRUE(items.Remove(Variant(std::int32_t{1})));
+
+    EXPECT_EQ(NamesOf(items), (Names{L"b", L"c"}));
+    EXPECT_EQ(items.Item(Variant(L"c"))->Name(), L"c");
+}
+
+TEST(MenuItemsTest, RemovesByARoundedRealPosition) {
+    MenuItems items = ThreeItems();
+
+    EXPECT_TRUE(items.Remove(Variant(2.6)));
+    EXPECT_TRUE(items.Remove(Variant(0.5 + 1.0)));  // 1.5 rounds to 2
+
+    EXPECT_EQ(NamesOf(items), (Names{L"a"}));
+}
+
+TEST(MenuItemsTest, RemoveOfAMissingItemFailsAndChangesNothing) {
+    MenuItems items = ThreeItems();
+
+    EXPECT_FALSE(items.Remove(Variant(L"missing")));
+    EXPECT_FALSE(items.Remove(Variant(std::int32_t{0})));
+    EXPECT_FALSE(items.Remove(Variant(std::int32_t{4})));
+    EXPECT_FALSE(items.Remove(Variant::Null()));
+    EXPECT_FALSE(items.Remove(Variant(std::int32_t{100000})));
+
+    EXPECT_EQ(NamesOf(items), (Names{L"a", L"b", L"c"}));
+}
+
+TEST(MenuItemsTest, ClearRemovesEveryItemAndFreesTheKeys) {
+    MenuItems items = ThreeItems();
+
+    items.Clear();
+
+    EXPECT_EQ(items.Count(), 0);
+    EXPECT_EQ(items.Item(Variant(L"a")), nullptr);
+    EXPECT_TRUE(items.Add(MakeItem(L"a")));
+}
+
+// ---------------------------------------------------------------------------
+// Menu
+
+TEST(MenuTest, NewMenuHasAnEmptyCollectionOfItsOwn) {
+    const Menu first;
+    const Menu second;
+
+    ASSERT_NE(first.MenuItems(), nullptr);
+    EXPECT_EQ(first.MenuItems()->Count(), 0);
+    EXPECT_NE(first.MenuItems(), second.MenuItems());
+}
+
+TEST(MenuTest, MenuItemsCanBeReplaced) {
+    Menu menu;
+    menu.MenuItems()->Add(MakeItem(L"old"));
+    auto replacement = std::make_shared<MenuItems>(ThreeItems());
+
+    menu.SetMenuItems(replacement);
+
+    EXPECT_EQ(menu.MenuItems(), replacement);
+    EXPECT_EQ(NamesOf(*menu.MenuItems()), (Names{L"a", L"b", L"c"}));
+}
+
+}  // namespace
+}  // namespace zv
