@@ -1,14 +1,19 @@
-# Thin driver over CMake.
+# Thin driver over CMake: `make demo` and `make test` are all a new user needs.
 
 BUILD := build
 RELEASE := $(BUILD)/release
 SANITIZE := $(BUILD)/sanitize
+DEMO_OUT := out/zvdemo
 CTEST_FLAGS := --output-on-failure --timeout 300 -j2
 
 FUZZ := $(BUILD)/fuzz
 FUZZ_SECONDS := 60
 
-.PHONY: test test-release test-sanitize bench fuzz format check-format deps clean
+.PHONY: demo test test-release test-sanitize bench fuzz format check-format deps clean
+
+demo: deps $(RELEASE)/build.ninja
+	cmake --build $(RELEASE) --target zvdemo
+	$(RELEASE)/apps/zvdemo/zvdemo /out:$(DEMO_OUT)
 
 test: test-release test-sanitize
 

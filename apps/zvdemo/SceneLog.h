@@ -1,0 +1,27 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <string_view>
+
+namespace zvdemo {
+
+// What a scene shows: each line goes to the console and to the scene's log
+// file in the output folder.
+class SceneLog {
+  public:
+    SceneLog(const std::filesystem::path& file);
+
+    bool IsOpen() const { return m_file.is_open(); }
+
+    void Heading(std::wstring_view text);
+    void Line(std::wstring_view text = {});
+    // A labelled value; line breaks inside the value are shown as \r\n so
+    // that each record stays on one line.
+    void Value(std::wstring_view label, std::wstring_view value);
+
+  private:
+    std::ofstream m_file;
+};
+
+}  // namespace zvdemo

@@ -1,0 +1,31 @@
+#include "Scenes.h"
+
+#include <algorithm>
+#include <array>
+
+#include "platform/WideString.h"
+
+namespace zvdemo {
+
+namespace {
+
+constexpr std::array kScenes = {
+    Scene{L"errors", L"error records and collections: build, format, merge, copy", RunErrorsScene},
+    Scene{L"utilities", L"command lines for other programs, and menu descriptions",
+          RunUtilitiesScene},
+};
+
+}  // namespace
+
+std::span<const Scene> AllScenes() {
+    return kScenes;
+}
+
+const Scene* FindScene(const std::wstring& name) {
+    const auto found = std::find_if(kScenes.begin(), kScenes.end(), [&](const Scene& scene) {
+        return zv::EqualsNoCase(scene.Name, name);
+    });
+    return found == kScenes.end() ? nullptr : &*found;
+}
+
+}  // namespace zvdemo

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "SceneLog.h"
+
+namespace zvdemo {
+
+// One capability of the library shown end to end.
+struct Scene {
+    const wchar_t* Name;
+    const wchar_t* Summary;
+    void (*Run)(SceneLog& log);
+};
+
+// Every scene, in the order in which a run without options shows them.
+std::span<const Scene> AllScenes();
+
+// The scene of that name (compared without regard to case), or nullptr.
+const Scene* FindScene(const std::wstring& name);
+
+void RunErrorsScene(SceneLog& log);
+void RunUtilitiesScene(SceneLog& log);
+
+}  // namespace zvdemo
