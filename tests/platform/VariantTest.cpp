@@ -15,18 +15,6 @@ std::int32_t ToInt16Error(const Variant& value) {
     return 0;
 }
 
-TEST(Variant, KnowsItsType) {
-    EXPECT_EQ(Variant().Type(), VariantType::Empty);
-    EXPECT_EQ(Variant::Null().Type(), VariantType::Null);
-    EXPECT_EQ(Variant(true).Type(), VariantType::Boolean);
-    EXPECT_EQ(Variant(std::int16_t{3}).Type(), VariantType::Integer);
-    EXPECT_EQ(Variant(3).Type(), VariantType::Long);
-    EXPECT_EQ(Variant(3.0).Type(), VariantType::Double);
-    EXPECT_EQ(Variant(Date{1.0}).Type(), VariantType::Date);
-    EXPECT_EQ(Variant(L"3").Type(), VariantType::String);
-    EXPECT_TRUE(Variant(L"").IsText());
-}
-
 TEST(VariantNumbers, EveryNumericKindHasANumber) {
     EXPECT_EQ(Variant().AsNumber(), 0.0);
     EXPECT_EQ(Variant(true).AsNumber(), -1.0);

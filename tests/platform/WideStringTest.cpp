@@ -50,12 +50,5 @@ TEST(Split, NDelimitersGiveNPlusOnePieces) {
     EXPECT_EQ(Split(L"a,b", L""), (Pieces{L"a,b"}));
 }
 
-TEST(TextHelpers, RemoveAllAndContains) {
-    EXPECT_EQ(RemoveAll(L"\"a b\"", L'"'), L"a b");
-    EXPECT_TRUE(Contains(L"a b", L' '));
-    EXPECT_TRUE(Contains(L"a b", L"a b"));
-    EXPECT_FALSE(Contains(L"ab", L"ba"));
-}
-
 }  // namespace
 }  // namespace zv

@@ -65,14 +65,6 @@ TEST(CmdLineParserLoad, NamesIgnoreCaseAndValuesKeepIt) {
     EXPECT_EQ(parser.OptionNames().Item(1), L"out");
 }
 
-TEST(CmdLineParserLoad, AbsentOptionHasNoValue) {
-    CmdLineParser parser;
-    ASSERT_TRUE(parser.Load(L"/a:1"));
-
-    EXPECT_FALSE(parser.HasOption(L"b"));
-    EXPECT_EQ(parser.GetOptionValue(L"b"), L"");
-}
-
 TEST(CmdLineParserLoad, ValueRunsToTheEndOfTheTokenAfterTheFirstColon) {
     CmdLineParser parser;
 
@@ -126,15 +118,6 @@ TEST(CmdLineParserLoad, LoneSwitchesGiveOptionsWithEmptyNames) {
         EXPECT_TRUE(parser.HasOption(L"")) << line;
         EXPECT_EQ(parser.OptionNames().Count(), 1) << line;
     }
-}
-
-TEST(CmdLineParserLoad, EmptyCommandLineAddsNothing) {
-    CmdLineParser parser;
-
-    EXPECT_TRUE(parser.Load(L""));
-    EXPECT_TRUE(parser.Load(L"     "));
-
-    EXPECT_EQ(parser.OptionNames().Count(), 0);
 }
 
 TEST(CmdLineParserLoad, KeepsEmbeddedNulCharacters) {
@@ -208,17 +191,6 @@ TEST(CmdLineParserRepeats, RepeatedEmptyNameWithColonFails) {
     EXPECT_EQ(parser.LastError()->Message(), RepeatedOptionMessage(L""));
 }
 
-TEST(CmdLineParserRepeats, LastErrorIsCreatedOnceAndShared) {
-    CmdLineParser parser;
-
-    const auto first = parser.LastError();
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(parser.LastError(), first);
-
-    EXPECT_FALSE(parser.Load(L"/a:1 /a:2"));
-    EXPECT_EQ(first->Message(), RepeatedOptionMessage(L"a"));
-}
-
 // ---------------------------------------------------------------------------
 // Adding options directly
 
@@ -287,14 +259,6 @@ TEST(CmdLineParserValues, EmptyOrAbsentValueGivesNoItems) {
 TEST(CmdLineParserValues, GroupLeftOpenBecomesTheLastItem) {
     EXPECT_EQ(ValuesAfterLoading(L"a,'b,c"), (std::vector<std::wstring>{L"a", L"b,c"}));
     EXPECT_EQ(ValuesAfterLoading(L"'"), (std::vector<std::wstring>{L""}));
-}
-
-TEST(CmdLineParserValues, ReadsTheValueOfALoadedOptionByAnyCase) {
-    CmdLineParser parser;
-    ASSERT_TRUE(parser.Load(L"/Files:\"a b,'c,d'\""));
-
-    EXPECT_EQ(ItemsOf(parser.GetOptionValues(L"FILES")),
-              (std::vector<std::wstring>{L"a b", L"c,d"}));
 }
 
 // ---------------------------------------------------------------------------

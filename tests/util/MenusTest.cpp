@@ -71,16 +71,6 @@ TEST(MenuItemsTest, FindsItemsByKeyInAnyCaseAndByPosition) {
     EXPECT_EQ(items.Item(Variant(2.5))->Name(), L"b");
 }
 
-TEST(MenuItemsTest, ReturnsTheSharedItemItself) {
-    MenuItems items;
-    const auto item = MakeItem(L"k");
-    items.Add(item);
-
-    items.Item(Variant(L"k"))->SetChecked(true);
-
-    EXPECT_TRUE(item->Checked());
-}
-
 TEST(MenuItemsTest, TextArgumentIsAlwaysAKey) {
     const MenuItems items = ThreeItems();
 
@@ -151,16 +141,6 @@ TEST(MenuItemsTest, KeyIsTakenWhenTheItemIsAdded) {
 // ---------------------------------------------------------------------------
 // MenuItems: removing
 
-TEST(MenuItemsTest, RemovesByKeyInAnyCase) {
-    MenuItems items = ThreeItems();
-
-    EXPECT_TRUE(items.Remove(Variant(L"B")));
-
-    EXPECT_EQ(NamesOf(items), (Names{L"a", L"c"}));
-    EXPECT_EQ(items.Item(Variant(L"b")), nullptr);
-    EXPECT_TRUE(items.Add(MakeItem(L"b", L"again")));
-}
-
 TEST(MenuItemsTest, RemovesByPosition) {
     MenuItems items = ThreeItems();
 
@@ -211,17 +191,6 @@ TEST(MenuTest, NewMenuHasAnEmptyCollectionOfItsOwn) {
     ASSERT_NE(first.MenuItems(), nullptr);
     EXPECT_EQ(first.MenuItems()->Count(), 0);
     EXPECT_NE(first.MenuItems(), second.MenuItems());
-}
-
-TEST(MenuTest, MenuItemsCanBeReplaced) {
-    Menu menu;
-    menu.MenuItems()->Add(MakeItem(L"old"));
-    auto replacement = std::make_shared<MenuItems>(ThreeItems());
-
-    menu.SetMenuItems(replacement);
-
-    EXPECT_EQ(menu.MenuItems(), replacement);
-    EXPECT_EQ(NamesOf(*menu.MenuItems()), (Names{L"a", L"b", L"c"}));
 }
 
 }  // namespace
