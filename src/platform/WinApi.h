@@ -1,0 +1,128 @@
+#pragma once
+
+// The window-system API through which the library reaches the platform: the
+// Win32 subset that the library uses, with the Win32 names and semantics
+// (the constants are in WinConstants.h, apart, so that the Win32 backend can
+// include this header next to the system's). Window handles are 32-bit signed integers, as on
+// 32-bit Windows; message parameters are pointer-sized, so that messages can carry the records they
+// point to. Two backends implement it: a headless, deterministic window system (the default) and a
+// pass-through to the real Win32 API.
+
+#include <cstdint>
+
+#if defined(_WIN32) && !defined(_WIN64)
+#define ZV_CALLBACK __stdcall
+#else
+#define ZV_CALLBACK
+#endif
+
+namespace zv::win {
+
+using BOOL = std::int32_t;
+using LONG = std::int32_t;
+using DWORD = std::uint32_t;
+using UINT = std::uint32_t;
+using ATOM = std::uint16_t;
+using HWND = std::int32_t;
+using HINSTANCE = std::int32_t;
+using HMENU = std::int32_t;
+using WPARAM = std::uintptr_t;
+using LPARAM = std::intptr_t;
+using LRESULT = std::intptr_t;
+using LPCSTR = const char*;
+using LPSTR = char*;
+
+using WNDPROC = LRESULT(ZV_CALLBACK*)(HWND, UINT, WPARAM, LPARAM);
+
+struct POINT {
+    LONG x = 0;
+    LONG y = 0;
+};
+
+// What WM_GETMINMAXINFO points to in lParam.
+struct MINMAXINFO {
+    POINT ptReserved;
+    POINT ptMaxSize;
+    POINT ptMaxPosition;
+    POINT ptMinTrackSize;
+    POINT ptMaxTrackSize;
+};
+
+struct RECT {
+    LONG left = 0;
+    LONG top = 0;
+    LONG right = 0;
+    LONG bottom = 0;
+};
+
+struct STYLESTRUCT {
+    DWORD styleOld = 0;
+    DWORD styleNew = 0;
+};
+
+struct WNDCLASSA {
+    UINT style = 0;
+    WNDPROC lpfnWndProc = nullptr;
+    int cbClsExtra = 0;
+    int cbWndExtra = 0;
+    HINSTANCE hInstance = 0;
+    std::int32_t hIcon = 0;
+    std::int32_t hCursor = 0;
+    std::int32_t hbrBackground = 0;
+    LPCSTR lpszMenuName = nullptr;
+    LPCSTR lpszClassName = nullptr;
+};
+
+// What WM_NCCREATE and WM_CREATE point to in lParam.
+struct CREATESTRUCTA {
+    void* lpCreateParams = nullptr;
+    HINSTANCE hInstance = 0;
+    HMENU hMenu = 0;
+    HWND hwndParent = 0;
+    int cy = 0;
+    int cx = 0;
+    int y = 0;
+    int x = 0;
+    LONG style = 0;
+    LPCSTR lpszName = nullptr;
+    LPCSTR lpszClass = nullptr;
+    DWORD dwExStyle = 0;
+};
+
+// Window classes and windows
+ATOM RegisterClassA(const WNDCLASSA* lpWndClass);
+BOOL UnregisterClassA(LPCSTR lpClassName, HINSTANCE hInstance);
+HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle, int X,
+                     int Y, int nWidth, int nHeight, HWND hWndParent, HMENU hMenu,
+                     HINSTANCE hInstance, void* lpParam);
+BOOL DestroyWindow(HWND hWnd);
+BOOL IsWindow(HWND hWnd);
+
+// Window procedures and messages
+LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+LRESULT CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+LRESULT SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+
+// Window longs. The window procedure travels as a 32-bit value: use
+// WndProcToLong and LongToWndProc to convert.
+LONG GetWindowLongA(HWND hWnd, int nIndex);
+LONG SetWindowLongA(HWND hWnd, int nIndex, LONG dwNewLong);
+LONG WndProcToLong(WNDPROC proc);
+WNDPROC LongToWndProc(LONG value);
+
+// Window relations
+HWND GetDesktopWindow();
+HWND GetParent(HWND hWnd);
+HWND GetWindow(HWND hWnd, UINT uCmd);
+
+// Window texts and classes
+int GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount);
+int GetWindowTextLengthA(HWND hWnd);
+BOOL SetWindowTextA(HWND hWnd, LPCSTR lpString);
+int GetClassNameA(HWND hWnd, LPSTR lpClassName, int nMaxCount);
+
+// Processes and threads
+DWORD GetWindowThreadProcessId(HWND hWnd, DWORD* lpdwProcessId);
+DWORD GetCurrentThreadId();
+
+}  // namespace zv::win

@@ -1,0 +1,31 @@
+#pragma once
+
+// The headless backend's driver, outside the window-system API: what tests
+// and the sample host use to set the scene (a fresh desktop, other processes
+// and threads). It does not exist on the Win32 backend.
+
+#include "platform/WinApi.h"
+
+namespace zv::headless {
+
+// A fresh desktop: every window and class is gone, one process with one
+// thread is current.
+void ResetWindowSystem();
+
+// A new simulated process with its first thread; returns that thread.
+win::DWORD StartProcess();
+
+// Runs the calls of its lifetime as the given simulated thread (and so its
+// process), then returns to the thread that was current.
+class ThreadScope {
+  public:
+    explicit ThreadScope(win::DWORD thread);
+    ~ThreadScope();
+    ThreadScope(const ThreadScope&) = delete;
+    ThreadScope& operator=(const ThreadScope&) = delete;
+
+  private:
+    win::DWORD m_previous;
+};
+
+}  // namespace zv::headless

@@ -1,0 +1,186 @@
+#include "platform/headless/WindowSystem.h"
+
+#include <algorithm>
+
+#include "platform/WideString.h"
+#include "platform/WinConstants.h"
+
+namespace zv::headless {
+
+namespace {
+
+constexpr std::uint16_t kMaxGeneration = 0x7FFF;  // keeps handles positive
+constexpr std::size_t kMaxIndex = 0xFFFF;
+constexpr LONG kFirstProcedureValue = 0x00400000;
+constexpr LONG kProcedureValueStep = 0x10;
+
+HWND MakeHandle(std::size_t index, std::uint16_t generation) {
+    return static_cast<HWND>((static_cast<std::uint32_t>(generation) << 16) |
+                             static_cast<std::uint32_t>(index));
+}
+
+std::size_t IndexOf(HWND hwnd) {
+    return static_cast<std::uint32_t>(hwnd) & 0xFFFFu;
+}
+
+std::uint16_t GenerationOf(HWND hwnd) {
+    return static_cast<std::uint16_t>(static_cast<std::uint32_t>(hwnd) >> 16);
+}
+
+// Class names compare without regard to case, as the platform's do.
+std::string FoldClassName(const std::string& name) {
+    return ToUtf8(FoldCase(FromUtf8(name)));
+}
+
+}  // namespace
+
+WindowSystem& WindowSystem::Instance() {
+    static WindowSystem instance;
+    return instance;
+}
+
+WindowSystem::WindowSystem() {
+    Reset();
+}
+
+void WindowSystem::Reset() {
+    // Windows go, but their slots keep their generations: a handle from before
+    // the reset must not name a window made after it.
+    if (m_slots.empty()) {
+        m_slots.emplace_back();
+    }
+    m_freeSlots.clear();
+    for (std::size_t index = m_slots.size() - 1; index > 0; --index) {
+        m_slots[index].window.reset();
+        m_freeSlots.push_back(static_cast<std::uint16_t>(index));
+    }
+    m_classes.clear();
+    m_nextAtom = 0xC000;
+    m_procedures.clear();
+    m_threads.clear();
+    m_nextId = 0x100;
+    m_currentProcess = NewProcess();
+    m_currentThread = NewThread(m_currentProcess);
+    Window* desktop = Allocate();
+    desktop->style = WS_POPUP | WS_VISIBLE;
+    desktop->rect = RECT{0, 0, 1024, 768};
+    m_desktop = desktop->handle;
+}
+
+Window* WindowSystem::Find(HWND hwnd) {
+    const std::size_t index = IndexOf(hwnd);
+    if (hwnd <= 0 || index == 0 || index >= m_slots.size()) {
+        return nullptr;
+    }
+    Slot& slot = m_slots[index];
+    if (!slot.window || slot.generation != GenerationOf(hwnd)) {
+        return nullptr;
+    }
+    return slot.window.get();
+}
+
+Window& WindowSystem::Desktop() {
+    return *Find(m_desktop);
+}
+
+Window* WindowSystem::Allocate() {
+    std::size_t index;
+    if (!m_freeSlots.empty()) {
+        index = m_freeSlots.back();
+        m_freeSlots.pop_back();
+    } else if (m_slots.size() <= kMaxIndex) {
+        index = m_slots.size();
+        m_slots.emplace_back();
+    } else {
+        return nullptr;
+    }
+    Slot& slot = m_slots[index];
+    slot.generation = slot.generation == kMaxGeneration ? 1 : slot.generation + 1;
+    slot.window = std::make_unique<Window>();
+    slot.window->handle = MakeHandle(index, slot.generation);
+    slot.window->thread = m_currentThread;
+    slot.window->process = m_currentProcess;
+    return slot.window.get();
+}
+
+void WindowSystem::Free(HWND hwnd) {
+    if (Find(hwnd) == nullptr) {
+        return;
+    }
+    m_slots[IndexOf(hwnd)].window.reset();
+    m_freeSlots.push_back(static_cast<std::uint16_t>(IndexOf(hwnd)));
+}
+
+const WindowClass* WindowSystem::FindClass(const std::string& name) const {
+    const std::string folded = FoldClassName(name);
+    const auto found = std::find_if(m_classes.begin(), m_classes.end(), [&](const auto& c) {
+        return FoldClassName(c->name) == folded;
+    });
+    return found == m_classes.end() ? nullptr : found->get();
+}
+
+ATOM WindowSystem::AddClass(const WNDCLASSA& info) {
+    auto windowClass = std::make_unique<WindowClass>();
+    windowClass->name = info.lpszClassName;
+    windowClass->info = info;
+    windowClass->info.lpszClassName = nullptr;  // the caller's text may go away
+    windowClass->info.lpszMenuName = nullptr;
+    windowClass->atom = m_nextAtom++;
+    m_classes.push_back(std::move(windowClass));
+    return m_classes.back()->atom;
+}
+
+bool WindowSystem::RemoveClass(const std::string& name) {
+    const WindowClass* windowClass = FindClass(name);
+    if (windowClass == nullptr) {
+        return false;
+    }
+    std::erase_if(m_classes, [&](const auto& c) { return c.get() == windowClass; });
+    return true;
+}
+
+LONG WindowSystem::ProcToLong(WNDPROC proc) {
+    if (proc == nullptr) {
+        return 0;
+    }
+    auto found = std::find(m_procedures.begin(), m_procedures.end(), proc);
+    if (found == m_procedures.end()) {
+        m_procedures.push_back(proc);
+        found = m_procedures.end() - 1;
+    }
+    return kFirstProcedureValue +
+           static_cast<LONG>(found - m_procedures.begin()) * kProcedureValueStep;
+}
+
+WNDPROC WindowSystem::LongToProc(LONG value) const {
+    const LONG offset = value - kFirstProcedureValue;
+    if (value < kFirstProcedureValue || offset % kProcedureValueStep != 0) {
+        return nullptr;
+    }
+    const auto index = static_cast<std::size_t>(offset / kProcedureValueStep);
+    return index < m_procedures.size() ? m_procedures[index] : nullptr;
+}
+
+DWORD WindowSystem::NewProcess() {
+    return m_nextId += 4;
+}
+
+DWORD WindowSystem::NewThread(DWORD process) {
+    m_threads.push_back(Thread{m_nextId += 4, process});
+    return m_threads.back().id;
+}
+
+void WindowSystem::SetCurrentThread(DWORD thread) {
+    if (const auto process = ProcessOfThread(thread)) {
+        m_currentThread = thread;
+        m_currentProcess = *process;
+    }
+}
+
+std::optional<DWORD> WindowSystem::ProcessOfThread(DWORD thread) const {
+    const auto found = std::find_if(m_threads.begin(), m_threads.end(),
+                                    [&](const Thread& t) { return t.id == thread; });
+    return found == m_threads.end() ? std::nullopt : std::optional<DWORD>(found->process);
+}
+
+}  // namespace zv::headless

@@ -1,0 +1,103 @@
+#pragma once
+
+// The headless backend's model of the window system: windows in a table of
+// slots addressed by handles that carry a generation, window classes,
+// window procedures known by 32-bit values, and simulated processes and
+// threads. Only the backend's own units include this header.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/WinApi.h"
+
+namespace zv::headless {
+
+using namespace zv::win;
+
+struct WindowClass {
+    std::string name;
+    WNDCLASSA info;
+    ATOM atom = 0;
+};
+
+struct Window {
+    HWND handle = 0;
+    const WindowClass* windowClass = nullptr;  // null for the desktop
+    WNDPROC proc = nullptr;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    HINSTANCE instance = 0;
+    LONG id = 0;
+    LONG userData = 0;
+    HWND parent = 0;  // the desktop for top-level windows
+    HWND owner = 0;
+    std::vector<HWND> children;  // z-order, topmost first
+    std::string text;
+    DWORD thread = 0;
+    DWORD process = 0;
+    RECT rect;  // screen coordinates
+    bool destroying = false;
+    bool needSize = false;  // WM_SIZE and WM_MOVE wait for the first showing
+};
+
+class WindowSystem {
+  public:
+    static WindowSystem& Instance();
+
+    // Back to a fresh desktop: no windows, no classes, one process with one
+    // thread that is current.
+    void Reset();
+
+    // The window, or nullptr for a handle that is not (or no longer) one.
+    Window* Find(HWND hwnd);
+    Window& Desktop();
+
+    // A new window record, or nullptr when every handle is in use.
+    Window* Allocate();
+    void Free(HWND hwnd);
+
+    // Classes
+    const WindowClass* FindClass(const std::string& name) const;
+    ATOM AddClass(const WNDCLASSA& info);
+    bool RemoveClass(const std::string& name);
+
+    // Window procedures travel as 32-bit values; each procedure gets one.
+    LONG ProcToLong(WNDPROC proc);
+    WNDPROC LongToProc(LONG value) const;
+
+    // Processes and threads
+    DWORD CurrentThread() const { return m_currentThread; }
+    DWORD CurrentProcess() const { return m_currentProcess; }
+    DWORD NewProcess();
+    DWORD NewThread(DWORD process);
+    void SetCurrentThread(DWORD thread);
+    std::optional<DWORD> ProcessOfThread(DWORD thread) const;
+
+  private:
+    WindowSystem();
+
+    struct Slot {
+        std::uint16_t generation = 0;
+        std::unique_ptr<Window> window;
+    };
+    struct Thread {
+        DWORD id;
+        DWORD process;
+    };
+
+    std::vector<Slot> m_slots;  // index 0 unused: handle 0 is no window
+    std::vector<std::uint16_t> m_freeSlots;
+    std::vector<std::unique_ptr<WindowClass>> m_classes;
+    ATOM m_nextAtom = 0xC000;
+    std::vector<WNDPROC> m_procedures;
+    std::vector<Thread> m_threads;
+    DWORD m_nextId = 0;
+    DWORD m_currentThread = 0;
+    DWORD m_currentProcess = 0;
+    HWND m_desktop = 0;
+};
+
+}  // namespace zv::headless
