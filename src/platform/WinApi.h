@@ -29,10 +29,12 @@ using HMENU = std::int32_t;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
+using UINT_PTR = std::uintptr_t;
 using LPCSTR = const char*;
 using LPSTR = char*;
 
 using WNDPROC = LRESULT(ZV_CALLBACK*)(HWND, UINT, WPARAM, LPARAM);
+using TIMERPROC = void(ZV_CALLBACK*)(HWND, UINT, UINT_PTR, DWORD);
 
 struct POINT {
     LONG x = 0;
@@ -53,6 +55,16 @@ struct RECT {
     LONG top = 0;
     LONG right = 0;
     LONG bottom = 0;
+};
+
+// A message taken from a thread's queue.
+struct MSG {
+    HWND hwnd = 0;
+    UINT message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+    DWORD time = 0;
+    POINT pt;
 };
 
 struct STYLESTRUCT {
@@ -102,6 +114,19 @@ BOOL IsWindow(HWND hWnd);
 LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 LRESULT CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 LRESULT SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+
+// Queued messages and timers. GetMessageA waits on the platform; the
+// headless backend lets its virtual clock run to the next timer instead, and
+// answers -1 when nothing could ever arrive.
+BOOL PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+void PostQuitMessage(int nExitCode);
+BOOL PeekMessageA(MSG* lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax, UINT wRemoveMsg);
+BOOL GetMessageA(MSG* lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax);
+LRESULT DispatchMessageA(const MSG* lpMsg);
+BOOL InSendMessage();
+UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc);
+BOOL KillTimer(HWND hWnd, UINT_PTR uIDEvent);
+DWORD GetTickCount();
 
 // Window longs. The window procedure travels as a 32-bit value: use
 // WndProcToLong and LongToWndProc to convert.

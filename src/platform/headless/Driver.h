@@ -15,6 +15,13 @@ void ResetWindowSystem();
 // A new simulated process with its first thread; returns that thread.
 win::DWORD StartProcess();
 
+// The virtual clock: sets the tick count (tests start it just below the
+// 32-bit wrap), or lets time pass. Passing time fires every timer that falls
+// due, in order of due time, each on its own thread with the clock at its
+// due time and the pending messages of that thread let run.
+void SetTickCount(win::DWORD ticks);
+void AdvanceClock(win::DWORD milliseconds);
+
 // Runs the calls of its lifetime as the given simulated thread (and so its
 // process), then returns to the thread that was current.
 class ThreadScope {

@@ -281,10 +281,32 @@ LRESULT CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wPara
     return lpPrevWndFunc == nullptr ? 0 : lpPrevWndFunc(hWnd, Msg, wParam, lParam);
 }
 
+namespace {
+
+// A message sent to another thread's window runs on that thread, as the
+// platform's does, while the sender waits.
+LRESULT SendToOtherThread(const Window& window, UINT Msg, WPARAM wParam, LPARAM lParam) {
+    const HWND hwnd = window.handle;
+    const WNDPROC proc = window.proc;
+    const DWORD sender = System().CurrentThread();
+    System().SetCurrentThread(window.thread);
+    headless::Thread* receiver = System().FindThread(window.thread);
+    ++receiver->sendsFromOtherThreads;
+    const LRESULT result = proc(hwnd, Msg, wParam, lParam);
+    --receiver->sendsFromOtherThreads;
+    System().SetCurrentThread(sender);
+    return result;
+}
+
+}  // namespace
+
 LRESULT SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     const Window* window = System().Find(hWnd);
     if (window == nullptr || window->proc == nullptr) {
         return 0;
+    }
+    if (window->thread != System().CurrentThread()) {
+        return SendToOtherThread(*window, Msg, wParam, lParam);
     }
     return window->proc(hWnd, Msg, wParam, lParam);
 }

@@ -58,6 +58,9 @@ void WindowSystem::Reset() {
     m_nextAtom = 0xC000;
     m_procedures.clear();
     m_threads.clear();
+    m_timers.clear();
+    m_now = 0;
+    m_lastTimerId = 0;
     m_nextId = 0x100;
     m_currentProcess = NewProcess();
     m_currentThread = NewThread(m_currentProcess);
@@ -107,6 +110,7 @@ void WindowSystem::Free(HWND hwnd) {
     if (Find(hwnd) == nullptr) {
         return;
     }
+    ForgetWindow(hwnd);
     m_slots[IndexOf(hwnd)].window.reset();
     m_freeSlots.push_back(static_cast<std::uint16_t>(IndexOf(hwnd)));
 }
@@ -166,7 +170,10 @@ DWORD WindowSystem::NewProcess() {
 }
 
 DWORD WindowSystem::NewThread(DWORD process) {
-    m_threads.push_back(Thread{m_nextId += 4, process});
+    Thread thread;
+    thread.id = m_nextId += 4;
+    thread.process = process;
+    m_threads.push_back(std::move(thread));
     return m_threads.back().id;
 }
 
@@ -177,10 +184,33 @@ void WindowSystem::SetCurrentThread(DWORD thread) {
     }
 }
 
+Thread* WindowSystem::FindThread(DWORD thread) {
+    const auto found = std::find_if(m_threads.begin(), m_threads.end(),
+                                    [&](const Thread& t) { return t.id == thread; });
+    return found == m_threads.end() ? nullptr : &*found;
+}
+
+void WindowSystem::ForgetWindow(HWND hwnd) {
+    std::erase_if(m_timers, [&](const Timer& timer) { return timer.hwnd == hwnd; });
+    for (Thread& thread : m_threads) {
+        std::erase_if(thread.queue, [&](const MSG& message) { return message.hwnd == hwnd; });
+    }
+}
+
 std::optional<DWORD> WindowSystem::ProcessOfThread(DWORD thread) const {
     const auto found = std::find_if(m_threads.begin(), m_threads.end(),
                                     [&](const Thread& t) { return t.id == thread; });
     return found == m_threads.end() ? std::nullopt : std::optional<DWORD>(found->process);
+}
+
+std::optional<Timer> NextTimer(DWORD thread) {
+    std::optional<Timer> next;
+    for (const Timer& timer : WindowSystem::Instance().Timers()) {
+        if ((thread == 0 || timer.thread == thread) && (!next || timer.due < next->due)) {
+            next = timer;
+        }
+    }
+    return next;
 }
 
 }  // namespace zv::headless

@@ -6,6 +6,7 @@
 // threads. Only the backend's own units include this header.
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -43,6 +44,24 @@ struct Window {
     bool needSize = false;  // WM_SIZE and WM_MOVE wait for the first showing
 };
 
+struct Timer {
+    HWND hwnd = 0;
+    UINT_PTR id = 0;
+    UINT elapse = 0;
+    TIMERPROC proc = nullptr;
+    std::uint64_t due = 0;  // on the virtual clock
+    DWORD thread = 0;
+};
+
+struct Thread {
+    DWORD id = 0;
+    DWORD process = 0;
+    std::deque<MSG> queue;  // posted messages, oldest first
+    bool quitPosted = false;
+    int quitCode = 0;
+    int sendsFromOtherThreads = 0;  // depth of messages being received from them
+};
+
 class WindowSystem {
   public:
     static WindowSystem& Instance();
@@ -75,6 +94,18 @@ class WindowSystem {
     DWORD NewThread(DWORD process);
     void SetCurrentThread(DWORD thread);
     std::optional<DWORD> ProcessOfThread(DWORD thread) const;
+    Thread* FindThread(DWORD thread);
+
+    // Timers and the virtual millisecond clock (64 bits inside; the platform
+    // reads the low 32 bits, so it wraps as the real tick count does).
+    std::vector<Timer>& Timers() { return m_timers; }
+    std::uint64_t Now() const { return m_now; }
+    void SetNow(std::uint64_t now) { m_now = now; }
+    UINT_PTR NextTimerId() { return ++m_lastTimerId; }
+
+    // Forgets what belongs to a window that goes: its timers and its queued
+    // messages.
+    void ForgetWindow(HWND hwnd);
 
   private:
     WindowSystem();
@@ -83,21 +114,22 @@ class WindowSystem {
         std::uint16_t generation = 0;
         std::unique_ptr<Window> window;
     };
-    struct Thread {
-        DWORD id;
-        DWORD process;
-    };
-
     std::vector<Slot> m_slots;  // index 0 unused: handle 0 is no window
     std::vector<std::uint16_t> m_freeSlots;
     std::vector<std::unique_ptr<WindowClass>> m_classes;
     ATOM m_nextAtom = 0xC000;
     std::vector<WNDPROC> m_procedures;
-    std::vector<Thread> m_threads;
+    std::deque<Thread> m_threads;  // stable addresses
     DWORD m_nextId = 0;
     DWORD m_currentThread = 0;
     DWORD m_currentProcess = 0;
     HWND m_desktop = 0;
+    std::vector<Timer> m_timers;
+    std::uint64_t m_now = 0;
+    UINT_PTR m_lastTimerId = 0;
 };
+
+// The earliest timer of a thread (of any thread for 0), or none.
+std::optional<Timer> NextTimer(DWORD thread);
 
 }  // namespace zv::headless

@@ -1,0 +1,19 @@
+#include "platform/MessagePump.h"
+
+#include "platform/WinApi.h"
+#include "platform/WinConstants.h"
+
+namespace zv {
+
+void LetPendingMessagesRun() {
+    win::MSG msg;
+    while (win::PeekMessageA(&msg, 0, 0, 0, win::PM_REMOVE)) {
+        if (msg.message == win::WM_QUIT) {
+            win::PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        win::DispatchMessageA(&msg);
+    }
+}
+
+}  // namespace zv

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace zv {
+
+// Lets pending window messages run: every message waiting in the calling
+// thread's queue (and every timer that is due) is dispatched before it
+// returns. A WM_QUIT found on the way is put back and ends the run, so that
+// the thread's own loop still sees it. Handlers run inside this call and may
+// re-enter whatever called it.
+void LetPendingMessagesRun();
+
+}  // namespace zv
