@@ -67,6 +67,25 @@ struct MSG {
     POINT pt;
 };
 
+// What WM_WINDOWPOSCHANGING and WM_WINDOWPOSCHANGED point to in lParam;
+// x and y are in the parent's client coordinates.
+struct WINDOWPOS {
+    HWND hwnd = 0;
+    HWND hwndInsertAfter = 0;
+    int x = 0;
+    int y = 0;
+    int cx = 0;
+    int cy = 0;
+    UINT flags = 0;
+};
+
+// What WM_NCCALCSIZE points to when wParam is TRUE: rgrc[0] holds the new
+// window rectangle and receives the new client rectangle.
+struct NCCALCSIZE_PARAMS {
+    RECT rgrc[3];
+    WINDOWPOS* lppos = nullptr;
+};
+
 struct STYLESTRUCT {
     DWORD styleOld = 0;
     DWORD styleNew = 0;
@@ -134,6 +153,20 @@ LONG GetWindowLongA(HWND hWnd, int nIndex);
 LONG SetWindowLongA(HWND hWnd, int nIndex, LONG dwNewLong);
 LONG WndProcToLong(WNDPROC proc);
 WNDPROC LongToWndProc(LONG value);
+
+// Positions, sizes and visibility. Rectangles are in screen coordinates
+// unless said otherwise.
+BOOL GetWindowRect(HWND hWnd, RECT* lpRect);
+BOOL GetClientRect(HWND hWnd, RECT* lpRect);  // the client area's own coordinates
+BOOL ScreenToClient(HWND hWnd, POINT* lpPoint);
+BOOL ClientToScreen(HWND hWnd, POINT* lpPoint);
+BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy, UINT uFlags);
+BOOL MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL bRepaint);
+BOOL ShowWindow(HWND hWnd, int nCmdShow);
+BOOL IsWindowVisible(HWND hWnd);
+BOOL EnableWindow(HWND hWnd, BOOL bEnable);
+BOOL IsWindowEnabled(HWND hWnd);
+int GetSystemMetrics(int nIndex);
 
 // Window relations
 HWND GetDesktopWindow();

@@ -16,14 +16,19 @@ inline constexpr UINT WM_CREATE = 0x0001;
 inline constexpr UINT WM_DESTROY = 0x0002;
 inline constexpr UINT WM_MOVE = 0x0003;
 inline constexpr UINT WM_SIZE = 0x0005;
+inline constexpr UINT WM_ENABLE = 0x000A;
 inline constexpr UINT WM_SETTEXT = 0x000C;
 inline constexpr UINT WM_GETTEXT = 0x000D;
 inline constexpr UINT WM_GETTEXTLENGTH = 0x000E;
 inline constexpr UINT WM_CLOSE = 0x0010;
 inline constexpr UINT WM_QUIT = 0x0012;
+inline constexpr UINT WM_SHOWWINDOW = 0x0018;
+inline constexpr UINT WM_CANCELMODE = 0x001F;
 inline constexpr UINT WM_STYLECHANGING = 0x007C;
 inline constexpr UINT WM_STYLECHANGED = 0x007D;
 inline constexpr UINT WM_GETMINMAXINFO = 0x0024;
+inline constexpr UINT WM_WINDOWPOSCHANGING = 0x0046;
+inline constexpr UINT WM_WINDOWPOSCHANGED = 0x0047;
 inline constexpr UINT WM_NCCREATE = 0x0081;
 inline constexpr UINT WM_NCDESTROY = 0x0082;
 inline constexpr UINT WM_NCCALCSIZE = 0x0083;
@@ -48,10 +53,13 @@ inline constexpr DWORD WS_POPUP = 0x80000000;
 inline constexpr DWORD WS_CHILD = 0x40000000;
 inline constexpr DWORD WS_VISIBLE = 0x10000000;
 inline constexpr DWORD WS_DISABLED = 0x08000000;
-inline constexpr DWORD WS_CAPTION = 0x00C00000;
+inline constexpr DWORD WS_CAPTION = 0x00C00000;  // WS_BORDER | WS_DLGFRAME
+inline constexpr DWORD WS_BORDER = 0x00800000;
+inline constexpr DWORD WS_DLGFRAME = 0x00400000;
 inline constexpr DWORD WS_THICKFRAME = 0x00040000;
 inline constexpr DWORD WS_EX_NOPARENTNOTIFY = 0x00000004;
 inline constexpr DWORD WS_EX_TOOLWINDOW = 0x00000080;
+inline constexpr DWORD WS_EX_CLIENTEDGE = 0x00000200;
 
 // Window longs
 inline constexpr int GWL_WNDPROC = -4;
@@ -68,6 +76,58 @@ inline constexpr UINT GW_HWNDNEXT = 2;
 inline constexpr UINT GW_HWNDPREV = 3;
 inline constexpr UINT GW_OWNER = 4;
 inline constexpr UINT GW_CHILD = 5;
+
+// SetWindowPos
+inline constexpr HWND HWND_TOP = 0;
+inline constexpr HWND HWND_BOTTOM = 1;
+inline constexpr HWND HWND_TOPMOST = -1;
+inline constexpr HWND HWND_NOTOPMOST = -2;
+inline constexpr UINT SWP_NOSIZE = 0x0001;
+inline constexpr UINT SWP_NOMOVE = 0x0002;
+inline constexpr UINT SWP_NOZORDER = 0x0004;
+inline constexpr UINT SWP_NOREDRAW = 0x0008;
+inline constexpr UINT SWP_NOACTIVATE = 0x0010;
+inline constexpr UINT SWP_FRAMECHANGED = 0x0020;
+inline constexpr UINT SWP_SHOWWINDOW = 0x0040;
+inline constexpr UINT SWP_HIDEWINDOW = 0x0080;
+inline constexpr UINT SWP_NOOWNERZORDER = 0x0200;
+inline constexpr UINT SWP_NOSENDCHANGING = 0x0400;
+// Set by the system in WM_WINDOWPOSCHANGED when the client area kept its
+// size or place; the default procedure then leaves out WM_SIZE or WM_MOVE.
+inline constexpr UINT SWP_NOCLIENTSIZE = 0x0800;
+inline constexpr UINT SWP_NOCLIENTMOVE = 0x1000;
+
+// ShowWindow
+inline constexpr int SW_HIDE = 0;
+inline constexpr int SW_SHOWNORMAL = 1;
+inline constexpr int SW_SHOWNOACTIVATE = 4;
+inline constexpr int SW_SHOW = 5;
+inline constexpr int SW_SHOWNA = 8;
+
+// GetSystemMetrics
+inline constexpr int SM_CXSCREEN = 0;
+inline constexpr int SM_CYSCREEN = 1;
+inline constexpr int SM_CXVSCROLL = 2;
+inline constexpr int SM_CYHSCROLL = 3;
+inline constexpr int SM_CYCAPTION = 4;
+inline constexpr int SM_CXBORDER = 5;
+inline constexpr int SM_CYBORDER = 6;
+inline constexpr int SM_CXFIXEDFRAME = 7;
+inline constexpr int SM_CYFIXEDFRAME = 8;
+inline constexpr int SM_SWAPBUTTON = 23;
+inline constexpr int SM_CXSIZE = 30;
+inline constexpr int SM_CYSIZE = 31;
+inline constexpr int SM_CXSIZEFRAME = 32;
+inline constexpr int SM_CYSIZEFRAME = 33;
+inline constexpr int SM_CXMINTRACK = 34;
+inline constexpr int SM_CYMINTRACK = 35;
+inline constexpr int SM_CXEDGE = 45;
+inline constexpr int SM_CYEDGE = 46;
+inline constexpr int SM_CYSMCAPTION = 51;
+inline constexpr int SM_CXSMSIZE = 52;
+inline constexpr int SM_CYSMSIZE = 53;
+inline constexpr int SM_CXMAXTRACK = 59;
+inline constexpr int SM_CYMAXTRACK = 60;
 
 inline constexpr int CW_USEDEFAULT = static_cast<int>(0x80000000);
 

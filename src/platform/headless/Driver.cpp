@@ -16,6 +16,10 @@ win::DWORD StartProcess() {
     return system.NewThread(system.NewProcess());
 }
 
+void SetSystemMetric(int index, int value) {
+    WindowSystem::Instance().SetMetric(index, value);
+}
+
 void SetTickCount(win::DWORD ticks) {
     WindowSystem::Instance().SetNow(ticks);
 }

@@ -15,6 +15,10 @@ void ResetWindowSystem();
 // A new simulated process with its first thread; returns that thread.
 win::DWORD StartProcess();
 
+// Changes a system metric (GetSystemMetrics index) for the windows made or
+// sized after it, as a change of the display settings would.
+void SetSystemMetric(int index, int value);
+
 // The virtual clock: sets the tick count (tests start it just below the
 // 32-bit wrap), or lets time pass. Passing time fires every timer that falls
 // due, in order of due time, each on its own thread with the clock at its

@@ -10,6 +10,7 @@
 
 #include "platform/WinApi.h"
 #include "platform/WinConstants.h"
+#include "platform/headless/Geometry.h"
 #include "platform/headless/WindowSystem.h"
 
 namespace zv::win {
@@ -23,10 +24,8 @@ WindowSystem& System() {
     return WindowSystem::Instance();
 }
 
-LPARAM MakeLParam(int low, int high) {
-    return static_cast<LPARAM>(static_cast<std::int32_t>(
-        (static_cast<std::uint32_t>(high) << 16) | (static_cast<std::uint32_t>(low) & 0xFFFFu)));
-}
+using headless::MakeLParam;
+using headless::Offset;
 
 WPARAM MakeWParam(UINT low, UINT high) {
     return static_cast<WPARAM>((high << 16) | (low & 0xFFFFu));
@@ -153,6 +152,10 @@ bool SendCreateMessages(HWND hwnd, CREATESTRUCTA& create) {
     }
     RECT client{create.x, create.y, create.x + create.cx, create.y + create.cy};
     SendMessageA(hwnd, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&client));
+    if (Window* window = System().Find(hwnd)) {
+        const POINT origin = headless::ClientOrigin(window->parent);
+        window->client = Offset(client, origin.x, origin.y);
+    }
     return SendMessageA(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(&create)) != -1;
 }
 
@@ -199,10 +202,9 @@ HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, D
     window.instance = hInstance;
     window.id = (dwStyle & WS_CHILD) != 0 ? hMenu : 0;
     window.owner = owner;
-    const Window* parentWindow = System().Find(parent);
-    const LONG originX = IsChild(window) ? parentWindow->rect.left : 0;
-    const LONG originY = IsChild(window) ? parentWindow->rect.top : 0;
-    window.rect = RECT{originX + x, originY + y, originX + x + cx, originY + y + cy};
+    const POINT origin = headless::ClientOrigin(parent);
+    window.rect = RECT{origin.x + x, origin.y + y, origin.x + x + cx, origin.y + y + cy};
+    window.client = window.rect;
     LinkAtTop(window, parent);
 
     CREATESTRUCTA create{
@@ -220,8 +222,7 @@ HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, D
     if ((dwStyle & (WS_CHILD | WS_POPUP)) == 0) {
         created->needSize = true;
     } else {
-        SendMessageA(hwnd, WM_SIZE, SIZE_RESTORED, MakeLParam(cx, cy));
-        SendMessageA(hwnd, WM_MOVE, 0, MakeLParam(x, y));
+        headless::SendSizeAndPlace(*created);
     }
     NotifyParent(hwnd, WM_CREATE);
     return IsWindow(hwnd) ? hwnd : 0;
@@ -271,6 +272,14 @@ LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
             return static_cast<LRESULT>(window->text.size());
         case WM_CLOSE:
             DestroyWindow(hWnd);
+            return 0;
+        case WM_NCCALCSIZE:
+            return headless::DefNcCalcSize(hWnd, wParam, lParam);
+        case WM_WINDOWPOSCHANGING:
+            headless::DefWindowPosChanging(hWnd, *reinterpret_cast<WINDOWPOS*>(lParam));
+            return 0;
+        case WM_WINDOWPOSCHANGED:
+            headless::DefWindowPosChanged(hWnd, *reinterpret_cast<const WINDOWPOS*>(lParam));
             return 0;
         default:
             return 0;

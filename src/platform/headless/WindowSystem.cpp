@@ -11,6 +11,16 @@ namespace {
 
 constexpr std::uint16_t kMaxGeneration = 0x7FFF;  // keeps handles positive
 constexpr std::size_t kMaxIndex = 0xFFFF;
+// The metrics of a 96 dots-per-inch screen with the classic window frames.
+const std::vector<std::pair<int, int>> kDefaultMetrics = {
+    {SM_CXSCREEN, 1024},  {SM_CYSCREEN, 768},    {SM_CXVSCROLL, 16},   {SM_CYHSCROLL, 16},
+    {SM_CYCAPTION, 19},   {SM_CXBORDER, 1},      {SM_CYBORDER, 1},     {SM_CXFIXEDFRAME, 3},
+    {SM_CYFIXEDFRAME, 3}, {SM_SWAPBUTTON, 0},    {SM_CXSIZE, 18},      {SM_CYSIZE, 18},
+    {SM_CXSIZEFRAME, 4},  {SM_CYSIZEFRAME, 4},   {SM_CXMINTRACK, 112}, {SM_CYMINTRACK, 27},
+    {SM_CXEDGE, 2},       {SM_CYEDGE, 2},        {SM_CYSMCAPTION, 16}, {SM_CXSMSIZE, 15},
+    {SM_CYSMSIZE, 15},    {SM_CXMAXTRACK, 1036}, {SM_CYMAXTRACK, 780},
+};
+
 constexpr LONG kFirstProcedureValue = 0x00400000;
 constexpr LONG kProcedureValueStep = 0x10;
 
@@ -59,6 +69,7 @@ void WindowSystem::Reset() {
     m_procedures.clear();
     m_threads.clear();
     m_timers.clear();
+    m_metrics = kDefaultMetrics;
     m_now = 0;
     m_lastTimerId = 0;
     m_nextId = 0x100;
@@ -66,7 +77,8 @@ void WindowSystem::Reset() {
     m_currentThread = NewThread(m_currentProcess);
     Window* desktop = Allocate();
     desktop->style = WS_POPUP | WS_VISIBLE;
-    desktop->rect = RECT{0, 0, 1024, 768};
+    desktop->rect = RECT{0, 0, Metric(SM_CXSCREEN), Metric(SM_CYSCREEN)};
+    desktop->client = desktop->rect;
     m_desktop = desktop->handle;
 }
 
@@ -184,6 +196,22 @@ void WindowSystem::SetCurrentThread(DWORD thread) {
     }
 }
 
+int WindowSystem::Metric(int index) const {
+    const auto found = std::find_if(m_metrics.begin(), m_metrics.end(),
+                                    [&](const auto& metric) { return metric.first == index; });
+    return found == m_metrics.end() ? 0 : found->second;
+}
+
+void WindowSystem::SetMetric(int index, int value) {
+    const auto found = std::find_if(m_metrics.begin(), m_metrics.end(),
+                                    [&](const auto& metric) { return metric.first == index; });
+    if (found == m_metrics.end()) {
+        m_metrics.emplace_back(index, value);
+    } else {
+        found->second = value;
+    }
+}
+
 Thread* WindowSystem::FindThread(DWORD thread) {
     const auto found = std::find_if(m_threads.begin(), m_threads.end(),
                                     [&](const Thread& t) { return t.id == thread; });
@@ -201,6 +229,15 @@ std::optional<DWORD> WindowSystem::ProcessOfThread(DWORD thread) const {
     const auto found = std::find_if(m_threads.begin(), m_threads.end(),
                                     [&](const Thread& t) { return t.id == thread; });
     return found == m_threads.end() ? std::nullopt : std::optional<DWORD>(found->process);
+}
+
+LPARAM MakeLParam(LONG low, LONG high) {
+    return static_cast<LPARAM>(static_cast<std::int32_t>(
+        (static_cast<std::uint32_t>(high) << 16) | (static_cast<std::uint32_t>(low) & 0xFFFFu)));
+}
+
+RECT Offset(RECT rect, LONG dx, LONG dy) {
+    return RECT{rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
 }
 
 std::optional<Timer> NextTimer(DWORD thread) {

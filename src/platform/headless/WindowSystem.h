@@ -39,7 +39,8 @@ struct Window {
     std::string text;
     DWORD thread = 0;
     DWORD process = 0;
-    RECT rect;  // screen coordinates
+    RECT rect;    // screen coordinates
+    RECT client;  // screen coordinates
     bool destroying = false;
     bool needSize = false;  // WM_SIZE and WM_MOVE wait for the first showing
 };
@@ -87,6 +88,10 @@ class WindowSystem {
     LONG ProcToLong(WNDPROC proc);
     WNDPROC LongToProc(LONG value) const;
 
+    // System metrics by GetSystemMetrics index.
+    int Metric(int index) const;
+    void SetMetric(int index, int value);
+
     // Processes and threads
     DWORD CurrentThread() const { return m_currentThread; }
     DWORD CurrentProcess() const { return m_currentProcess; }
@@ -125,9 +130,14 @@ class WindowSystem {
     DWORD m_currentProcess = 0;
     HWND m_desktop = 0;
     std::vector<Timer> m_timers;
+    std::vector<std::pair<int, int>> m_metrics;
     std::uint64_t m_now = 0;
     UINT_PTR m_lastTimerId = 0;
 };
+
+// Message parameter packing and rectangle arithmetic shared by the units.
+LPARAM MakeLParam(LONG low, LONG high);
+RECT Offset(RECT rect, LONG dx, LONG dy);
 
 // The earliest timer of a thread (of any thread for 0), or none.
 std::optional<Timer> NextTimer(DWORD thread);
