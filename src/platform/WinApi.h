@@ -168,6 +168,17 @@ BOOL EnableWindow(HWND hWnd, BOOL bEnable);
 BOOL IsWindowEnabled(HWND hWnd);
 int GetSystemMetrics(int nIndex);
 
+// Focus, activation and the foreground window. Active and focus windows
+// belong to a thread's input state, which attached threads share.
+HWND GetFocus();
+HWND SetFocus(HWND hWnd);
+HWND GetActiveWindow();
+HWND SetActiveWindow(HWND hWnd);
+HWND GetForegroundWindow();
+BOOL SetForegroundWindow(HWND hWnd);
+BOOL BringWindowToTop(HWND hWnd);
+BOOL AttachThreadInput(DWORD idAttach, DWORD idAttachTo, BOOL fAttach);
+
 // Window relations
 HWND GetDesktopWindow();
 HWND GetParent(HWND hWnd);

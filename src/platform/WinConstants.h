@@ -16,6 +16,9 @@ inline constexpr UINT WM_CREATE = 0x0001;
 inline constexpr UINT WM_DESTROY = 0x0002;
 inline constexpr UINT WM_MOVE = 0x0003;
 inline constexpr UINT WM_SIZE = 0x0005;
+inline constexpr UINT WM_ACTIVATE = 0x0006;
+inline constexpr UINT WM_SETFOCUS = 0x0007;
+inline constexpr UINT WM_KILLFOCUS = 0x0008;
 inline constexpr UINT WM_ENABLE = 0x000A;
 inline constexpr UINT WM_SETTEXT = 0x000C;
 inline constexpr UINT WM_GETTEXT = 0x000D;
@@ -23,7 +26,9 @@ inline constexpr UINT WM_GETTEXTLENGTH = 0x000E;
 inline constexpr UINT WM_CLOSE = 0x0010;
 inline constexpr UINT WM_QUIT = 0x0012;
 inline constexpr UINT WM_SHOWWINDOW = 0x0018;
+inline constexpr UINT WM_ACTIVATEAPP = 0x001C;
 inline constexpr UINT WM_CANCELMODE = 0x001F;
+inline constexpr UINT WM_CHILDACTIVATE = 0x0022;
 inline constexpr UINT WM_STYLECHANGING = 0x007C;
 inline constexpr UINT WM_STYLECHANGED = 0x007D;
 inline constexpr UINT WM_GETMINMAXINFO = 0x0024;
@@ -32,6 +37,7 @@ inline constexpr UINT WM_WINDOWPOSCHANGED = 0x0047;
 inline constexpr UINT WM_NCCREATE = 0x0081;
 inline constexpr UINT WM_NCDESTROY = 0x0082;
 inline constexpr UINT WM_NCCALCSIZE = 0x0083;
+inline constexpr UINT WM_NCACTIVATE = 0x0086;
 inline constexpr UINT WM_TIMER = 0x0113;
 inline constexpr UINT WM_PARENTNOTIFY = 0x0210;
 inline constexpr UINT WM_USER = 0x0400;
@@ -43,6 +49,11 @@ inline constexpr UINT PM_REMOVE = 0x0001;
 // Timers: shorter intervals are raised to the minimum.
 inline constexpr UINT USER_TIMER_MINIMUM = 0x0000000A;
 inline constexpr UINT USER_TIMER_MAXIMUM = 0x7FFFFFFF;
+
+// WM_ACTIVATE
+inline constexpr WPARAM WA_INACTIVE = 0;
+inline constexpr WPARAM WA_ACTIVE = 1;
+inline constexpr WPARAM WA_CLICKACTIVE = 2;
 
 // WM_SIZE
 inline constexpr WPARAM SIZE_RESTORED = 0;

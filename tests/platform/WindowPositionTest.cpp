@@ -107,7 +107,7 @@ TEST_F(WindowPosition, MovingOnlyLeavesTheSizeAlone) {
 TEST_F(WindowPosition, ARequestThatChangesNothingIsStillAnnounced) {
     const HWND hwnd = CreateRecorder("popup", WS_POPUP);
     MessageLog::Current().Clear();
-    SetWindowPos(hwnd, 0, 10, 20, 100, 50, SWP_NOZORDER);
+    SetWindowPos(hwnd, 0, 10, 20, 100, 50, SWP_NOZORDER | SWP_NOACTIVATE);
     const std::array WmNoChangeSeq = {
         ExpectedMessage{"popup", WM_WINDOWPOSCHANGING},
         ExpectedMessage{"popup", WM_WINDOWPOSCHANGED},
@@ -115,7 +115,8 @@ TEST_F(WindowPosition, ARequestThatChangesNothingIsStillAnnounced) {
     EXPECT_SEQUENCE(WmNoChangeSeq);
 
     MessageLog::Current().Clear();
-    SetWindowPos(hwnd, 0, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOSENDCHANGING);
+    SetWindowPos(hwnd, 0, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSENDCHANGING);
     const std::array WmNoSendChangingSeq = {ExpectedMessage{"popup", WM_WINDOWPOSCHANGED}};
     EXPECT_SEQUENCE(WmNoSendChangingSeq);
 }

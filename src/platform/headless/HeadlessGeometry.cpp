@@ -6,6 +6,7 @@
 
 #include "platform/WinApi.h"
 #include "platform/WinConstants.h"
+#include "platform/headless/Focus.h"
 #include "platform/headless/Geometry.h"
 #include "platform/headless/WindowSystem.h"
 
@@ -223,6 +224,21 @@ void ApplyPosition(Window& window, const RECT& newRect, const RECT& newClient, W
     }
 }
 
+// A hidden window hands the activation over; a window moved without
+// SWP_NOACTIVATE is activated (a child only hears WM_CHILDACTIVATE).
+void FollowActivation(const Window& window, UINT flags) {
+    const HWND hwnd = window.handle;
+    if ((flags & SWP_HIDEWINDOW) != 0) {
+        headless::HandOverActivation(hwnd);
+    } else if ((flags & SWP_NOACTIVATE) == 0) {
+        if (IsChild(window)) {
+            SendMessageA(hwnd, WM_CHILDACTIVATE, 0, 0);
+        } else {
+            SetForegroundWindow(hwnd);
+        }
+    }
+}
+
 }  // namespace
 
 BOOL GetWindowRect(HWND hWnd, RECT* lpRect) {
@@ -285,6 +301,7 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy,
         return FALSE;
     }
     ApplyPosition(*window, newRect, newClient, pos);
+    FollowActivation(*window, pos.flags);
     SendMessageA(hWnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
     return TRUE;
 }
@@ -313,6 +330,9 @@ BOOL ShowWindow(HWND hWnd, int nCmdShow) {
         flags |= SWP_NOACTIVATE | SWP_NOZORDER;
     }
     SetWindowPos(hWnd, HWND_TOP, 0, 0, 0, 0, flags);
+    if (!show) {
+        headless::RevertFocus(hWnd);
+    }
     if ((window = System().Find(hWnd)) != nullptr && show && window->needSize) {
         window->needSize = false;  // an overlapped window hears them when first shown
         headless::SendSizeAndPlace(*window);

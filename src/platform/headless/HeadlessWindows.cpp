@@ -10,6 +10,7 @@
 
 #include "platform/WinApi.h"
 #include "platform/WinConstants.h"
+#include "platform/headless/Focus.h"
 #include "platform/headless/Geometry.h"
 #include "platform/headless/WindowSystem.h"
 
@@ -107,6 +108,21 @@ void DestroyOwnedWindows(HWND owner) {
     }
     for (HWND hwnd : owned) {
         DestroyWindow(hwnd);
+    }
+}
+
+// A visible window disappears before it is destroyed, with the usual notices
+// and the activation and focus moving on.
+void HideBeforeDestroying(HWND hwnd) {
+    const Window* window = System().Find(hwnd);
+    if (window == nullptr || (window->style & WS_VISIBLE) == 0) {
+        return;
+    }
+    if (IsChild(*window)) {
+        ShowWindow(hwnd, SW_HIDE);
+    } else {
+        SetWindowPos(hwnd, 0, 0, 0, 0, 0,
+                     SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
@@ -239,9 +255,14 @@ BOOL DestroyWindow(HWND hWnd) {
     }
     window->destroying = true;
     NotifyParent(hWnd, WM_DESTROY);
-    if (!IsChild(*window)) {
+    HideBeforeDestroying(hWnd);
+    if (!IsWindow(hWnd)) {
+        return TRUE;
+    }
+    if (!IsChild(*System().Find(hWnd))) {
         DestroyOwnedWindows(hWnd);
     }
+    headless::HandOverActivation(hWnd);
     SendDestroy(hWnd);
     SendNcDestroyAndFree(hWnd);
     return TRUE;
@@ -272,6 +293,13 @@ LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
             return static_cast<LRESULT>(window->text.size());
         case WM_CLOSE:
             DestroyWindow(hWnd);
+            return 0;
+        case WM_NCACTIVATE:
+            return TRUE;
+        case WM_ACTIVATE:
+            if ((wParam & 0xFFFF) != WA_INACTIVE) {
+                SetFocus(hWnd);
+            }
             return 0;
         case WM_NCCALCSIZE:
             return headless::DefNcCalcSize(hWnd, wParam, lParam);

@@ -69,6 +69,7 @@ void WindowSystem::Reset() {
     m_procedures.clear();
     m_threads.clear();
     m_timers.clear();
+    m_foreground = 0;
     m_metrics = kDefaultMetrics;
     m_now = 0;
     m_lastTimerId = 0;
@@ -185,6 +186,7 @@ DWORD WindowSystem::NewThread(DWORD process) {
     Thread thread;
     thread.id = m_nextId += 4;
     thread.process = process;
+    thread.inputOf = thread.id;
     m_threads.push_back(std::move(thread));
     return m_threads.back().id;
 }
@@ -218,7 +220,24 @@ Thread* WindowSystem::FindThread(DWORD thread) {
     return found == m_threads.end() ? nullptr : &*found;
 }
 
+InputState& WindowSystem::InputOf(DWORD thread) {
+    Thread* owner = FindThread(thread);
+    Thread* shared = FindThread(owner->inputOf);
+    return shared->ownInput;
+}
+
 void WindowSystem::ForgetWindow(HWND hwnd) {
+    for (Thread& thread : m_threads) {
+        if (thread.ownInput.active == hwnd) {
+            thread.ownInput.active = 0;
+        }
+        if (thread.ownInput.focus == hwnd) {
+            thread.ownInput.focus = 0;
+        }
+    }
+    if (m_foreground == hwnd) {
+        m_foreground = 0;
+    }
     std::erase_if(m_timers, [&](const Timer& timer) { return timer.hwnd == hwnd; });
     for (Thread& thread : m_threads) {
         std::erase_if(thread.queue, [&](const MSG& message) { return message.hwnd == hwnd; });

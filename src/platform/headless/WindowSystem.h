@@ -54,9 +54,17 @@ struct Timer {
     DWORD thread = 0;
 };
 
+// The active and focus windows, shared by threads whose input is attached.
+struct InputState {
+    HWND active = 0;
+    HWND focus = 0;
+};
+
 struct Thread {
     DWORD id = 0;
     DWORD process = 0;
+    InputState ownInput;
+    DWORD inputOf = 0;      // the thread whose input state this one uses
     std::deque<MSG> queue;  // posted messages, oldest first
     bool quitPosted = false;
     int quitCode = 0;
@@ -100,6 +108,10 @@ class WindowSystem {
     void SetCurrentThread(DWORD thread);
     std::optional<DWORD> ProcessOfThread(DWORD thread) const;
     Thread* FindThread(DWORD thread);
+    InputState& InputOf(DWORD thread);
+
+    HWND Foreground() const { return m_foreground; }
+    void SetForeground(HWND hwnd) { m_foreground = hwnd; }
 
     // Timers and the virtual millisecond clock (64 bits inside; the platform
     // reads the low 32 bits, so it wraps as the real tick count does).
@@ -129,6 +141,7 @@ class WindowSystem {
     DWORD m_currentThread = 0;
     DWORD m_currentProcess = 0;
     HWND m_desktop = 0;
+    HWND m_foreground = 0;
     std::vector<Timer> m_timers;
     std::vector<std::pair<int, int>> m_metrics;
     std::uint64_t m_now = 0;
