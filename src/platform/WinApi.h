@@ -30,11 +30,13 @@ using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 using UINT_PTR = std::uintptr_t;
+using HANDLE = std::intptr_t;
 using LPCSTR = const char*;
 using LPSTR = char*;
 
 using WNDPROC = LRESULT(ZV_CALLBACK*)(HWND, UINT, WPARAM, LPARAM);
 using TIMERPROC = void(ZV_CALLBACK*)(HWND, UINT, UINT_PTR, DWORD);
+using WNDENUMPROC = BOOL(ZV_CALLBACK*)(HWND, LPARAM);
 
 struct POINT {
     LONG x = 0;
@@ -183,6 +185,14 @@ BOOL AttachThreadInput(DWORD idAttach, DWORD idAttachTo, BOOL fAttach);
 HWND GetDesktopWindow();
 HWND GetParent(HWND hWnd);
 HWND GetWindow(HWND hWnd, UINT uCmd);
+HWND SetParent(HWND hWndChild, HWND hWndNewParent);
+BOOL EnumChildWindows(HWND hWndParent, WNDENUMPROC lpEnumFunc, LPARAM lParam);
+HWND FindWindowExA(HWND hWndParent, HWND hWndChildAfter, LPCSTR lpszClass, LPCSTR lpszWindow);
+
+// Window properties
+BOOL SetPropA(HWND hWnd, LPCSTR lpString, HANDLE hData);
+HANDLE GetPropA(HWND hWnd, LPCSTR lpString);
+HANDLE RemovePropA(HWND hWnd, LPCSTR lpString);
 
 // Window texts and classes
 int GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount);
@@ -193,5 +203,9 @@ int GetClassNameA(HWND hWnd, LPSTR lpClassName, int nMaxCount);
 // Processes and threads
 DWORD GetWindowThreadProcessId(HWND hWnd, DWORD* lpdwProcessId);
 DWORD GetCurrentThreadId();
+DWORD GetCurrentProcessId();
+// The handle of a running process (the alive test), or 0.
+HANDLE OpenProcess(DWORD dwDesiredAccess, BOOL bInheritHandle, DWORD dwProcessId);
+BOOL CloseHandle(HANDLE hObject);
 
 }  // namespace zv::win

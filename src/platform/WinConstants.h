@@ -140,6 +140,10 @@ inline constexpr int SM_CYSMSIZE = 53;
 inline constexpr int SM_CXMAXTRACK = 59;
 inline constexpr int SM_CYMAXTRACK = 60;
 
+// OpenProcess
+inline constexpr DWORD SYNCHRONIZE = 0x00100000;
+inline constexpr DWORD PROCESS_QUERY_INFORMATION = 0x0400;
+
 inline constexpr int CW_USEDEFAULT = static_cast<int>(0x80000000);
 
 }  // namespace zv::win

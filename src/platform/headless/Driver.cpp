@@ -16,6 +16,14 @@ win::DWORD StartProcess() {
     return system.NewThread(system.NewProcess());
 }
 
+win::DWORD ProcessOf(win::DWORD thread) {
+    return WindowSystem::Instance().ProcessOfThread(thread).value_or(0);
+}
+
+void EndProcess(win::DWORD process) {
+    WindowSystem::Instance().EndProcess(process);
+}
+
 void SetSystemMetric(int index, int value) {
     WindowSystem::Instance().SetMetric(index, value);
 }

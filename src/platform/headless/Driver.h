@@ -26,6 +26,13 @@ void SetSystemMetric(int index, int value);
 void SetTickCount(win::DWORD ticks);
 void AdvanceClock(win::DWORD milliseconds);
 
+// The process of a simulated thread.
+win::DWORD ProcessOf(win::DWORD thread);
+
+// Ends a process: its windows vanish without a word, as when a program is
+// killed, and OpenProcess no longer finds it.
+void EndProcess(win::DWORD process);
+
 // Runs the calls of its lifetime as the given simulated thread (and so its
 // process), then returns to the thread that was current.
 class ThreadScope {

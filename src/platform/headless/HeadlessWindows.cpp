@@ -517,9 +517,7 @@ int GetClassNameA(HWND hWnd, LPSTR lpClassName, int nMaxCount) {
     if (window == nullptr) {
         return 0;
     }
-    const std::string name =
-        window->windowClass != nullptr ? window->windowClass->name : std::string("#32769");
-    return CopyText(name, lpClassName, nMaxCount);
+    return CopyText(headless::ClassNameOf(*window), lpClassName, nMaxCount);
 }
 
 DWORD GetWindowThreadProcessId(HWND hWnd, DWORD* lpdwProcessId) {

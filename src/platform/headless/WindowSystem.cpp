@@ -37,11 +37,6 @@ std::uint16_t GenerationOf(HWND hwnd) {
     return static_cast<std::uint16_t>(static_cast<std::uint32_t>(hwnd) >> 16);
 }
 
-// Class names compare without regard to case, as the platform's do.
-std::string FoldClassName(const std::string& name) {
-    return ToUtf8(FoldCase(FromUtf8(name)));
-}
-
 }  // namespace
 
 WindowSystem& WindowSystem::Instance() {
@@ -68,6 +63,7 @@ void WindowSystem::Reset() {
     m_nextAtom = 0xC000;
     m_procedures.clear();
     m_threads.clear();
+    m_endedProcesses.clear();
     m_timers.clear();
     m_foreground = 0;
     m_metrics = kDefaultMetrics;
@@ -129,10 +125,9 @@ void WindowSystem::Free(HWND hwnd) {
 }
 
 const WindowClass* WindowSystem::FindClass(const std::string& name) const {
-    const std::string folded = FoldClassName(name);
-    const auto found = std::find_if(m_classes.begin(), m_classes.end(), [&](const auto& c) {
-        return FoldClassName(c->name) == folded;
-    });
+    const std::string folded = FoldName(name);
+    const auto found = std::find_if(m_classes.begin(), m_classes.end(),
+                                    [&](const auto& c) { return FoldName(c->name) == folded; });
     return found == m_classes.end() ? nullptr : found->get();
 }
 
@@ -244,10 +239,53 @@ void WindowSystem::ForgetWindow(HWND hwnd) {
     }
 }
 
+bool WindowSystem::IsProcessRunning(DWORD process) const {
+    return std::any_of(m_threads.begin(), m_threads.end(),
+                       [&](const Thread& t) { return t.process == process; }) &&
+           std::find(m_endedProcesses.begin(), m_endedProcesses.end(), process) ==
+               m_endedProcesses.end();
+}
+
+void WindowSystem::EndProcess(DWORD process) {
+    m_endedProcesses.push_back(process);
+    std::vector<HWND> windows;
+    for (const Slot& slot : m_slots) {
+        if (slot.window && slot.window->process == process) {
+            windows.push_back(slot.window->handle);
+        }
+    }
+    for (HWND hwnd : windows) {
+        DropTree(hwnd);
+    }
+}
+
+void WindowSystem::DropTree(HWND hwnd) {
+    Window* window = Find(hwnd);
+    if (window == nullptr) {
+        return;
+    }
+    const std::vector<HWND> children = window->children;
+    for (HWND child : children) {
+        DropTree(child);
+    }
+    if (Window* parent = Find(window->parent)) {
+        std::erase(parent->children, hwnd);
+    }
+    Free(hwnd);
+}
+
 std::optional<DWORD> WindowSystem::ProcessOfThread(DWORD thread) const {
     const auto found = std::find_if(m_threads.begin(), m_threads.end(),
                                     [&](const Thread& t) { return t.id == thread; });
     return found == m_threads.end() ? std::nullopt : std::optional<DWORD>(found->process);
+}
+
+std::string FoldName(const std::string& name) {
+    return ToUtf8(FoldCase(FromUtf8(name)));
+}
+
+std::string ClassNameOf(const Window& window) {
+    return window.windowClass != nullptr ? window.windowClass->name : "#32769";
 }
 
 LPARAM MakeLParam(LONG low, LONG high) {

@@ -37,6 +37,7 @@ struct Window {
     HWND owner = 0;
     std::vector<HWND> children;  // z-order, topmost first
     std::string text;
+    std::vector<std::pair<std::string, HANDLE>> props;  // names folded to upper case
     DWORD thread = 0;
     DWORD process = 0;
     RECT rect;    // screen coordinates
@@ -107,6 +108,9 @@ class WindowSystem {
     DWORD NewThread(DWORD process);
     void SetCurrentThread(DWORD thread);
     std::optional<DWORD> ProcessOfThread(DWORD thread) const;
+    bool IsProcessRunning(DWORD process) const;
+    // Ends a process: its threads stop and its windows vanish without a word.
+    void EndProcess(DWORD process);
     Thread* FindThread(DWORD thread);
     InputState& InputOf(DWORD thread);
 
@@ -126,6 +130,7 @@ class WindowSystem {
 
   private:
     WindowSystem();
+    void DropTree(HWND hwnd);
 
     struct Slot {
         std::uint16_t generation = 0;
@@ -137,6 +142,7 @@ class WindowSystem {
     ATOM m_nextAtom = 0xC000;
     std::vector<WNDPROC> m_procedures;
     std::deque<Thread> m_threads;  // stable addresses
+    std::vector<DWORD> m_endedProcesses;
     DWORD m_nextId = 0;
     DWORD m_currentThread = 0;
     DWORD m_currentProcess = 0;
@@ -147,6 +153,12 @@ class WindowSystem {
     std::uint64_t m_now = 0;
     UINT_PTR m_lastTimerId = 0;
 };
+
+// Names of classes, windows and properties compare without regard to case.
+std::string FoldName(const std::string& name);
+
+// A window's class name; the desktop's is "#32769".
+std::string ClassNameOf(const Window& window);
 
 // Message parameter packing and rectangle arithmetic shared by the units.
 LPARAM MakeLParam(LONG low, LONG high);
