@@ -31,6 +31,10 @@ using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 using UINT_PTR = std::uintptr_t;
 using HANDLE = std::intptr_t;
+using HMONITOR = std::int32_t;
+using HCURSOR = std::int32_t;
+using SHORT = std::int16_t;
+using BYTE = std::uint8_t;
 using LPCSTR = const char*;
 using LPSTR = char*;
 
@@ -86,6 +90,59 @@ struct WINDOWPOS {
 struct NCCALCSIZE_PARAMS {
     RECT rgrc[3];
     WINDOWPOS* lppos = nullptr;
+};
+
+struct MONITORINFO {
+    DWORD cbSize = sizeof(MONITORINFO);
+    RECT rcMonitor;
+    RECT rcWork;  // the monitor less the task bar
+    DWORD dwFlags = 0;
+};
+
+struct LOGFONTA {
+    LONG lfHeight = 0;
+    LONG lfWidth = 0;
+    LONG lfEscapement = 0;
+    LONG lfOrientation = 0;
+    LONG lfWeight = 0;
+    BYTE lfItalic = 0;
+    BYTE lfUnderline = 0;
+    BYTE lfStrikeOut = 0;
+    BYTE lfCharSet = 0;
+    BYTE lfOutPrecision = 0;
+    BYTE lfClipPrecision = 0;
+    BYTE lfQuality = 0;
+    BYTE lfPitchAndFamily = 0;
+    char lfFaceName[32] = {};
+};
+
+// What SystemParametersInfoA fills for SPI_GETNONCLIENTMETRICS.
+struct NONCLIENTMETRICSA {
+    UINT cbSize = sizeof(NONCLIENTMETRICSA);
+    int iBorderWidth = 0;
+    int iScrollWidth = 0;
+    int iScrollHeight = 0;
+    int iCaptionWidth = 0;
+    int iCaptionHeight = 0;
+    LOGFONTA lfCaptionFont;
+    int iSmCaptionWidth = 0;
+    int iSmCaptionHeight = 0;
+    LOGFONTA lfSmCaptionFont;
+    int iMenuWidth = 0;
+    int iMenuHeight = 0;
+    LOGFONTA lfMenuFont;
+    LOGFONTA lfStatusFont;
+    LOGFONTA lfMessageFont;
+};
+
+struct SCROLLINFO {
+    UINT cbSize = sizeof(SCROLLINFO);
+    UINT fMask = 0;
+    int nMin = 0;
+    int nMax = 0;
+    UINT nPage = 0;
+    int nPos = 0;
+    int nTrackPos = 0;
 };
 
 struct STYLESTRUCT {
@@ -180,6 +237,30 @@ HWND GetForegroundWindow();
 BOOL SetForegroundWindow(HWND hWnd);
 BOOL BringWindowToTop(HWND hWnd);
 BOOL AttachThreadInput(DWORD idAttach, DWORD idAttachTo, BOOL fAttach);
+
+// Monitors and system settings
+HMONITOR MonitorFromWindow(HWND hwnd, DWORD dwFlags);
+HMONITOR MonitorFromRect(const RECT* lprc, DWORD dwFlags);
+BOOL GetMonitorInfoA(HMONITOR hMonitor, MONITORINFO* lpmi);
+BOOL SystemParametersInfoA(UINT uiAction, UINT uiParam, void* pvParam, UINT fWinIni);
+
+// The cursor, the mouse buttons and the keyboard
+BOOL GetCursorPos(POINT* lpPoint);
+BOOL SetCursorPos(int X, int Y);
+HCURSOR LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName);
+HCURSOR SetCursor(HCURSOR hCursor);
+HCURSOR GetCursor();
+SHORT GetAsyncKeyState(int vKey);
+
+// Repainting of one window at a time can be held back.
+BOOL LockWindowUpdate(HWND hWndLock);
+
+// Scroll bars of a window (SB_HORZ, SB_VERT)
+int SetScrollInfo(HWND hwnd, int nBar, const SCROLLINFO* lpsi, BOOL redraw);
+BOOL GetScrollInfo(HWND hwnd, int nBar, SCROLLINFO* lpsi);
+BOOL ShowScrollBar(HWND hWnd, int wBar, BOOL bShow);
+int ScrollWindowEx(HWND hWnd, int dx, int dy, const RECT* prcScroll, const RECT* prcClip,
+                   HANDLE hrgnUpdate, RECT* prcUpdate, UINT flags);
 
 // Window relations
 HWND GetDesktopWindow();

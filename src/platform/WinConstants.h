@@ -66,6 +66,8 @@ inline constexpr DWORD WS_VISIBLE = 0x10000000;
 inline constexpr DWORD WS_DISABLED = 0x08000000;
 inline constexpr DWORD WS_CAPTION = 0x00C00000;  // WS_BORDER | WS_DLGFRAME
 inline constexpr DWORD WS_BORDER = 0x00800000;
+inline constexpr DWORD WS_VSCROLL = 0x00200000;
+inline constexpr DWORD WS_HSCROLL = 0x00100000;
 inline constexpr DWORD WS_DLGFRAME = 0x00400000;
 inline constexpr DWORD WS_THICKFRAME = 0x00040000;
 inline constexpr DWORD WS_EX_NOPARENTNOTIFY = 0x00000004;
@@ -143,6 +145,51 @@ inline constexpr int SM_CYMAXTRACK = 60;
 // OpenProcess
 inline constexpr DWORD SYNCHRONIZE = 0x00100000;
 inline constexpr DWORD PROCESS_QUERY_INFORMATION = 0x0400;
+
+// Monitors
+inline constexpr DWORD MONITOR_DEFAULTTONULL = 0;
+inline constexpr DWORD MONITOR_DEFAULTTOPRIMARY = 1;
+inline constexpr DWORD MONITOR_DEFAULTTONEAREST = 2;
+inline constexpr DWORD MONITORINFOF_PRIMARY = 1;
+inline constexpr int SM_CMONITORS = 80;
+
+// SystemParametersInfoA
+inline constexpr UINT SPI_GETNONCLIENTMETRICS = 0x0029;
+inline constexpr UINT SPI_GETWORKAREA = 0x0030;
+
+// Standard cursors (LoadCursorA with no instance)
+inline constexpr std::uintptr_t IDC_ARROW = 32512;
+inline constexpr std::uintptr_t IDC_IBEAM = 32513;
+inline constexpr std::uintptr_t IDC_WAIT = 32514;
+inline constexpr std::uintptr_t IDC_SIZEALL = 32646;
+inline constexpr std::uintptr_t IDC_SIZEWE = 32644;
+inline constexpr std::uintptr_t IDC_SIZENS = 32645;
+inline constexpr std::uintptr_t IDC_HAND = 32649;
+
+// Virtual keys
+inline constexpr int VK_LBUTTON = 0x01;
+inline constexpr int VK_RBUTTON = 0x02;
+inline constexpr int VK_MBUTTON = 0x04;
+inline constexpr int VK_SHIFT = 0x10;
+inline constexpr int VK_CONTROL = 0x11;
+inline constexpr int VK_MENU = 0x12;
+inline constexpr int VK_ESCAPE = 0x1B;
+
+// Scroll bars
+inline constexpr int SB_HORZ = 0;
+inline constexpr int SB_VERT = 1;
+inline constexpr int SB_BOTH = 3;
+inline constexpr UINT SIF_RANGE = 0x0001;
+inline constexpr UINT SIF_PAGE = 0x0002;
+inline constexpr UINT SIF_POS = 0x0004;
+inline constexpr UINT SIF_DISABLENOSCROLL = 0x0008;
+inline constexpr UINT SIF_TRACKPOS = 0x0010;
+inline constexpr UINT SIF_ALL = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
+inline constexpr UINT SW_SCROLLCHILDREN = 0x0001;
+inline constexpr UINT SW_INVALIDATE = 0x0002;
+inline constexpr UINT SW_ERASE = 0x0004;
+inline constexpr int NULLREGION = 1;
+inline constexpr int SIMPLEREGION = 2;
 
 inline constexpr int CW_USEDEFAULT = static_cast<int>(0x80000000);
 

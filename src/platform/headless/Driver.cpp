@@ -24,6 +24,17 @@ void EndProcess(win::DWORD process) {
     WindowSystem::Instance().EndProcess(process);
 }
 
+void ConfigureScreen(const std::vector<Display>& displays) {
+    if (displays.empty()) {
+        return;
+    }
+    std::vector<Monitor> monitors;
+    for (const Display& display : displays) {
+        monitors.push_back(Monitor{display.monitor, display.work});
+    }
+    WindowSystem::Instance().SetMonitors(std::move(monitors));
+}
+
 void SetSystemMetric(int index, int value) {
     WindowSystem::Instance().SetMetric(index, value);
 }

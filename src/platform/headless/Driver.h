@@ -4,6 +4,8 @@
 // and the sample host use to set the scene (a fresh desktop, other processes
 // and threads). It does not exist on the Win32 backend.
 
+#include <vector>
+
 #include "platform/WinApi.h"
 
 namespace zv::headless {
@@ -14,6 +16,15 @@ void ResetWindowSystem();
 
 // A new simulated process with its first thread; returns that thread.
 win::DWORD StartProcess();
+
+// One display of the screen: its rectangle and its work area (the rectangle
+// less the task bar, which may sit on any edge), in virtual-screen
+// coordinates. The first is the primary display.
+struct Display {
+    win::RECT monitor;
+    win::RECT work;
+};
+void ConfigureScreen(const std::vector<Display>& displays);
 
 // Changes a system metric (GetSystemMetrics index) for the windows made or
 // sized after it, as a change of the display settings would.

@@ -55,6 +55,12 @@ RECT ClientRectInside(DWORD style, DWORD exStyle, const RECT& windowRect) {
     const POINT frame = FrameSize(style, exStyle);
     RECT client{windowRect.left + frame.x, windowRect.top + frame.y + CaptionHeight(style, exStyle),
                 windowRect.right - frame.x, windowRect.bottom - frame.y};
+    if ((style & WS_VSCROLL) != 0) {
+        client.right -= Metric(SM_CXVSCROLL);
+    }
+    if ((style & WS_HSCROLL) != 0) {
+        client.bottom -= Metric(SM_CYHSCROLL);
+    }
     client.right = std::max(client.right, client.left);
     client.bottom = std::max(client.bottom, client.top);
     return client;

@@ -67,6 +67,12 @@ void WindowSystem::Reset() {
     m_timers.clear();
     m_foreground = 0;
     m_metrics = kDefaultMetrics;
+    m_cursor = POINT{};
+    m_cursorShape = 0;
+    m_keysDown.fill(false);
+    m_lockedWindow = 0;
+    // One 1024 x 768 display with a 30-pixel task bar along the bottom.
+    SetMonitors({Monitor{RECT{0, 0, 1024, 768}, RECT{0, 0, 1024, 738}}});
     m_now = 0;
     m_lastTimerId = 0;
     m_nextId = 0x100;
@@ -190,6 +196,17 @@ void WindowSystem::SetCurrentThread(DWORD thread) {
     if (const auto process = ProcessOfThread(thread)) {
         m_currentThread = thread;
         m_currentProcess = *process;
+    }
+}
+
+void WindowSystem::SetMonitors(std::vector<Monitor> monitors) {
+    m_monitors = std::move(monitors);
+    const RECT& primary = m_monitors.front().monitor;
+    SetMetric(SM_CXSCREEN, primary.right - primary.left);
+    SetMetric(SM_CYSCREEN, primary.bottom - primary.top);
+    SetMetric(SM_CMONITORS, static_cast<int>(m_monitors.size()));
+    if (Window* desktop = Find(m_desktop)) {
+        desktop->rect = desktop->client = primary;
     }
 }
 

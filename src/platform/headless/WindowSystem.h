@@ -5,6 +5,7 @@
 // window procedures known by 32-bit values, and simulated processes and
 // threads. Only the backend's own units include this header.
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -40,8 +41,9 @@ struct Window {
     std::vector<std::pair<std::string, HANDLE>> props;  // names folded to upper case
     DWORD thread = 0;
     DWORD process = 0;
-    RECT rect;    // screen coordinates
-    RECT client;  // screen coordinates
+    RECT rect;                               // screen coordinates
+    RECT client;                             // screen coordinates
+    std::array<SCROLLINFO, 2> scrollBars{};  // SB_HORZ, SB_VERT
     bool destroying = false;
     bool needSize = false;  // WM_SIZE and WM_MOVE wait for the first showing
 };
@@ -72,6 +74,13 @@ struct Thread {
     int sendsFromOtherThreads = 0;  // depth of messages being received from them
 };
 
+// One display: its rectangle and its work area (less the task bar), in
+// virtual-screen coordinates.
+struct Monitor {
+    RECT monitor;
+    RECT work;
+};
+
 class WindowSystem {
   public:
     static WindowSystem& Instance();
@@ -96,6 +105,17 @@ class WindowSystem {
     // Window procedures travel as 32-bit values; each procedure gets one.
     LONG ProcToLong(WNDPROC proc);
     WNDPROC LongToProc(LONG value) const;
+
+    // The displays, the primary first.
+    const std::vector<Monitor>& Monitors() const { return m_monitors; }
+    void SetMonitors(std::vector<Monitor> monitors);
+
+    // The cursor, the physical state of keys and mouse buttons, the window
+    // whose updates are held back.
+    POINT& Cursor() { return m_cursor; }
+    HCURSOR& CursorShape() { return m_cursorShape; }
+    bool& KeyDown(int vk) { return m_keysDown[static_cast<std::size_t>(vk & 0xFF)]; }
+    HWND& LockedWindow() { return m_lockedWindow; }
 
     // System metrics by GetSystemMetrics index.
     int Metric(int index) const;
@@ -150,6 +170,11 @@ class WindowSystem {
     HWND m_foreground = 0;
     std::vector<Timer> m_timers;
     std::vector<std::pair<int, int>> m_metrics;
+    std::vector<Monitor> m_monitors;
+    POINT m_cursor;
+    HCURSOR m_cursorShape = 0;
+    std::array<bool, 256> m_keysDown{};
+    HWND m_lockedWindow = 0;
     std::uint64_t m_now = 0;
     UINT_PTR m_lastTimerId = 0;
 };
