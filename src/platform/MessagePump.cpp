@@ -12,6 +12,7 @@ void LetPendingMessagesRun() {
             win::PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
+        win::TranslateMessage(&msg);
         win::DispatchMessageA(&msg);
     }
 }

@@ -202,6 +202,8 @@ BOOL PeekMessageA(MSG* lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax,
 BOOL GetMessageA(MSG* lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax);
 LRESULT DispatchMessageA(const MSG* lpMsg);
 BOOL InSendMessage();
+// Posts WM_CHAR for a WM_KEYDOWN of a key that types a character.
+BOOL TranslateMessage(const MSG* lpMsg);
 UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc);
 BOOL KillTimer(HWND hWnd, UINT_PTR uIDEvent);
 DWORD GetTickCount();
@@ -251,6 +253,10 @@ HCURSOR LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName);
 HCURSOR SetCursor(HCURSOR hCursor);
 HCURSOR GetCursor();
 SHORT GetAsyncKeyState(int vKey);
+HWND SetCapture(HWND hWnd);
+BOOL ReleaseCapture();
+HWND GetCapture();
+HWND WindowFromPoint(POINT Point);
 
 // Repainting of one window at a time can be held back.
 BOOL LockWindowUpdate(HWND hWndLock);

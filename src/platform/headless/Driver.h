@@ -4,6 +4,7 @@
 // and the sample host use to set the scene (a fresh desktop, other processes
 // and threads). It does not exist on the Win32 backend.
 
+#include <string>
 #include <vector>
 
 #include "platform/WinApi.h"
@@ -36,6 +37,25 @@ void SetSystemMetric(int index, int value);
 // due time and the pending messages of that thread let run.
 void SetTickCount(win::DWORD ticks);
 void AdvanceClock(win::DWORD milliseconds);
+
+// The scripted user. Each action enters hardware events as a person makes
+// them and lets them run: the thread that owns the window an event reaches
+// turns it into messages, so a window that captures the mouse (a move or size
+// loop, a drag) sees the rest of the action. Points are in screen
+// coordinates; buttons are the physical ones (with swapped buttons the left
+// one is the secondary button).
+enum class MouseButton { Left, Right, Middle };
+void MoveMouse(int x, int y);
+void PressButton(MouseButton button = MouseButton::Left);
+void ReleaseButton(MouseButton button = MouseButton::Left);
+void Click(int x, int y, MouseButton button = MouseButton::Left);
+// Presses at the first point, moves in even steps to the second, releases.
+void Drag(int fromX, int fromY, int toX, int toY, int steps = 4);
+void PressKey(int vk);
+void ReleaseKey(int vk);
+// Types letters, digits and blanks (capitals with the shift key held).
+void TypeText(const std::string& text);
+void SwapMouseButtons(bool swapped);
 
 // The process of a simulated thread.
 win::DWORD ProcessOf(win::DWORD thread);

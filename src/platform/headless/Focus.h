@@ -12,6 +12,11 @@ namespace zv::headless {
 // Returns the window that was active.
 HWND ActivateWindow(HWND hwnd, WPARAM how);
 
+// Makes a top-level window the foreground window and activates it on its
+// thread (how: WA_ACTIVE, or WA_CLICKACTIVE for a click); the application
+// that loses the foreground is deactivated first.
+void BringToForeground(HWND hwnd, WPARAM how);
+
 // Moves the calling thread's focus, with WM_KILLFOCUS and WM_SETFOCUS.
 // Returns the window that had it.
 HWND MoveFocus(HWND hwnd);

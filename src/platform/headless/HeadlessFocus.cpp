@@ -131,6 +131,19 @@ HWND MoveFocus(HWND hwnd) {
     return previous;
 }
 
+void BringToForeground(HWND hwnd, WPARAM how) {
+    const DWORD thread = ThreadOf(hwnd);
+    const HWND previous = System().Foreground();
+    System().SetForeground(hwnd);
+    const DWORD oldThread = ThreadOf(previous);
+    if (oldThread != 0 && previous != hwnd && !SharesInput(oldThread, thread)) {
+        ThreadScope onOldThread(oldThread);
+        DeactivateApplication(oldThread, thread);
+    }
+    ThreadScope onItsThread(thread);
+    ActivateWindow(hwnd, how);
+}
+
 void DeactivateApplication(DWORD thread, DWORD newThread) {
     const HWND previous = CurrentInput().active;
     if (previous == 0) {
@@ -268,17 +281,7 @@ BOOL SetForegroundWindow(HWND hWnd) {
     if (window == nullptr || (window->style & WS_CHILD) != 0) {
         return FALSE;
     }
-    const DWORD thread = window->thread;
-    const HWND previous = System().Foreground();
-    System().SetForeground(hWnd);
-    const Window* old = System().Find(previous);
-    if (old != nullptr && previous != hWnd &&
-        &System().InputOf(old->thread) != &System().InputOf(thread)) {
-        headless::ThreadScope oldThread(old->thread);
-        headless::DeactivateApplication(old->thread, thread);
-    }
-    headless::ThreadScope itsThread(thread);
-    headless::ActivateWindow(hWnd, WA_ACTIVE);
+    headless::BringToForeground(hWnd, WA_ACTIVE);
     return TRUE;
 }
 

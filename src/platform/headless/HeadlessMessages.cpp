@@ -7,6 +7,7 @@
 
 #include "platform/WinApi.h"
 #include "platform/WinConstants.h"
+#include "platform/headless/Input.h"
 #include "platform/headless/WindowSystem.h"
 
 namespace zv::win {
@@ -104,6 +105,25 @@ bool TakeTimer(Thread& thread, MSG& msg, HWND hWnd, UINT first, UINT last, bool 
     return true;
 }
 
+// Input comes after posted messages; a filter that leaves the next input
+// event out leaves it waiting.
+bool TakeInput(MSG& msg, HWND hWnd, UINT first, UINT last, bool remove) {
+    const auto preview = headless::TakeInputMessage(false);
+    if (!preview || !MatchesWindow(hWnd, preview->hwnd) ||
+        !MatchesRange(preview->message, first, last)) {
+        return false;
+    }
+    if (!remove) {
+        msg = *preview;
+        return true;
+    }
+    const auto taken = headless::TakeInputMessage(true);
+    if (taken) {
+        msg = *taken;
+    }
+    return taken.has_value();
+}
+
 bool TakeQuit(Thread& thread, MSG& msg, bool remove) {
     if (!thread.quitPosted) {
         return false;
@@ -156,6 +176,7 @@ BOOL PeekMessageA(MSG* lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax,
     Thread& thread = CurrentThread();
     const bool remove = (wRemoveMsg & PM_REMOVE) != 0;
     const bool found = TakePosted(thread, *lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, remove) ||
+                       TakeInput(*lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, remove) ||
                        TakeQuit(thread, *lpMsg, remove) ||
                        TakeTimer(thread, *lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, remove);
     return found ? TRUE : FALSE;

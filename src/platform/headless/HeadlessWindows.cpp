@@ -12,6 +12,7 @@
 #include "platform/WinConstants.h"
 #include "platform/headless/Focus.h"
 #include "platform/headless/Geometry.h"
+#include "platform/headless/Input.h"
 #include "platform/headless/WindowSystem.h"
 
 namespace zv::win {
@@ -303,6 +304,18 @@ LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_NCCALCSIZE:
             return headless::DefNcCalcSize(hWnd, wParam, lParam);
+        case WM_NCHITTEST:
+            return headless::DefHitTest(hWnd, lParam);
+        case WM_SETCURSOR:
+            return headless::DefSetCursor(hWnd, wParam, lParam);
+        case WM_MOUSEACTIVATE:
+            return headless::DefMouseActivate(hWnd, wParam, lParam);
+        case WM_NCLBUTTONDOWN:
+            headless::DefNcButtonDown(hWnd, wParam, lParam);
+            return 0;
+        case WM_SYSCOMMAND:
+            headless::DefSysCommand(hWnd, wParam, lParam);
+            return 0;
         case WM_WINDOWPOSCHANGING:
             headless::DefWindowPosChanging(hWnd, *reinterpret_cast<WINDOWPOS*>(lParam));
             return 0;

@@ -71,6 +71,7 @@ void WindowSystem::Reset() {
     m_cursorShape = 0;
     m_keysDown.fill(false);
     m_lockedWindow = 0;
+    m_rawInput.clear();
     // One 1024 x 768 display with a 30-pixel task bar along the bottom.
     SetMonitors({Monitor{RECT{0, 0, 1024, 768}, RECT{0, 0, 1024, 738}}});
     m_now = 0;
@@ -245,6 +246,9 @@ void WindowSystem::ForgetWindow(HWND hwnd) {
         }
         if (thread.ownInput.focus == hwnd) {
             thread.ownInput.focus = 0;
+        }
+        if (thread.ownInput.capture == hwnd) {
+            thread.ownInput.capture = 0;
         }
     }
     if (m_foreground == hwnd) {

@@ -61,6 +61,16 @@ struct Timer {
 struct InputState {
     HWND active = 0;
     HWND focus = 0;
+    HWND capture = 0;
+};
+
+// A hardware event waiting to become window messages: the thread that owns
+// the window it reaches turns it into messages when it reads its queue.
+struct RawInput {
+    enum class Kind { MouseMove, ButtonDown, ButtonUp, KeyDown, KeyUp };
+    Kind kind = Kind::MouseMove;
+    POINT point;  // mouse events: where, in screen coordinates
+    int key = 0;  // the physical button's or the key's virtual-key code
 };
 
 struct Thread {
@@ -116,6 +126,7 @@ class WindowSystem {
     HCURSOR& CursorShape() { return m_cursorShape; }
     bool& KeyDown(int vk) { return m_keysDown[static_cast<std::size_t>(vk & 0xFF)]; }
     HWND& LockedWindow() { return m_lockedWindow; }
+    std::deque<RawInput>& RawInputQueue() { return m_rawInput; }
 
     // System metrics by GetSystemMetrics index.
     int Metric(int index) const;
@@ -175,6 +186,7 @@ class WindowSystem {
     HCURSOR m_cursorShape = 0;
     std::array<bool, 256> m_keysDown{};
     HWND m_lockedWindow = 0;
+    std::deque<RawInput> m_rawInput;
     std::uint64_t m_now = 0;
     UINT_PTR m_lastTimerId = 0;
 };
