@@ -26,7 +26,7 @@ TEST_F(FocusActivation, ShowingATopLevelWindowActivatesAndFocusesIt) {
         ExpectedMessage{"main", WM_ACTIVATEAPP, kWParam, TRUE},
         ExpectedMessage{"main", WM_NCACTIVATE, kWParam, TRUE},
         ExpectedMessage{"main", WM_ACTIVATE, kBothParams, WA_ACTIVE, 0},
-        ExpectedMessage{"main", WM_SETFOCUS, kWParam, 0},
+        ExpectedMessage{"main", WM_SETFOCUS, kWParam | kDefProc, 0},
         ExpectedMessage{"main", WM_WINDOWPOSCHANGED},
     };
     EXPECT_SEQUENCE(WmShowActivateSeq);

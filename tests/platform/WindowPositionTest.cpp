@@ -83,8 +83,9 @@ TEST_F(WindowPosition, MovingAndSizingSendTheChangeNotices) {
         ExpectedMessage{"popup", WM_WINDOWPOSCHANGING},
         ExpectedMessage{"popup", WM_NCCALCSIZE, kWParam, TRUE},
         ExpectedMessage{"popup", WM_WINDOWPOSCHANGED},
-        ExpectedMessage{"popup", WM_MOVE, kLParam, 0, MakeLParam(30, 40)},
-        ExpectedMessage{"popup", WM_SIZE, kBothParams, SIZE_RESTORED, MakeLParam(200, 100)},
+        ExpectedMessage{"popup", WM_MOVE, kLParam | kDefProc, 0, MakeLParam(30, 40)},
+        ExpectedMessage{"popup", WM_SIZE, kBothParams | kDefProc, SIZE_RESTORED,
+                        MakeLParam(200, 100)},
     };
     EXPECT_SEQUENCE(WmMoveSizeSeq);
     EXPECT_TRUE(WindowRectOf(hwnd) == (RECT{30, 40, 230, 140}));

@@ -26,6 +26,37 @@ std::string MessageName(win::UINT message) {
         {win::WM_NCDESTROY, "WM_NCDESTROY"},
         {win::WM_NCCALCSIZE, "WM_NCCALCSIZE"},
         {win::WM_PARENTNOTIFY, "WM_PARENTNOTIFY"},
+        {win::WM_ACTIVATE, "WM_ACTIVATE"},
+        {win::WM_SETFOCUS, "WM_SETFOCUS"},
+        {win::WM_KILLFOCUS, "WM_KILLFOCUS"},
+        {win::WM_ENABLE, "WM_ENABLE"},
+        {win::WM_SHOWWINDOW, "WM_SHOWWINDOW"},
+        {win::WM_ACTIVATEAPP, "WM_ACTIVATEAPP"},
+        {win::WM_CANCELMODE, "WM_CANCELMODE"},
+        {win::WM_SETCURSOR, "WM_SETCURSOR"},
+        {win::WM_MOUSEACTIVATE, "WM_MOUSEACTIVATE"},
+        {win::WM_CHILDACTIVATE, "WM_CHILDACTIVATE"},
+        {win::WM_WINDOWPOSCHANGING, "WM_WINDOWPOSCHANGING"},
+        {win::WM_WINDOWPOSCHANGED, "WM_WINDOWPOSCHANGED"},
+        {win::WM_NCHITTEST, "WM_NCHITTEST"},
+        {win::WM_NCACTIVATE, "WM_NCACTIVATE"},
+        {win::WM_NCMOUSEMOVE, "WM_NCMOUSEMOVE"},
+        {win::WM_NCLBUTTONDOWN, "WM_NCLBUTTONDOWN"},
+        {win::WM_KEYDOWN, "WM_KEYDOWN"},
+        {win::WM_KEYUP, "WM_KEYUP"},
+        {win::WM_CHAR, "WM_CHAR"},
+        {win::WM_SYSCOMMAND, "WM_SYSCOMMAND"},
+        {win::WM_TIMER, "WM_TIMER"},
+        {win::WM_MOUSEMOVE, "WM_MOUSEMOVE"},
+        {win::WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
+        {win::WM_LBUTTONUP, "WM_LBUTTONUP"},
+        {win::WM_RBUTTONDOWN, "WM_RBUTTONDOWN"},
+        {win::WM_RBUTTONUP, "WM_RBUTTONUP"},
+        {win::WM_SIZING, "WM_SIZING"},
+        {win::WM_MOVING, "WM_MOVING"},
+        {win::WM_CAPTURECHANGED, "WM_CAPTURECHANGED"},
+        {win::WM_ENTERSIZEMOVE, "WM_ENTERSIZEMOVE"},
+        {win::WM_EXITSIZEMOVE, "WM_EXITSIZEMOVE"},
     };
     const auto found = kNames.find(message);
     if (found != kNames.end()) {
@@ -40,7 +71,8 @@ bool SameMessage(const MessageLog& log, const ExpectedMessage& expected,
                  const LoggedMessage& actual) {
     return log.RoleOf(actual.hwnd) == expected.role && actual.message == expected.message &&
            ((expected.checks & kWParam) == 0 || actual.wParam == expected.wParam) &&
-           ((expected.checks & kLParam) == 0 || actual.lParam == expected.lParam);
+           ((expected.checks & kLParam) == 0 || actual.lParam == expected.lParam) &&
+           ((expected.checks & kDefProc) == 0 || actual.viaDefProc);
 }
 
 std::string Describe(const ExpectedMessage& expected) {
@@ -52,6 +84,9 @@ std::string Describe(const ExpectedMessage& expected) {
     if ((expected.checks & kLParam) != 0) {
         text << " lParam=" << expected.lParam;
     }
+    if ((expected.checks & kDefProc) != 0) {
+        text << " (from the default procedure)";
+    }
     if ((expected.checks & kOptional) != 0) {
         text << " (optional)";
     }
@@ -61,7 +96,8 @@ std::string Describe(const ExpectedMessage& expected) {
 std::string Describe(const MessageLog& log, const LoggedMessage& actual) {
     std::ostringstream text;
     text << log.RoleOf(actual.hwnd) << " " << MessageName(actual.message)
-         << " wParam=" << actual.wParam << " lParam=" << actual.lParam;
+         << " wParam=" << actual.wParam << " lParam=" << actual.lParam
+         << (actual.viaDefProc ? " (from the default procedure)" : "");
     return text.str();
 }
 
@@ -92,6 +128,12 @@ void MessageLog::Start() {
     win::RegisterClassA(&recorder);  // fails harmlessly when it exists
     m_messages.clear();
     m_roles.clear();
+    m_defProcDepth.clear();
+}
+
+bool MessageLog::InDefProc(win::HWND hwnd) const {
+    const auto found = m_defProcDepth.find(hwnd);
+    return found != m_defProcDepth.end() && found->second > 0;
 }
 
 std::string MessageLog::RoleOf(win::HWND hwnd) const {
@@ -120,8 +162,12 @@ testing::AssertionResult MessageLog::Matches(std::span<const ExpectedMessage> ex
 
 win::LRESULT ZV_CALLBACK RecorderProc(win::HWND hwnd, win::UINT message, win::WPARAM wParam,
                                       win::LPARAM lParam) {
-    MessageLog::Current().Record({hwnd, message, wParam, lParam});
-    return win::DefWindowProcA(hwnd, message, wParam, lParam);
+    MessageLog& log = MessageLog::Current();
+    log.Record({hwnd, message, wParam, lParam, log.InDefProc(hwnd)});
+    log.EnterDefProc(hwnd);
+    const win::LRESULT result = win::DefWindowProcA(hwnd, message, wParam, lParam);
+    log.LeaveDefProc(hwnd);
+    return result;
 }
 
 win::HWND CreateRecorder(const char* role, win::DWORD style, win::HWND parent, int id,

@@ -20,6 +20,7 @@ struct LoggedMessage {
     win::UINT message;
     win::WPARAM wParam;
     win::LPARAM lParam;
+    bool viaDefProc = false;  // sent while the window's default procedure ran
 };
 
 // What of an expected entry is compared besides the window and the message.
@@ -29,6 +30,7 @@ enum MessageCheck : unsigned {
     kLParam = 2,
     kBothParams = kWParam | kLParam,
     kOptional = 4,  // may be missing (platform version noise)
+    kDefProc = 8,   // arrives from inside the window's own default procedure
 };
 
 struct ExpectedMessage {
@@ -63,9 +65,16 @@ class MessageLog {
     testing::AssertionResult Matches(std::span<const ExpectedMessage> expected,
                                      const char* sequenceName) const;
 
+    // Around the recording procedure's call of the default procedure, so that
+    // what the default procedure sends to the same window is marked.
+    void EnterDefProc(win::HWND hwnd) { ++m_defProcDepth[hwnd]; }
+    void LeaveDefProc(win::HWND hwnd) { --m_defProcDepth[hwnd]; }
+    bool InDefProc(win::HWND hwnd) const;
+
   private:
     std::vector<LoggedMessage> m_messages;
     std::map<win::HWND, std::string> m_roles;
+    std::map<win::HWND, int> m_defProcDepth;
 };
 
 // The recording window procedure: logs, then hands the message to the
