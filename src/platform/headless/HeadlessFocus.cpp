@@ -14,28 +14,6 @@ namespace zv::headless {
 
 namespace {
 
-WindowSystem& System() {
-    return WindowSystem::Instance();
-}
-
-InputState& CurrentInput() {
-    return System().InputOf(System().CurrentThread());
-}
-
-bool IsChild(const Window& window) {
-    return (window.style & WS_CHILD) != 0;
-}
-
-bool IsSelfOrDescendant(HWND ancestor, HWND hwnd) {
-    for (const Window* window = System().Find(hwnd); window != nullptr;
-         window = System().Find(window->parent)) {
-        if (window->handle == ancestor) {
-            return true;
-        }
-    }
-    return false;
-}
-
 DWORD ThreadOf(HWND hwnd) {
     const Window* window = System().Find(hwnd);
     return window == nullptr ? 0 : window->thread;
@@ -194,23 +172,12 @@ namespace zv::win {
 
 namespace {
 
+using headless::System;
+using headless::TopLevelOf;
 using headless::Window;
-using headless::WindowSystem;
-
-WindowSystem& System() {
-    return WindowSystem::Instance();
-}
 
 bool SharesInputWithCaller(const Window& window) {
     return &System().InputOf(window.thread) == &System().InputOf(System().CurrentThread());
-}
-
-HWND TopLevelOf(HWND hwnd) {
-    const Window* window = System().Find(hwnd);
-    while (window != nullptr && (window->style & WS_CHILD) != 0) {
-        window = System().Find(window->parent);
-    }
-    return window == nullptr ? 0 : window->handle;
 }
 
 // Neither the window nor an ancestor up to its top-level window is disabled.

@@ -14,10 +14,6 @@ namespace zv::headless {
 
 namespace {
 
-WindowSystem& System() {
-    return WindowSystem::Instance();
-}
-
 int Metric(int index) {
     return System().Metric(index);
 }
@@ -131,18 +127,10 @@ namespace zv::win {
 
 namespace {
 
-using headless::Window;
-using headless::WindowSystem;
-
-WindowSystem& System() {
-    return WindowSystem::Instance();
-}
-
-bool IsChild(const Window& window) {
-    return (window.style & WS_CHILD) != 0;
-}
-
+using headless::IsChild;
 using headless::Offset;
+using headless::System;
+using headless::Window;
 
 void OffsetDescendants(const Window& window, LONG dx, LONG dy) {
     for (HWND child : window.children) {

@@ -19,21 +19,9 @@ namespace zv::headless {
 
 namespace {
 
-WindowSystem& System() {
-    return WindowSystem::Instance();
-}
-
-InputState& CurrentInput() {
-    return System().InputOf(System().CurrentThread());
-}
-
 bool Contains(const RECT& rect, POINT point) {
     return point.x >= rect.left && point.x < rect.right && point.y >= rect.top &&
            point.y < rect.bottom;
-}
-
-bool IsChild(const Window& window) {
-    return (window.style & WS_CHILD) != 0;
 }
 
 bool IsHittable(const Window* window, POINT point) {
@@ -148,14 +136,6 @@ void NotifyParentsOfPress(HWND hwnd, UINT message, POINT point) {
                      MakeLParam(point.x - origin.x, point.y - origin.y));
         window = System().Find(parent);
     }
-}
-
-HWND TopLevelOf(HWND hwnd) {
-    const Window* window = System().Find(hwnd);
-    while (window != nullptr && IsChild(*window)) {
-        window = System().Find(window->parent);
-    }
-    return window == nullptr ? 0 : window->handle;
 }
 
 // Activation by a click; false when the window eats the click.
@@ -484,15 +464,8 @@ namespace zv::win {
 
 namespace {
 
-using headless::WindowSystem;
-
-WindowSystem& System() {
-    return WindowSystem::Instance();
-}
-
-headless::InputState& CurrentInput() {
-    return System().InputOf(System().CurrentThread());
-}
+using headless::CurrentInput;
+using headless::System;
 
 // The character that a key types, or 0.
 wchar_t CharacterOf(int vk) {

@@ -14,13 +14,9 @@ namespace zv::win {
 
 namespace {
 
+using headless::System;
 using headless::Thread;
 using headless::Timer;
-using headless::WindowSystem;
-
-WindowSystem& System() {
-    return WindowSystem::Instance();
-}
 
 Thread& CurrentThread() {
     return *System().FindThread(System().CurrentThread());
@@ -28,16 +24,6 @@ Thread& CurrentThread() {
 
 DWORD TickCount() {
     return static_cast<DWORD>(System().Now());
-}
-
-bool IsDescendant(HWND ancestor, HWND hwnd) {
-    for (const headless::Window* window = System().Find(hwnd); window != nullptr;
-         window = System().Find(window->parent)) {
-        if (window->handle == ancestor) {
-            return true;
-        }
-    }
-    return false;
 }
 
 // The window filter of PeekMessageA and GetMessageA: any message for 0, thread
@@ -49,7 +35,7 @@ bool MatchesWindow(HWND filter, HWND hwnd) {
     if (filter == -1 || filter == 1) {
         return hwnd == 0;
     }
-    return IsDescendant(filter, hwnd);
+    return headless::IsSelfOrDescendant(filter, hwnd);
 }
 
 bool MatchesRange(UINT message, UINT first, UINT last) {

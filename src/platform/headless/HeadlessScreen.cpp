@@ -15,12 +15,8 @@ namespace zv::win {
 namespace {
 
 using headless::Monitor;
+using headless::System;
 using headless::Window;
-using headless::WindowSystem;
-
-WindowSystem& System() {
-    return WindowSystem::Instance();
-}
 
 // Monitor handles are their 1-based place in the list.
 HMONITOR HandleOf(std::size_t index) {

@@ -16,15 +16,10 @@ namespace zv::win {
 
 namespace {
 
-using headless::Window;
-using headless::WindowSystem;
-
-WindowSystem& System() {
-    return WindowSystem::Instance();
-}
-
 using headless::ClassNameOf;
 using headless::FoldName;
+using headless::System;
+using headless::Window;
 
 bool Matches(LPCSTR wanted, const std::string& actual) {
     return wanted == nullptr || FoldName(wanted) == FoldName(actual);

@@ -19,22 +19,13 @@ namespace zv::win {
 
 namespace {
 
-using headless::Window;
-using headless::WindowSystem;
-
-WindowSystem& System() {
-    return WindowSystem::Instance();
-}
-
-using headless::MakeLParam;
+using headless::IsChild;
 using headless::Offset;
+using headless::System;
+using headless::Window;
 
 WPARAM MakeWParam(UINT low, UINT high) {
     return static_cast<WPARAM>((high << 16) | (low & 0xFFFFu));
-}
-
-bool IsChild(const Window& window) {
-    return (window.style & WS_CHILD) != 0;
 }
 
 // Copies text into a caller's buffer the way the platform does: at most

@@ -301,6 +301,24 @@ std::optional<DWORD> WindowSystem::ProcessOfThread(DWORD thread) const {
     return found == m_threads.end() ? std::nullopt : std::optional<DWORD>(found->process);
 }
 
+HWND TopLevelOf(HWND hwnd) {
+    const Window* window = System().Find(hwnd);
+    while (window != nullptr && IsChild(*window)) {
+        window = System().Find(window->parent);
+    }
+    return window == nullptr ? 0 : window->handle;
+}
+
+bool IsSelfOrDescendant(HWND ancestor, HWND hwnd) {
+    for (const Window* window = System().Find(hwnd); window != nullptr;
+         window = System().Find(window->parent)) {
+        if (window->handle == ancestor) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string FoldName(const std::string& name) {
     return ToUtf8(FoldCase(FromUtf8(name)));
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/WinApi.h"
+#include "platform/WinConstants.h"
 
 namespace zv::headless {
 
@@ -190,6 +191,23 @@ class WindowSystem {
     std::uint64_t m_now = 0;
     UINT_PTR m_lastTimerId = 0;
 };
+
+// Shortcuts shared by the backend's units.
+inline WindowSystem& System() {
+    return WindowSystem::Instance();
+}
+inline InputState& CurrentInput() {
+    return System().InputOf(System().CurrentThread());
+}
+inline bool IsChild(const Window& window) {
+    return (window.style & WS_CHILD) != 0;
+}
+
+// The top-level window that a window belongs to (itself if it is one).
+HWND TopLevelOf(HWND hwnd);
+
+// Whether hwnd is the ancestor itself or one of its descendants.
+bool IsSelfOrDescendant(HWND ancestor, HWND hwnd);
 
 // Names of classes, windows and properties compare without regard to case.
 std::string FoldName(const std::string& name);
