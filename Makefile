@@ -56,7 +56,7 @@ format:
 	clang-format -i $(SOURCES)
 
 check-format: deps
-	clang-format --dry-run --Werror $(SOURCES)
+	@clang-format --dry-run --Werror $(SOURCES) && echo "Every source is formatted."
 
 clean:
 	rm -rf $(BUILD) out
