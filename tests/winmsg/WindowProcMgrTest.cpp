@@ -1,0 +1,540 @@
+// Window procedure managers: who sees a window's messages, in what order and
+// with what answer; swallowing; releasing, also by WM_DESTROY and from
+// inside a handler; and the registry's view of the thread's windows.
+
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+#include "WatchTest.h"
+#include "platform/WinConstants.h"
+#include "platform/headless/Driver.h"
+
+namespace zv::test {
+namespace {
+
+using namespace zv::win;
+
+constexpr UINT WM_PING = WM_USER + 1;
+
+class WindowProcMgrTest : public WatchTest {};
+
+// Makes the manager swallow every message of that number with the answer.
+void Swallow(const std::shared_ptr<WindowProcMgr>& manager, UINT message, LRESULT answer) {
+    manager->OnMessage.Connect([message, answer](HWND, UINT uMsg, WPARAM, LPARAM, bool& bHandled,
+                                                 LRESULT& nWndProcReturnValue) {
+        if (uMsg == message) {
+            bHandled = true;
+            nWndProcReturnValue = answer;
+        }
+    });
+}
+
+TEST_F(WindowProcMgrTest, TwoManagersSeeMessagesInOrderOfSubscription) {
+    const HWND hwnd = CreateWatched("window");
+    const auto mgr1 = Watch("mgr1");
+    const auto mgr2 = Watch("mgr2");
+    mgr1->Subclass(hwnd);
+    mgr2->Subclass(hwnd);
+    EXPECT_EQ(SlotOf(hwnd), Subclassed());
+
+    EXPECT_EQ(SendMessageA(hwnd, WM_PING, 1, 2), 3);
+    const std::vector BothSeeIt = {
+        Msg("mgr1", "window", WM_PING, 1, 2),
+        Msg("mgr2", "window", WM_PING, 1, 2),
+        Proc("window", WM_PING, 1, 2),
+        Done("mgr1", "window", WM_PING, 1, 2, 3),
+        Done("mgr2", "window", WM_PING, 1, 2, 3),
+    };
+    EXPECT_TRACE(BothSeeIt);
+
+    Trace::Current().Clear();
+    mgr1->UnSubclass(hwnd);
+    EXPECT_EQ(SlotOf(hwnd), Subclassed());
+    SendMessageA(hwnd, WM_PING, 4, 5);
+    const std::vector SecondStillSeesIt = {
+        Msg("mgr2", "window", WM_PING, 4, 5),
+        Proc("window", WM_PING, 4, 5),
+        Done("mgr2", "window", WM_PING, 4, 5, 9),
+    };
+    EXPECT_TRACE(SecondStillSeesIt);
+
+    Trace::Current().Clear();
+    mgr2->UnSubclass(hwnd);
+    EXPECT_EQ(SlotOf(hwnd), Own());
+    SendMessageA(hwnd, WM_PING, 6, 7);
+    const std::vector OnlyTheWindow = {Proc("window", WM_PING, 6, 7)};
+    EXPECT_TRACE(OnlyTheWindow);
+}
+
+TEST_F(WindowProcMgrTest, FirstManagerSwallowsAMessage) {
+    const HWND hwnd = CreateWatched("window");
+    const auto mgr1 = Watch("mgr1");
+    const auto mgr2 = Watch("mgr2");
+    Swallow(mgr1, WM_PING, 5);
+    mgr1->Subclass(hwnd);
+    mgr2->Subclass(hwnd);
+
+    EXPECT_EQ(SendMessageA(hwnd, WM_PING, 1, 2), 5);
+    const std::vector Swallowed = {
+        Msg("mgr1", "window", WM_PING, 1, 2),
+        Done("mgr1", "window", WM_PING, 1, 2, 5),
+        Done("mgr2", "window", WM_PING, 1, 2, 5),
+    };
+    EXPECT_TRACE(Swallowed);
+
+    // The second manager saw no WindowProc for it: its release is not held up.
+    mgr2->UnSubclass(hwnd);
+    Trace::Current().Clear();
+    SendMessageA(hwnd, WM_USER, 1, 1);
+    const std::vector OtherMessagesPass = {
+        Msg("mgr1", "window", WM_USER, 1, 1),
+        Proc("window", WM_USER, 1, 1),
+        Done("mgr1", "window", WM_USER, 1, 1, 2),
+    };
+    EXPECT_TRACE(OtherMessagesPass);
+}
+
+TEST_F(WindowProcMgrTest, SwallowingWithoutAnAnswerAnswersZero) {
+    const HWND hwnd = CreateWatched("window");
+    const auto mgr1 = Watch("mgr1");
+    mgr1->OnMessage.Connect(
+        [](HWND, UINT, WPARAM, LPARAM, bool& bHandled, LRESULT&) { bHandled = true; });
+    mgr1->Subclass(hwnd);
+
+    EXPECT_EQ(SendMessageA(hwnd, WM_PING, 1, 2), 0);
+    const std::vector Swallowed = {
+        Msg("mgr1", "window", WM_PING, 1, 2),
+        Done("mgr1", "window", WM_PING, 1, 2, 0),
+    };
+    EXPECT_TRACE(Swallowed);
+}
+
+TEST_F(WindowProcMgrTest, ChangedAnswerWithoutSwallowingIsNotTheWindowsAnswer) {
+    // Only a swallowed message takes the manager's answer.
+    const HWND hwnd = CreateWatched("window");
+    const auto mgr1 = Watch("mgr1");
+    mgr1->OnMessage.Connect([](HWND, UINT, WPARAM, LPARAM, bool&, LRESULT& nWndProcReturnValue) {
+        nWndProcReturnValue = 77;
+    });
+    mgr1->Subclass(hwnd);
+
+    EXPECT_EQ(SendMessageA(hwnd, WM_PING, 1, 2), 3);
+}
+
+TEST_F(WindowProcMgrTest, SubclassingTwiceIsOneSubscription) {
+    const HWND hwnd = CreateWatched("window");
+    const auto mgr1 = Watch("mgr1");
+    mgr1->Subclass(hwnd);
+    mgr1->Subclass(hwnd);
+
+    SendMessageA(hwnd, WM_PING, 1, 2);
+    const std::vector SeenOnce = {
+        Msg("mgr1", "window", WM_PING, 1, 2),
+        Proc("window", WM_PING, 1, 2),
+        Done("mgr1", "window", WM_PING, 1, 2, 3),
+    };
+    EXPECT_TRACE(SeenOnce);
+
+    mgr1->UnSubclass(hwnd);
+    EXPECT_EQ(SlotOf(hwnd), Own());
+    EXPECT_EQ(RegistryWindows(), std::vector<HWND>{});
+}
+
+TEST_F(WindowProcMgrTest, WmDestroyIsSeenThenReleasesTheWindow) {
+    const HWND hwnd = CreateWatched("window");
+    const auto mgr1 = Watch("mgr1");
+    mgr1->Subclass(hwnd);
+    // Until the message has been answered the window stays subclassed.
+    std::vector<LONG> slotWhenProcessed;
+    mgr1->OnMessageProcessed.Connect([&](HWND h, UINT uMsg, WPARAM, LPARAM, LRESULT) {
+        if (uMsg == WM_DESTROY) {
+            slotWhenProcessed.push_back(SlotOf(h));
+        }
+    });
+    Trace::Current().Clear();
+
+    DestroyWindow(hwnd);
+
+    const std::vector DestroySeq = {
+        Msg("mgr1", "window", WM_DESTROY),
+        Proc("window", WM_DESTROY),
+        Done("mgr1", "window", WM_DESTROY, 0, 0, 0),
+        Proc("window", WM_NCDESTROY),
+    };
+    EXPECT_TRACE(DestroySeq);
+    EXPECT_EQ(slotWhenProcessed, std::vector<LONG>{Subclassed()});
+    EXPECT_EQ(RegistryWindows(), std::vector<HWND>{});
+}
+
+TEST_F(WindowProcMgrTest, TwoManagersBothReleaseOnWmDestroy) {
+    const HWND hwnd = CreateWatched("window");
+    const auto mgr1 = Watch("mgr1");
+    const auto mgr2 = Watch("mgr2");
+    mgr1->Subclass(hwnd);
+    mgr2->Subclass(hwnd);
+    Trace::Current().Clear();
+
+    DestroyWindow(hwnd);
+
+    const std::vector DestroySeq = {
+        Msg("mgr1", "window", WM_DESTROY),
+        Msg("mgr2", "window", WM_DESTROY),
+        Proc("window", WM_DESTROY),
+        Done("mgr1", "window", WM_DESTROY, 0, 0, 0),
+        Done("mgr2", "window", WM_DESTROY, 0, 0, 0),
+        Proc("window", WM_NCDESTROY),
+    };
+    EXPECT_TRACE(DestroySeq);
+    EXPECT_EQ(RegistryWindows(), std::vector<HWND>{});
+}
+
+TEST_F(WindowProcMgrTest, DestroyingAParentReleasesItsSubclassedChildren) {
+    const HWND parent = CreateWatched("parent");
+    const HWND child = CreateWatched("child", WS_CHILD, parent, 7);
+    const auto mgr1 = Watch("mgr1");
+    mgr1->Subclass(child);
+    mgr1->Subclass(parent);
+    Trace::Current().Clear();
+
+    DestroyWindow(parent);
+
+    const std::vector DestroyFamilySeq = {
+        Msg("mgr1", "parent", WM_DESTROY),
+        Proc("parent", WM_DESTROY),
+        Done("mgr1", "parent", WM_DESTROY, 0, 0, 0),
+        Msg("mgr1", "child", WM_DESTROY),
+        Proc("child", WM_DESTROY),
+        Done("mgr1", "child", WM_DESTROY, 0, 0, 0),
+        Proc("child", WM_NCDESTROY),
+        Proc("parent", WM_NCDESTROY),
+    };
+    EXPECT_TRACE(DestroyFamilySeq);
+    EXPECT_EQ(RegistryWindows(), std::vector<HWND>{});
+}
+
+TEST_F(WindowProcMgrTest, ASwallowedWmDestroyReleasesOnlyTheManagerThatSawIt) {
+    // The second manager never sees WM_DESTROY, so only WM_DESTROY releases
+    // it: it stays on the dead window until it lets go itself.
+    const HWND hwnd = CreateWatched("window");
+    const auto mgr1 = Watch("mgr1");
+    const auto mgr2 = Watch("mgr2");
+    Swallow(mgr1, WM_DESTROY, 0);
+    mgr1->Subclass(hwnd);
+    mgr2->Subclass(hwnd);
+    Trace::Current().Clear();
+
+    DestroyWindow(hwnd);
+
+    const std::vector DestroySeq = {
+        Msg("mgr1", "window", WM_DESTROY),
+        Done("mgr1", "window", WM_DESTROY, 0, 0, 0),
+        Done("mgr2", "window", WM_DESTROY, 0, 0, 0),
+        Msg("mgr2", "window", WM_NCDESTROY),
+        Proc("window", WM_NCDESTROY),
+        Done("mgr2", "window", WM_NCDESTROY, 0, 0, 0),
+    };
+    EXPECT_TRACE(DestroySeq);
+    EXPECT_EQ(RegistryWindows(), std::vector<HWND>{hwnd});
+    mgr2->UnSubclass(hwnd);
+    EXPECT_EQ(RegistryWindows(), std::vector<HWND>{});
+}
+
+TEST_F(WindowProcMgrTest, UnSubclassInsideOnMessageTakesEffectAfterTheMessage) {
+    const HWND hwnd = CreateWatched("window");
+    const auto mgr1 = Watch("mgr1");
+    mgr1->Subclass(hwnd);
+    std::vector<LONG> slotWhenProcessed;
+    mgr1->OnMessage.Connect([&](HWND h, UINT, WPARAM, LPARAM, bool&, LRESULT&) {
+        mgr1->UnSubclass(h);
+        mgr1->UnSubclass(h);  // asking twice changes nothing
+    });
+    mgr1->OnMessageProcessed.Connect(
+        [&](HWND h, UINT, WPARAM, LPARAM, LRESULT) { slotWhenProcessed.push_back(SlotOf(h)); });
+
+    SendMessageA(hwnd, WM_PING, 1, 2);
+    SendMessageA(hwnd, WM_PING, 3, 4);
+
+    const std::vector ReleasedAfterwards = {
+        Msg("mgr1", "window", WM_PING, 1, 2),
+        Proc("window", WM_PING, 1, 2),
+        Done("mgr1", "window", WM_PING, 1, 2, 3),
+        Proc("window", WM_PING, 3, 4),
+    };
+    EXPECT_TRACE(ReleasedAfterwards);
+    EXPECT_EQ(slotWhenProcessed, std::vector<LONG>{Subclassed()});
+    EXPECT_EQ(SlotOf(hwnd), Own());
+}
+
+TEST_F(WindowProcMgrTest, UnSubclassInsideOnMessageProcessedTakesEffectAfterIt) {
+    const HWND hwnd = CreateWatched("window");
+    const auto mgr1 = Watch("mgr1");
+    const auto mgr2 = Watch("mgr2");
+    mgr1->Subclass(hwnd);
+    mgr2->Subclass(hwnd);
+    mgr1->OnMessageProcessed.Connect(
+        [&](HWND h, UINT, WPARAM, LPARAM, LRESULT) { mgr1->UnSubclass(h); });
+
+    SendMessageA(hwnd, WM_PING, 1, 2);
+    SendMessageA(hwnd, WM_PING, 3, 4);
+
+    const std::vector ReleasedAfterwards = {
+        Msg("mgr1", "window", WM_PING, 1, 2),
+        Msg("mgr2", "window", WM_PING, 1, 2),
+        Proc("window", WM_PING, 1, 2),
+        Done("mgr1", "window", WM_PING, 1, 2, 3),
+        Done("mgr2", "window", WM_PING, 1, 2, 3),
+        Msg("mgr2", "window", WM_PING, 3, 4),
+        Proc("window", WM_PING, 3, 4),
+        Done("mgr2", "window", WM_PING, 3, 4, 7),
+    };
+    EXPECT_TRACE(ReleasedAfterwards);
+}
+
+TEST_F(WindowProcMgrTest, SubclassAgainCancelsAPutOffRelease) {
+    const HWND hwnd = CreateWatched("window");
+    const auto mgr1 = Watch("mgr1");
+    mgr1->Subclass(hwnd);
+    mgr1->OnMessage.Connect([&](HWND h, UINT uMsg, WPARAM, LPARAM, bool&, LRESULT&) {
+        if (uMsg == WM_PING) {
+            mgr1->UnSubclass(h);
+            mgr1->Subclass(h);
+        }
+    });
+
+    SendMessageA(hwnd, WM_PING, 1, 2);
+    Trace::Current().Clear();
+    SendMessageA(hwnd, WM_USER, 1, 1);
+
+    const std::vector StillWatched = {
+        Msg("mgr1", "window", WM_USER, 1, 1),
+        Proc("window", WM_USER, 1, 1),
+        Done("mgr1", "window", WM_USER, 1, 1, 2),
+    };
+    EXPECT_TRACE(StillWatched);
+}
+
+TEST_F(WindowProcMgrTest, UnSubclassAllInsideOnMessageReleasesTheOtherWindowsAtOnce) {
+    const HWND first = CreateWatched("first");
+    const HWND busy = CreateWatched("busy");
+    const HWND last = CreateWatched("last");
+    const auto mgr1 = Watch("mgr1");
+    const auto mgr2 = Watch("mgr2");
+    mgr1->Subclass(first);
+    mgr1->Subclass(busy);
+    mgr1->Subclass(last);
+    mgr2->Subclass(last);
+    std::vector<LONG> slotsInside;
+    mgr1->OnMessage.Connect([&](HWND h, UINT, WPARAM, LPARAM, bool&, LRESULT&) {
+        if (h == busy) {
+            mgr1->UnSubclassAll();
+            slotsInside = {SlotOf(first), SlotOf(busy), SlotOf(last)};
+        }
+    });
+    Trace::Current().Clear();
+
+    SendMessageA(busy, WM_PING, 1, 2);
+
+    EXPECT_EQ(slotsInside, (std::vector<LONG>{Own(), Subclassed(), Subclassed()}));
+    EXPECT_EQ(SlotOf(busy), Own());
+    EXPECT_EQ(RegistryWindows(), std::vector<HWND>{last});
+    SendMessageA(first, WM_PING, 0, 0);
+    SendMessageA(last, WM_PING, 0, 0);
+    const std::vector OthersAtOnceBusyAfter = {
+        Msg("mgr1", "busy", WM_PING, 1, 2),
+        Proc("busy", WM_PING, 1, 2),
+        Done("mgr1", "busy", WM_PING, 1, 2, 3),
+        // Then the other windows: the first no longer watched, the last by mgr2 only.
+        Proc("first", WM_PING),
+        Msg("mgr2", "last", WM_PING),
+        Proc("last", WM_PING),
+        Done("mgr2", "last", WM_PING, 0, 0, 0),
+    };
+    EXPECT_TRACE(OthersAtOnceBusyAfter);
+}
+
+TEST_F(WindowProcMgrTest, UnSubclassOfAWindowNeverSubclassedDoesNothing) {
+    const HWND watched = CreateWatched("watched");
+    const HWND other = CreateWatched("other");
+    const auto mgr1 = Watch("mgr1");
+    const auto mgr2 = Watch("mgr2");
+    mgr1->Subclass(watched);
+    mgr2->Subclass(other);
+
+    mgr1->UnSubclass(other);
+    mgr1->UnSubclass(0);
+    mgr2->UnSubclass(watched);
+
+    EXPECT_EQ(RegistryWindows(), (std::vector<HWND>{watched, other}));
+    EXPECT_EQ(SlotOf(watched), Subclassed());
+    EXPECT_EQ(SlotOf(other), Subclassed());
+}
+
+TEST_F(WindowProcMgrTest, WindowsThatCannotBeSubclassedAreLeftAlone) {
+    const auto mgr1 = Watch("mgr1");
+    HWND foreign = 0;
+    {
+        headless::ThreadScope other(headless::StartProcess());
+        foreign = CreateWatched("foreign");
+    }
+    const LONG foreignSlot = SlotOf(foreign);
+    const HWND gone = CreateWatched("gone");
+    DestroyWindow(gone);
+    Trace::Current().Clear();
+
+    mgr1->Subclass(foreign);
+    mgr1->Subclass(gone);
+    mgr1->Subclass(0);
+
+    EXPECT_EQ(SlotOf(foreign), foreignSlot);
+    EXPECT_FALSE(WindowProcMgr::AnySubclassedWindowsRemaining());
+    SendMessageA(foreign, WM_PING, 1, 2);
+    const std::vector NotWatched = {Proc("foreign", WM_PING, 1, 2)};
+    EXPECT_TRACE(NotWatched);
+    mgr1->UnSubclassAll();  // nothing to release
+    EXPECT_EQ(SlotOf(foreign), foreignSlot);
+}
+
+TEST_F(WindowProcMgrTest, AThreadThatNeverSubclassedHasNoWindows) {
+    const HWND mine = CreateWatched("mine");
+    const auto mgr1 = Watch("mgr1");
+    mgr1->Subclass(mine);  // this thread has a registry; the new one has not
+
+    headless::ThreadScope other(headless::StartProcess());
+    Collection<std::int32_t> windows;
+    EXPECT_FALSE(WindowProcMgr::AnySubclassedWindowsRemaining(&windows));
+    EXPECT_FALSE(WindowProcMgr::AnySubclassedWindowsRemaining());
+    EXPECT_EQ(windows.Count(), 0);
+}
+
+TEST_F(WindowProcMgrTest, SubclassedWindowsAreListedInRegistryOrder) {
+    const HWND a = CreateWatched("a");
+    const HWND b = CreateWatched("b");
+    const HWND c = CreateWatched("c");
+    const auto mgr1 = Watch("mgr1");
+    const auto mgr2 = Watch("mgr2");
+    mgr2->Subclass(c);
+    mgr1->Subclass(a);
+    mgr1->Subclass(c);
+    mgr2->Subclass(b);
+
+    Collection<std::int32_t> windows;
+    windows.Add(-1);  // what the caller had stays in front
+    EXPECT_TRUE(WindowProcMgr::AnySubclassedWindowsRemaining(&windows));
+    EXPECT_EQ(std::vector<HWND>(windows.begin(), windows.end()), (std::vector<HWND>{-1, c, a, b}));
+
+    // A window counts from when it was first subclassed, until its last
+    // manager has gone.
+    mgr2->UnSubclass(c);
+    EXPECT_EQ(RegistryWindows(), (std::vector<HWND>{c, a, b}));
+    mgr1->UnSubclass(c);
+    mgr1->UnSubclass(a);
+    mgr1->Subclass(a);
+    mgr1->Subclass(c);
+    EXPECT_EQ(RegistryWindows(), (std::vector<HWND>{b, a, c}));
+    EXPECT_TRUE(WindowProcMgr::AnySubclassedWindowsRemaining());
+}
+
+TEST_F(WindowProcMgrTest, TheRegistryKeepsAManagerAliveWhileItHasWindows) {
+    const HWND hwnd = CreateWatched("window");
+    auto mgr = WindowProcMgr::Create();
+    TraceEvents(mgr, "mgr");
+    mgr->Subclass(hwnd);
+    const std::weak_ptr<WindowProcMgr> watch = mgr;
+    mgr.reset();
+    ASSERT_FALSE(watch.expired());
+    Trace::Current().Clear();
+
+    SendMessageA(hwnd, WM_PING, 1, 2);
+    DestroyWindow(hwnd);
+
+    const std::vector StillWatchingUntilDestroyed = {
+        Msg("mgr", "window", WM_PING, 1, 2),
+        Proc("window", WM_PING, 1, 2),
+        Done("mgr", "window", WM_PING, 1, 2, 3),
+        Msg("mgr", "window", WM_DESTROY),
+        Proc("window", WM_DESTROY),
+        Done("mgr", "window", WM_DESTROY, 0, 0, 0),
+        Proc("window", WM_NCDESTROY),
+    };
+    EXPECT_TRACE(StillWatchingUntilDestroyed);
+    EXPECT_TRUE(watch.expired());
+}
+
+TEST_F(WindowProcMgrTest, AManagerWithoutWindowsGoesWithItsLastOwner) {
+    const HWND hwnd = CreateWatched("window");
+    auto mgr = WindowProcMgr::Create();
+    mgr->Subclass(hwnd);
+    mgr->UnSubclassAll();
+    const std::weak_ptr<WindowProcMgr> watch = mgr;
+    mgr.reset();
+
+    EXPECT_TRUE(watch.expired());
+    EXPECT_EQ(SlotOf(hwnd), Own());
+}
+
+TEST_F(WindowProcMgrTest, AFailingHandlerDoesNotStopTheMessage) {
+    const HWND hwnd = CreateWatched("window");
+    const auto mgr1 = Watch("mgr1");
+    const auto mgr2 = Watch("mgr2");
+    mgr1->OnMessage.Connect([](HWND, UINT, WPARAM, LPARAM, bool&, LRESULT&) {
+        throw std::runtime_error("handler failed");
+    });
+    mgr2->OnMessageProcessed.Connect(
+        [](HWND, UINT, WPARAM, LPARAM, LRESULT) { throw std::runtime_error("handler failed"); });
+    mgr1->Subclass(hwnd);
+    mgr2->Subclass(hwnd);
+
+    LRESULT answer = 0;
+    EXPECT_NO_THROW(answer = SendMessageA(hwnd, WM_PING, 1, 2));
+    EXPECT_EQ(answer, 3);
+    const std::vector EveryoneStillHearsIt = {
+        Msg("mgr1", "window", WM_PING, 1, 2),
+        Msg("mgr2", "window", WM_PING, 1, 2),
+        Proc("window", WM_PING, 1, 2),
+        Done("mgr1", "window", WM_PING, 1, 2, 3),
+        Done("mgr2", "window", WM_PING, 1, 2, 3),
+    };
+    EXPECT_TRACE(EveryoneStillHearsIt);
+
+    // The failures left no message in progress behind.
+    mgr1->UnSubclass(hwnd);
+    mgr2->UnSubclass(hwnd);
+    EXPECT_EQ(SlotOf(hwnd), Own());
+}
+
+TEST_F(WindowProcMgrTest, ManagersOnSeveralThreadsKeepApart) {
+    const HWND mine = CreateWatched("mine");
+    const auto mgr1 = Watch("mgr1");
+    mgr1->Subclass(mine);
+    HWND theirs = 0;
+    const DWORD otherThread = headless::StartProcess();
+    const auto mgr2 = Watch("mgr2");
+    {
+        headless::ThreadScope other(otherThread);
+        theirs = CreateWatched("theirs");
+        mgr2->Subclass(theirs);
+        EXPECT_EQ(RegistryWindows(), std::vector<HWND>{theirs});
+    }
+    EXPECT_EQ(RegistryWindows(), std::vector<HWND>{mine});
+    Trace::Current().Clear();
+
+    // A message sent to the other thread's window runs on that thread.
+    SendMessageA(theirs, WM_PING, 1, 2);
+    SendMessageA(mine, WM_PING, 3, 4);
+
+    const std::vector EachOwnManager = {
+        Msg("mgr2", "theirs", WM_PING, 1, 2),
+        Proc("theirs", WM_PING, 1, 2),
+        Done("mgr2", "theirs", WM_PING, 1, 2, 3),
+        Msg("mgr1", "mine", WM_PING, 3, 4),
+        Proc("mine", WM_PING, 3, 4),
+        Done("mgr1", "mine", WM_PING, 3, 4, 7),
+    };
+    EXPECT_TRACE(EachOwnManager);
+    headless::ThreadScope other(otherThread);
+    mgr2->UnSubclassAll();
+}
+
+}  // namespace
+}  // namespace zv::test
