@@ -13,6 +13,8 @@ constexpr std::array kScenes = {
     Scene{L"errors", L"error records and collections: build, format, merge, copy", RunErrorsScene},
     Scene{L"utilities", L"command lines for other programs, and menu descriptions",
           RunUtilitiesScene},
+    Scene{L"plumbing", L"window procedure managers: watching, swallowing and releasing messages",
+          RunWindowPlumbingScene},
 };
 
 }  // namespace

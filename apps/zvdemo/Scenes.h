@@ -22,5 +22,6 @@ const Scene* FindScene(const std::wstring& name);
 
 void RunErrorsScene(SceneLog& log);
 void RunUtilitiesScene(SceneLog& log);
+void RunWindowPlumbingScene(SceneLog& log);
 
 }  // namespace zvdemo
