@@ -8,6 +8,7 @@
 // point to. Two backends implement it: a headless, deterministic window system (the default) and a
 // pass-through to the real Win32 API.
 
+#include <cstddef>
 #include <cstdint>
 
 #if defined(_WIN32) && !defined(_WIN64)
@@ -41,6 +42,8 @@ using LPSTR = char*;
 using WNDPROC = LRESULT(ZV_CALLBACK*)(HWND, UINT, WPARAM, LPARAM);
 using TIMERPROC = void(ZV_CALLBACK*)(HWND, UINT, UINT_PTR, DWORD);
 using WNDENUMPROC = BOOL(ZV_CALLBACK*)(HWND, LPARAM);
+using HHOOK = std::int32_t;
+using HOOKPROC = LRESULT(ZV_CALLBACK*)(int, WPARAM, LPARAM);
 
 struct POINT {
     LONG x = 0;
@@ -71,6 +74,12 @@ struct MSG {
     LPARAM lParam = 0;
     DWORD time = 0;
     POINT pt;
+};
+
+// What a WH_CBT hook's lParam points to for HCBT_ACTIVATE.
+struct CBTACTIVATESTRUCT {
+    BOOL fMouse = 0;
+    HWND hWndActive = 0;  // the window active until now
 };
 
 // What WM_WINDOWPOSCHANGING and WM_WINDOWPOSCHANGED point to in lParam;
@@ -207,6 +216,16 @@ BOOL TranslateMessage(const MSG* lpMsg);
 UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc);
 BOOL KillTimer(HWND hWnd, UINT_PTR uIDEvent);
 DWORD GetTickCount();
+
+// Thread hooks: the last one installed is called first and passes on with
+// CallNextHookEx. A WH_GETMESSAGE hook sees every message its thread takes
+// from the queue (lParam points to the MSG, which it may rewrite); a WH_CBT
+// hook hears of activation (HCBT_ACTIVATE, wParam the window) before it
+// happens.
+HHOOK SetWindowsHookExA(int idHook, HOOKPROC lpfn, HINSTANCE hmod, DWORD dwThreadId);
+BOOL UnhookWindowsHookEx(HHOOK hhk);
+LRESULT CallNextHookEx(HHOOK hhk, int nCode, WPARAM wParam, LPARAM lParam);
+void RtlMoveMemory(void* Destination, const void* Source, std::size_t Length);
 
 // Window longs. The window procedure travels as a 32-bit value: use
 // WndProcToLong and LongToWndProc to convert.

@@ -72,6 +72,12 @@ inline constexpr UINT WM_USER = 0x0400;
 inline constexpr UINT PM_NOREMOVE = 0x0000;
 inline constexpr UINT PM_REMOVE = 0x0001;
 
+// Hooks (SetWindowsHookExA) and their codes
+inline constexpr int WH_GETMESSAGE = 3;
+inline constexpr int WH_CBT = 5;
+inline constexpr int HC_ACTION = 0;
+inline constexpr int HCBT_ACTIVATE = 5;
+
 // Timers: shorter intervals are raised to the minimum.
 inline constexpr UINT USER_TIMER_MINIMUM = 0x0000000A;
 inline constexpr UINT USER_TIMER_MAXIMUM = 0x7FFFFFFF;

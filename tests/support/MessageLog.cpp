@@ -67,12 +67,30 @@ std::string MessageName(win::UINT message) {
     return text.str();
 }
 
+bool SameArrival(const ExpectedMessage& expected, const LoggedMessage& actual) {
+    return ((expected.checks & kHook) != 0) == (actual.arrival == Arrival::Hook) &&
+           ((expected.checks & kPosted) == 0 || actual.arrival == Arrival::Posted) &&
+           ((expected.checks & kDefProc) == 0 || actual.viaDefProc);
+}
+
 bool SameMessage(const MessageLog& log, const ExpectedMessage& expected,
                  const LoggedMessage& actual) {
     return log.RoleOf(actual.hwnd) == expected.role && actual.message == expected.message &&
            ((expected.checks & kWParam) == 0 || actual.wParam == expected.wParam) &&
            ((expected.checks & kLParam) == 0 || actual.lParam == expected.lParam) &&
-           ((expected.checks & kDefProc) == 0 || actual.viaDefProc);
+           SameArrival(expected, actual);
+}
+
+const char* ArrivalText(const LoggedMessage& actual) {
+    switch (actual.arrival) {
+        case Arrival::Posted:
+            return " (posted)";
+        case Arrival::Hook:
+            return " (seen by a hook)";
+        case Arrival::Sent:
+            break;
+    }
+    return "";
 }
 
 std::string Describe(const ExpectedMessage& expected) {
@@ -87,6 +105,12 @@ std::string Describe(const ExpectedMessage& expected) {
     if ((expected.checks & kDefProc) != 0) {
         text << " (from the default procedure)";
     }
+    if ((expected.checks & kPosted) != 0) {
+        text << " (posted)";
+    }
+    if ((expected.checks & kHook) != 0) {
+        text << " (seen by a hook)";
+    }
     if ((expected.checks & kOptional) != 0) {
         text << " (optional)";
     }
@@ -97,7 +121,7 @@ std::string Describe(const MessageLog& log, const LoggedMessage& actual) {
     std::ostringstream text;
     text << log.RoleOf(actual.hwnd) << " " << MessageName(actual.message)
          << " wParam=" << actual.wParam << " lParam=" << actual.lParam
-         << (actual.viaDefProc ? " (from the default procedure)" : "");
+         << (actual.viaDefProc ? " (from the default procedure)" : "") << ArrivalText(actual);
     return text.str();
 }
 
@@ -129,6 +153,46 @@ void MessageLog::Start() {
     m_messages.clear();
     m_roles.clear();
     m_defProcDepth.clear();
+    m_procDepth = 0;
+    m_dispatching = nullptr;
+}
+
+void MessageLog::RecordArrival(win::HWND hwnd, win::UINT message, win::WPARAM wParam,
+                               win::LPARAM lParam) {
+    const bool dispatched = m_dispatching != nullptr && m_procDepth == m_dispatchDepth + 1 &&
+                            m_dispatching->hwnd == hwnd && m_dispatching->message == message &&
+                            m_dispatching->wParam == wParam && m_dispatching->lParam == lParam;
+    Record({hwnd, message, wParam, lParam, InDefProc(hwnd),
+            dispatched ? Arrival::Posted : Arrival::Sent});
+}
+
+win::LRESULT MessageLog::Dispatch(const win::MSG& msg) {
+    const win::MSG* outer = m_dispatching;
+    const int outerDepth = m_dispatchDepth;
+    m_dispatching = &msg;
+    m_dispatchDepth = m_procDepth;
+    const win::LRESULT result = win::DispatchMessageA(&msg);
+    m_dispatching = outer;
+    m_dispatchDepth = outerDepth;
+    return result;
+}
+
+int MessageLog::PumpPending() {
+    int dispatched = 0;
+    win::MSG msg;
+    while (win::PeekMessageA(&msg, 0, 0, 0, win::PM_REMOVE)) {
+        if (msg.message == win::WM_QUIT) {
+            win::PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        Dispatch(msg);
+        ++dispatched;
+    }
+    return dispatched;
+}
+
+void MessageLog::RecordHook(const win::MSG& msg) {
+    Record({msg.hwnd, msg.message, msg.wParam, msg.lParam, false, Arrival::Hook});
 }
 
 bool MessageLog::InDefProc(win::HWND hwnd) const {
@@ -163,11 +227,20 @@ testing::AssertionResult MessageLog::Matches(std::span<const ExpectedMessage> ex
 win::LRESULT ZV_CALLBACK RecorderProc(win::HWND hwnd, win::UINT message, win::WPARAM wParam,
                                       win::LPARAM lParam) {
     MessageLog& log = MessageLog::Current();
-    log.Record({hwnd, message, wParam, lParam, log.InDefProc(hwnd)});
+    log.EnterProc();
+    log.RecordArrival(hwnd, message, wParam, lParam);
     log.EnterDefProc(hwnd);
     const win::LRESULT result = win::DefWindowProcA(hwnd, message, wParam, lParam);
     log.LeaveDefProc(hwnd);
+    log.LeaveProc();
     return result;
+}
+
+win::LRESULT ZV_CALLBACK HookRecorderProc(int code, win::WPARAM wParam, win::LPARAM lParam) {
+    if (code == win::HC_ACTION) {
+        MessageLog::Current().RecordHook(*reinterpret_cast<const win::MSG*>(lParam));
+    }
+    return win::CallNextHookEx(0, code, wParam, lParam);
 }
 
 win::HWND CreateRecorder(const char* role, win::DWORD style, win::HWND parent, int id,

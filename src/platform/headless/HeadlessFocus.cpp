@@ -73,11 +73,23 @@ HWND NextToActivate(HWND leaving) {
     return 0;
 }
 
+// The thread's CBT hooks hear of the activation first, and may refuse it.
+bool ActivationRefused(HWND hwnd, HWND previous, WPARAM how) {
+    CBTACTIVATESTRUCT activation;
+    activation.fMouse = how == WA_CLICKACTIVE ? TRUE : FALSE;
+    activation.hWndActive = previous;
+    return CallHooks(WH_CBT, HCBT_ACTIVATE, static_cast<WPARAM>(hwnd),
+                     reinterpret_cast<LPARAM>(&activation)) != 0;
+}
+
 }  // namespace
 
 HWND ActivateWindow(HWND hwnd, WPARAM how) {
     const HWND previous = CurrentInput().active;
     if (previous == hwnd) {
+        return previous;
+    }
+    if (hwnd != 0 && ActivationRefused(hwnd, previous, how)) {
         return previous;
     }
     if (previous != 0) {

@@ -165,7 +165,14 @@ BOOL PeekMessageA(MSG* lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax,
                        TakeInput(*lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, remove) ||
                        TakeQuit(thread, *lpMsg, remove) ||
                        TakeTimer(thread, *lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, remove);
-    return found ? TRUE : FALSE;
+    if (!found) {
+        return FALSE;
+    }
+    // The thread's message hooks see the message, and may rewrite it, before
+    // the caller does.
+    headless::CallHooks(WH_GETMESSAGE, HC_ACTION, remove ? PM_REMOVE : PM_NOREMOVE,
+                        reinterpret_cast<LPARAM>(lpMsg));
+    return TRUE;
 }
 
 BOOL GetMessageA(MSG* lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax) {

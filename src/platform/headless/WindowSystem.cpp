@@ -65,6 +65,7 @@ void WindowSystem::Reset() {
     m_threads.clear();
     m_endedProcesses.clear();
     m_timers.clear();
+    m_hooks.clear();
     m_foreground = 0;
     m_metrics = kDefaultMetrics;
     m_cursor = POINT{};
@@ -269,6 +270,8 @@ bool WindowSystem::IsProcessRunning(DWORD process) const {
 
 void WindowSystem::EndProcess(DWORD process) {
     m_endedProcesses.push_back(process);
+    std::erase_if(m_hooks,
+                  [&](const Hook& hook) { return ProcessOfThread(hook.thread) == process; });
     std::vector<HWND> windows;
     for (const Slot& slot : m_slots) {
         if (slot.window && slot.window->process == process) {

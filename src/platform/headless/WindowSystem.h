@@ -58,6 +58,21 @@ struct Timer {
     DWORD thread = 0;
 };
 
+// A thread hook. Handles grow with every installation, so a chain runs from
+// the largest handle down.
+struct Hook {
+    HHOOK handle = 0;
+    int type = 0;
+    HOOKPROC proc = nullptr;
+    DWORD thread = 0;
+};
+
+// A hook procedure being called: where CallNextHookEx goes on from.
+struct HookCall {
+    int type = 0;
+    HHOOK handle = 0;
+};
+
 // The active and focus windows, shared by threads whose input is attached.
 struct InputState {
     HWND active = 0;
@@ -82,7 +97,8 @@ struct Thread {
     std::deque<MSG> queue;  // posted messages, oldest first
     bool quitPosted = false;
     int quitCode = 0;
-    int sendsFromOtherThreads = 0;  // depth of messages being received from them
+    int sendsFromOtherThreads = 0;    // depth of messages being received from them
+    std::vector<HookCall> hookCalls;  // innermost last
 };
 
 // One display: its rectangle and its work area (less the task bar), in
@@ -156,6 +172,10 @@ class WindowSystem {
     void SetNow(std::uint64_t now) { m_now = now; }
     UINT_PTR NextTimerId() { return ++m_lastTimerId; }
 
+    // Thread hooks, in order of installation.
+    std::vector<Hook>& Hooks() { return m_hooks; }
+    HHOOK NextHookHandle() { return ++m_lastHook; }
+
     // Forgets what belongs to a window that goes: its timers and its queued
     // messages.
     void ForgetWindow(HWND hwnd);
@@ -190,6 +210,8 @@ class WindowSystem {
     std::deque<RawInput> m_rawInput;
     std::uint64_t m_now = 0;
     UINT_PTR m_lastTimerId = 0;
+    std::vector<Hook> m_hooks;
+    HHOOK m_lastHook = 0;  // never reset: a stale hook handle names no hook
 };
 
 // Shortcuts shared by the backend's units.
@@ -218,6 +240,10 @@ std::string ClassNameOf(const Window& window);
 // Message parameter packing and rectangle arithmetic shared by the units.
 LPARAM MakeLParam(LONG low, LONG high);
 RECT Offset(RECT rect, LONG dx, LONG dy);
+
+// Calls the calling thread's chain of hooks of a type, newest first, and
+// answers what the first one answered (0 without hooks).
+LRESULT CallHooks(int type, int code, WPARAM wParam, LPARAM lParam);
 
 // The earliest timer of a thread (of any thread for 0), or none.
 std::optional<Timer> NextTimer(DWORD thread);
