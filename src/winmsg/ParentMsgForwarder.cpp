@@ -1,0 +1,135 @@
+#include "winmsg/ParentMsgForwarder.h"
+
+#include <utility>
+
+#include "platform/WinConstants.h"
+#include "winmsg/WindowProcMgr.h"
+
+namespace zv {
+
+using namespace zv::win;
+
+namespace {
+
+std::int16_t LowWord(std::uintptr_t value) {
+    return static_cast<std::int16_t>(value & 0xFFFF);
+}
+
+std::int16_t HighWord(std::uintptr_t value) {
+    return static_cast<std::int16_t>((value >> 16) & 0xFFFF);
+}
+
+}  // namespace
+
+ParentMsgForwarder::ParentMsgForwarder() {
+    Use(WindowProcMgr::Create(), false);
+}
+
+ParentMsgForwarder::~ParentMsgForwarder() {
+    LetGoOfManager();
+}
+
+void ParentMsgForwarder::SetWindowProcMgrToUse(std::shared_ptr<WindowProcMgr> clsWndProcMgrToUse) {
+    LetGoOfManager();
+    if (clsWndProcMgrToUse) {
+        Use(std::move(clsWndProcMgrToUse), true);
+        return;
+    }
+    Use(WindowProcMgr::Create(), false);
+    if (IsForwarding()) {
+        m_windowProcMgr->Subclass(m_currentParent);
+    }
+}
+
+void ParentMsgForwarder::StartForwarding(HWND& hwndCurrentParent, HWND& hwndOldParent) {
+    StopForwarding();
+    if (!m_externalManager) {
+        m_windowProcMgr->Subclass(hwndCurrentParent);
+    }
+    m_currentParent = hwndCurrentParent;
+    m_oldParent = hwndOldParent;
+}
+
+void ParentMsgForwarder::StopForwarding() {
+    if (!IsForwarding()) {
+        return;
+    }
+    if (!m_externalManager) {
+        m_windowProcMgr->UnSubclass(m_currentParent);
+    }
+    m_currentParent = 0;
+    m_oldParent = 0;
+}
+
+void ParentMsgForwarder::Use(std::shared_ptr<WindowProcMgr> manager, bool external) {
+    m_windowProcMgr = std::move(manager);
+    m_externalManager = external;
+    // The message is never marked handled: the current parent always gets it.
+    m_connection = m_windowProcMgr->OnMessage.Connect(
+        [this](HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam, bool&, LRESULT&) {
+            OnParentMessage(hwnd, uMsg, wParam, lParam);
+        });
+}
+
+// An own manager lets go of its windows; a caller's is only no longer
+// listened to.
+void ParentMsgForwarder::LetGoOfManager() {
+    if (!m_windowProcMgr) {
+        return;
+    }
+    m_windowProcMgr->OnMessage.Disconnect(m_connection);
+    if (!m_externalManager) {
+        m_windowProcMgr->UnSubclassAll();
+    }
+    m_windowProcMgr.reset();
+}
+
+void ParentMsgForwarder::OnParentMessage(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    if (hwnd != m_currentParent || !IsForwarding()) {
+        return;
+    }
+    if (uMsg == WM_PARENTNOTIFY) {
+        OnParentNotify(uMsg, wParam, lParam);
+    } else {
+        OnOtherMessage(hwnd, uMsg, wParam, lParam);
+    }
+}
+
+void ParentMsgForwarder::OnParentNotify(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    const std::weak_ptr<const bool> alive = m_alive;
+    bool bCancelForward = false;
+    const std::int16_t notice = LowWord(wParam);
+    switch (notice) {
+        case WM_CREATE:
+            OnCreate.Raise(HighWord(wParam), static_cast<HWND>(lParam), bCancelForward, uMsg,
+                           wParam, lParam);
+            break;
+        case WM_DESTROY:
+            OnDestroy.Raise(HighWord(wParam), static_cast<HWND>(lParam), bCancelForward, uMsg,
+                            wParam, lParam);
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            OnMouseDown.Raise(notice, LowWord(static_cast<std::uintptr_t>(lParam)),
+                              HighWord(static_cast<std::uintptr_t>(lParam)), bCancelForward, uMsg,
+                              wParam, lParam);
+            break;
+        default:
+            break;
+    }
+    if (!alive.expired() && !bCancelForward) {
+        SendMessageA(m_oldParent, uMsg, wParam, lParam);
+    }
+}
+
+void ParentMsgForwarder::OnOtherMessage(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    const std::weak_ptr<const bool> alive = m_alive;
+    bool bForward = true;
+    OnUnknownMessage.Raise(hwnd, uMsg, wParam, lParam, bForward);
+    if (!alive.expired() && !bForward) {
+        SendMessageA(m_oldParent, uMsg, wParam, lParam);
+    }
+}
+
+}  // namespace zv

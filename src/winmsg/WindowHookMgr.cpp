@@ -1,0 +1,44 @@
+#include "winmsg/WindowHookMgr.h"
+
+#include <algorithm>
+
+#include "platform/AutomationError.h"
+#include "winmsg/modWindowHookMgr.h"
+
+namespace zv {
+
+using namespace zv::win;
+
+std::shared_ptr<WindowHookMgr> WindowHookMgr::Create() {
+    return std::make_shared<WindowHookMgr>(CreateKey{});
+}
+
+void WindowHookMgr::Hook(HWND hwnd) {
+    m_hooked.reserve(m_hooked.size() + 1);  // nothing fails once hooked
+    if (modWindowHookMgr::HookWindow(hwnd, shared_from_this())) {
+        m_hooked.push_back(hwnd);
+    }
+}
+
+void WindowHookMgr::Unhook(HWND hwnd) {
+    const auto found = std::find(m_hooked.begin(), m_hooked.end(), hwnd);
+    if (found == m_hooked.end()) {
+        throw AutomationError(err::kInvalidProcedureCall);
+    }
+    m_hooked.erase(found);
+    // Last: the registry's reference may be the one that keeps this manager.
+    modWindowHookMgr::UnhookWindow(hwnd);
+}
+
+void WindowHookMgr::UnhookAll() {
+    const auto self = shared_from_this();  // outlive the last window
+    while (!m_hooked.empty()) {
+        Unhook(m_hooked.front());
+    }
+}
+
+void WindowHookMgr::GetMsgProc(HWND hwnd, UINT& uMsg, WPARAM& wParam, LPARAM& lParam) {
+    OnMessage.Raise(hwnd, uMsg, wParam, lParam);
+}
+
+}  // namespace zv

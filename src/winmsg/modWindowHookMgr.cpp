@@ -1,0 +1,114 @@
+#include "winmsg/modWindowHookMgr.h"
+
+#include <map>
+#include <utility>
+
+#include "platform/AutomationError.h"
+#include "platform/WinConstants.h"
+#include "winmsg/IWindowHookMgr.h"
+
+namespace zv::modWindowHookMgr {
+
+using namespace zv::win;
+
+namespace {
+
+// One thread's registry, created with its first hook.
+struct ThreadRegistry {
+    std::map<HWND, HHOOK> hooks;
+    std::map<HWND, std::shared_ptr<IWindowHookMgr>> hookManagers;
+};
+
+std::map<DWORD, ThreadRegistry>& Registries() {
+    static auto* registries = new std::map<DWORD, ThreadRegistry>;  // outlives every hook
+    return *registries;
+}
+
+// The callback of a window: the calling thread's registry first, then those
+// of the other threads of the process, which may have hooked it.
+std::shared_ptr<IWindowHookMgr> CallbackOf(HWND hwnd) {
+    auto& registries = Registries();
+    const auto own = registries.find(GetCurrentThreadId());
+    if (own != registries.end()) {
+        const auto found = own->second.hookManagers.find(hwnd);
+        if (found != own->second.hookManagers.end()) {
+            return found->second;
+        }
+    }
+    for (const auto& [thread, registry] : registries) {
+        const auto found = registry.hookManagers.find(hwnd);
+        if (found != registry.hookManagers.end()) {
+            return found->second;
+        }
+    }
+    return nullptr;
+}
+
+// The message record being handed to a callback. Every hooked window of a
+// thread installs a hook of its own, so one message passes this procedure
+// once per hook of the chain: only the first pass calls the callback.
+const void* g_delivering = nullptr;
+
+}  // namespace
+
+bool HookWindow(HWND hwnd, std::shared_ptr<IWindowHookMgr> callback) {
+    ThreadRegistry& registry = Registries()[GetCurrentThreadId()];
+    if (registry.hooks.contains(hwnd)) {
+        throw AutomationError(err::kDuplicateKey);
+    }
+    const DWORD thread = GetWindowThreadProcessId(hwnd, nullptr);
+    const auto instance = static_cast<HINSTANCE>(GetWindowLongA(hwnd, GWL_HINSTANCE));
+    const HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, HookGetMsgProc, instance, thread);
+    if (hook == 0) {
+        return false;
+    }
+    registry.hooks.emplace(hwnd, hook);
+    registry.hookManagers.emplace(hwnd, std::move(callback));
+    return true;
+}
+
+void UnhookWindow(HWND hwnd) {
+    const auto registry = Registries().find(GetCurrentThreadId());
+    if (registry == Registries().end()) {
+        return;
+    }
+    const auto hook = registry->second.hooks.find(hwnd);
+    if (hook != registry->second.hooks.end()) {
+        UnhookWindowsHookEx(hook->second);
+        registry->second.hooks.erase(hook);
+    }
+    // Last: this may drop the last reference to the callback.
+    const auto manager = registry->second.hookManagers.find(hwnd);
+    if (manager != registry->second.hookManagers.end()) {
+        const auto keepUntilForgotten = std::move(manager->second);
+        registry->second.hookManagers.erase(manager);
+    }
+}
+
+bool IsWindowHooked(HWND hwnd) {
+    const auto registry = Registries().find(GetCurrentThreadId());
+    return registry != Registries().end() && registry->second.hooks.contains(hwnd);
+}
+
+LRESULT ZV_CALLBACK HookGetMsgProc(int nCode, WPARAM wParam, LPARAM lParam) {
+    auto* where = reinterpret_cast<void*>(lParam);
+    if (where != nullptr && where != g_delivering) {
+        MSG record;
+        RtlMoveMemory(&record, where, sizeof record);
+        if (const auto callback = CallbackOf(record.hwnd)) {
+            const void* outer = std::exchange(g_delivering, where);
+            try {
+                callback->GetMsgProc(record.hwnd, record.message, record.wParam, record.lParam);
+            } catch (...) {
+                // A host's failure must not unwind through the platform.
+            }
+            RtlMoveMemory(where, &record, sizeof record);
+            const LRESULT result = CallNextHookEx(0, nCode, wParam, lParam);
+            g_delivering = outer;
+            return result;
+        }
+    }
+    return CallNextHookEx(0, nCode, wParam, lParam);
+}
+
+}  // namespace zv::modWindowHookMgr

@@ -1,0 +1,101 @@
+// The window-less timer: stopped when made, ticking on the user-interface
+// thread's loop once started, restarted by a second start, silent once
+// stopped.
+
+#include <memory>
+
+#include "PlatformTest.h"
+#include "platform/AutomationError.h"
+#include "platform/MessagePump.h"
+#include "platform/WinConstants.h"
+#include "platform/headless/Driver.h"
+#include "winmsg/TimerNoUI.h"
+
+namespace zv::test {
+namespace {
+
+using namespace zv::win;
+
+class TimerNoUITest : public PlatformTest {
+  protected:
+    void SetUp() override {
+        PlatformTest::SetUp();
+        timer = std::make_unique<TimerNoUI>();
+        timer->OnTimer.Connect([this] { ticks.push_back(GetTickCount()); });
+    }
+
+    void TearDown() override {
+        timer.reset();
+        PlatformTest::TearDown();
+    }
+
+    std::unique_ptr<TimerNoUI> timer;
+    std::vector<DWORD> ticks;
+};
+
+TEST_F(TimerNoUITest, TicksArriveThroughTheMessageLoop) {
+    timer->StartTimer(100);
+    MSG msg;
+    while (ticks.size() < 3 && GetMessageA(&msg, 0, 0, 0) > 0) {
+        DispatchMessageA(&msg);
+    }
+    ASSERT_EQ(ticks.size(), 3u);
+    EXPECT_GE(ticks[2] - ticks[0], 200u);
+}
+
+TEST_F(TimerNoUITest, ItIsStoppedWhenMadeAndTicksOnTheVirtualClockOnceStarted) {
+    headless::SetTickCount(1000);
+    headless::AdvanceClock(500);
+    EXPECT_TRUE(ticks.empty());
+
+    timer->StartTimer(100);
+    headless::AdvanceClock(350);
+    EXPECT_EQ(ticks, (std::vector<DWORD>{1600, 1700, 1800}));
+}
+
+TEST_F(TimerNoUITest, StartingAgainRestartsTheInterval) {
+    headless::SetTickCount(0);
+    timer->StartTimer(100);
+    headless::AdvanceClock(90);
+    timer->StartTimer(100);
+    headless::AdvanceClock(90);
+    EXPECT_TRUE(ticks.empty());
+    headless::AdvanceClock(10);
+    EXPECT_EQ(ticks, std::vector<DWORD>{190});
+}
+
+TEST_F(TimerNoUITest, StoppedTimersAreSilent) {
+    timer->StartTimer(50);
+    headless::AdvanceClock(120);
+    EXPECT_EQ(ticks.size(), 2u);
+    timer->StopTimer();
+    headless::AdvanceClock(500);
+    EXPECT_EQ(ticks.size(), 2u);
+}
+
+TEST_F(TimerNoUITest, ANegativeIntervalIsRefused) {
+    try {
+        timer->StartTimer(-1);
+        FAIL() << "a negative interval was taken";
+    } catch (const AutomationError& error) {
+        EXPECT_EQ(error.Number(), err::kInvalidPropertyValue);
+    }
+}
+
+TEST_F(TimerNoUITest, AHandlerMayDestroyTheTimer) {
+    timer->OnTimer.Connect([this] { timer.reset(); });
+    timer->StartTimer(10);
+    headless::AdvanceClock(100);
+    EXPECT_EQ(timer, nullptr);
+    EXPECT_EQ(ticks.size(), 1u);
+}
+
+TEST_F(TimerNoUITest, ItsHiddenWindowIsNeverShown) {
+    timer->StartTimer(10);
+    headless::AdvanceClock(30);
+    EXPECT_EQ(GetActiveWindow(), 0);
+    EXPECT_EQ(GetForegroundWindow(), 0);
+}
+
+}  // namespace
+}  // namespace zv::test

@@ -1,0 +1,231 @@
+// The message-hook manager and its registry: a host sees and rewrites the
+// queued messages of hooked windows before they reach them.
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "PlatformTest.h"
+#include "platform/AutomationError.h"
+#include "platform/WinConstants.h"
+#include "winmsg/WindowHookMgr.h"
+#include "winmsg/modWindowHookMgr.h"
+
+namespace zv::test {
+namespace {
+
+using namespace zv::win;
+
+class WindowHookMgrTest : public PlatformTest {
+  protected:
+    void SetUp() override {
+        PlatformTest::SetUp();
+        manager = WindowHookMgr::Create();
+        window = CreateRecorder("window", WS_POPUP);
+    }
+
+    void TearDown() override {
+        manager->UnhookAll();
+        PlatformTest::TearDown();
+    }
+
+    // Posts a message to the window and lets the queue run, logging only
+    // what follows.
+    void PostAndPump(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        MessageLog::Current().Clear();
+        PostMessageA(hwnd, message, wParam, lParam);
+        MessageLog::Current().PumpPending();
+    }
+
+    std::shared_ptr<WindowHookMgr> manager;
+    HWND window = 0;
+};
+
+std::int32_t ErrorNumberOf(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const AutomationError& error) {
+        return error.Number();
+    }
+    return 0;
+}
+
+TEST_F(WindowHookMgrTest, AHandlerSeesTheQueuedMessageWithItsValues) {
+    std::vector<std::array<std::intptr_t, 4>> seen;
+    manager->OnMessage.Connect([&](HWND hwnd, UINT& uMsg, WPARAM& wParam, LPARAM& lParam) {
+        seen.push_back({hwnd, uMsg, static_cast<std::intptr_t>(wParam), lParam});
+    });
+    manager->Hook(window);
+    PostAndPump(window, WM_USER, 1, 2);
+
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0], (std::array<std::intptr_t, 4>{window, WM_USER, 1, 2}));
+    const std::array UnchangedSeq = {
+        ExpectedMessage{"window", WM_USER, kBothParams | kPosted, 1, 2},
+    };
+    EXPECT_SEQUENCE(UnchangedSeq);
+}
+
+TEST_F(WindowHookMgrTest, ZeroInTheMessageTurnsItIntoANullMessage) {
+    manager->OnMessage.Connect([](HWND, UINT& uMsg, WPARAM&, LPARAM&) { uMsg = WM_NULL; });
+    manager->Hook(window);
+    PostAndPump(window, WM_USER, 1, 2);
+
+    const std::array NulledSeq = {
+        ExpectedMessage{"window", WM_NULL, kBothParams | kPosted, 1, 2},
+    };
+    EXPECT_SEQUENCE(NulledSeq);
+}
+
+TEST_F(WindowHookMgrTest, RewrittenValuesReachTheWindow) {
+    manager->OnMessage.Connect([](HWND, UINT& uMsg, WPARAM& wParam, LPARAM& lParam) {
+        uMsg = WM_USER + 7;
+        wParam = 30;
+        lParam = -40;
+    });
+    manager->Hook(window);
+    PostAndPump(window, WM_USER, 1, 2);
+
+    const std::array RewrittenSeq = {
+        ExpectedMessage{"window", WM_USER + 7, kBothParams | kPosted, 30, -40},
+    };
+    EXPECT_SEQUENCE(RewrittenSeq);
+}
+
+TEST_F(WindowHookMgrTest, OtherWindowsOfTheThreadAreNotSeen) {
+    const HWND other = CreateRecorder("other", WS_POPUP);
+    int seen = 0;
+    manager->OnMessage.Connect([&](HWND, UINT& uMsg, WPARAM&, LPARAM&) {
+        ++seen;
+        uMsg = WM_NULL;
+    });
+    manager->Hook(window);
+    PostAndPump(other, WM_USER, 1, 2);
+
+    EXPECT_EQ(seen, 0);
+    const std::array OtherWindowSeq = {
+        ExpectedMessage{"other", WM_USER, kBothParams | kPosted, 1, 2},
+    };
+    EXPECT_SEQUENCE(OtherWindowSeq);
+}
+
+TEST_F(WindowHookMgrTest, EachMessageReachesItsManagerOnceWhateverTheNumberOfHooks) {
+    const HWND second = CreateRecorder("second", WS_POPUP);
+    const HWND third = CreateRecorder("third", WS_POPUP);
+    auto other = WindowHookMgr::Create();
+    std::vector<HWND> seen;
+    manager->OnMessage.Connect([&](HWND hwnd, UINT&, WPARAM&, LPARAM&) { seen.push_back(hwnd); });
+    manager->Hook(window);
+    other->Hook(second);
+    manager->Hook(third);
+    PostAndPump(window, WM_USER, 0, 0);
+    PostAndPump(third, WM_USER, 0, 0);
+    other->UnhookAll();
+
+    EXPECT_EQ(seen, (std::vector<HWND>{window, third}));
+}
+
+TEST_F(WindowHookMgrTest, UnhookAllRemovesEveryHookAndEmptiesTheList) {
+    const std::array windows = {window, CreateRecorder("second", WS_POPUP),
+                                CreateRecorder("third", WS_POPUP)};
+    int seen = 0;
+    manager->OnMessage.Connect([&](HWND, UINT&, WPARAM&, LPARAM&) { ++seen; });
+    for (HWND hwnd : windows) {
+        manager->Hook(hwnd);
+    }
+    manager->UnhookAll();
+    for (HWND hwnd : windows) {
+        EXPECT_FALSE(modWindowHookMgr::IsWindowHooked(hwnd));
+        PostAndPump(hwnd, WM_USER, 0, 0);
+        EXPECT_EQ(ErrorNumberOf([&] { manager->Unhook(hwnd); }), err::kInvalidProcedureCall);
+    }
+    EXPECT_EQ(seen, 0);
+}
+
+TEST_F(WindowHookMgrTest, UnhookingAWindowNeverHookedFailsAndTouchesNoHook) {
+    const HWND stranger = CreateRecorder("stranger", WS_POPUP);
+    int seen = 0;
+    manager->OnMessage.Connect([&](HWND, UINT&, WPARAM&, LPARAM&) { ++seen; });
+    manager->Hook(window);
+
+    EXPECT_EQ(ErrorNumberOf([&] { manager->Unhook(stranger); }), err::kInvalidProcedureCall);
+    PostAndPump(window, WM_USER, 0, 0);
+    EXPECT_EQ(seen, 1);
+}
+
+TEST_F(WindowHookMgrTest, AWindowIsHookedOnlyOnce) {
+    auto other = WindowHookMgr::Create();
+    int seen = 0;
+    manager->OnMessage.Connect([&](HWND, UINT&, WPARAM&, LPARAM&) { ++seen; });
+    manager->Hook(window);
+
+    EXPECT_EQ(ErrorNumberOf([&] { manager->Hook(window); }), err::kDuplicateKey);
+    EXPECT_EQ(ErrorNumberOf([&] { other->Hook(window); }), err::kDuplicateKey);
+    EXPECT_EQ(ErrorNumberOf([&] { other->Unhook(window); }), err::kInvalidProcedureCall);
+    PostAndPump(window, WM_USER, 0, 0);
+    EXPECT_EQ(seen, 1);
+}
+
+TEST_F(WindowHookMgrTest, AWindowThatIsGoneIsNotHooked) {
+    const HWND gone = CreateRecorder("gone", WS_POPUP);
+    DestroyWindow(gone);
+    manager->Hook(gone);
+    EXPECT_FALSE(modWindowHookMgr::IsWindowHooked(gone));
+    EXPECT_EQ(ErrorNumberOf([&] { manager->Unhook(gone); }), err::kInvalidProcedureCall);
+}
+
+TEST_F(WindowHookMgrTest, TheRegistryKeepsTheManagerUntilItsWindowIsUnhooked) {
+    int seen = 0;
+    manager->OnMessage.Connect([&](HWND, UINT&, WPARAM&, LPARAM&) { ++seen; });
+    manager->Hook(window);
+    const std::weak_ptr<WindowHookMgr> watched = manager;
+    manager = WindowHookMgr::Create();
+
+    PostAndPump(window, WM_USER, 0, 0);
+    EXPECT_EQ(seen, 1);
+    EXPECT_FALSE(watched.expired());
+    modWindowHookMgr::UnhookWindow(window);
+    EXPECT_TRUE(watched.expired());
+    modWindowHookMgr::UnhookWindow(window);  // a second time is no error
+}
+
+TEST_F(WindowHookMgrTest, AHandlerMayUnhookItsWindowWhileTheMessageRuns) {
+    const HWND hwnd = window;
+    const std::weak_ptr<WindowHookMgr> watched = manager;
+    manager->OnMessage.Connect([&](HWND, UINT& uMsg, WPARAM&, LPARAM&) {
+        watched.lock()->Unhook(hwnd);
+        uMsg = WM_USER + 1;
+    });
+    manager->Hook(window);
+    manager = WindowHookMgr::Create();  // the registry holds the only reference
+    PostAndPump(window, WM_USER, 0, 0);
+    PostAndPump(window, WM_USER, 0, 0);
+
+    EXPECT_TRUE(watched.expired());
+    const std::array AfterUnhookSeq = {
+        ExpectedMessage{"window", WM_USER, kPosted},
+    };
+    EXPECT_SEQUENCE(AfterUnhookSeq);
+}
+
+TEST_F(WindowHookMgrTest, TheCallbackCanBeCalledDirectly) {
+    manager->OnMessage.Connect([](HWND, UINT& uMsg, WPARAM& wParam, LPARAM&) {
+        uMsg += 1;
+        wParam *= 2;
+    });
+    UINT uMsg = WM_USER;
+    WPARAM wParam = 21;
+    LPARAM lParam = 5;
+    IWindowHookMgr& callback = *manager;
+    callback.GetMsgProc(window, uMsg, wParam, lParam);
+    EXPECT_EQ(uMsg, WM_USER + 1);
+    EXPECT_EQ(wParam, 42u);
+    EXPECT_EQ(lParam, 5);
+
+    IWindowHookMgr plain;  // on its own it changes nothing
+    plain.GetMsgProc(window, uMsg, wParam, lParam);
+    EXPECT_EQ(uMsg, WM_USER + 1);
+}
+
+}  // namespace
+}  // namespace zv::test
