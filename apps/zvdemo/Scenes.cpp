@@ -15,6 +15,8 @@ constexpr std::array kScenes = {
           RunUtilitiesScene},
     Scene{L"plumbing", L"window procedure managers: watching, swallowing and releasing messages",
           RunWindowPlumbingScene},
+    Scene{L"hooks", L"message hooks, forwarded parent notices, window-less timers, pointer guards",
+          RunHooksScene},
 };
 
 }  // namespace

@@ -21,6 +21,7 @@ std::span<const Scene> AllScenes();
 const Scene* FindScene(const std::wstring& name);
 
 void RunErrorsScene(SceneLog& log);
+void RunHooksScene(SceneLog& log);
 void RunUtilitiesScene(SceneLog& log);
 void RunWindowPlumbingScene(SceneLog& log);
 

@@ -22,10 +22,18 @@ std::wstring AutomationError::StandardDescription(std::int32_t number) {
             return L"Subscript out of range";
         case err::kTypeMismatch:
             return L"Type mismatch";
+        case err::kObjectVariableNotSet:
+            return L"Object variable or With block variable not set";
         case err::kInvalidUseOfNull:
             return L"Invalid use of Null";
         case err::kInvalidPropertyValue:
             return L"Invalid property value";
+        case err::kObjectRequired:
+            return L"Object required";
+        case err::kMemberNotFound:
+            return L"Object doesn't support this property or method";
+        case err::kWrongArgumentCount:
+            return L"Wrong number of arguments or invalid property assignment";
         case err::kDuplicateKey:
             return L"This key is already associated with an element of this collection";
         default:

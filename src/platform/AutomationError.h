@@ -12,8 +12,12 @@ inline constexpr std::int32_t kInvalidProcedureCall = 5;
 inline constexpr std::int32_t kOverflow = 6;
 inline constexpr std::int32_t kSubscriptOutOfRange = 9;
 inline constexpr std::int32_t kTypeMismatch = 13;
+inline constexpr std::int32_t kObjectVariableNotSet = 91;
 inline constexpr std::int32_t kInvalidUseOfNull = 94;
 inline constexpr std::int32_t kInvalidPropertyValue = 380;
+inline constexpr std::int32_t kObjectRequired = 424;
+inline constexpr std::int32_t kMemberNotFound = 438;
+inline constexpr std::int32_t kWrongArgumentCount = 450;
 inline constexpr std::int32_t kDuplicateKey = 457;
 }  // namespace err
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cwchar>
+#include <utility>
 
 #include "platform/AutomationError.h"
 #include "platform/Rounding.h"
@@ -51,8 +52,17 @@ Variant Variant::Null() {
     return null;
 }
 
+Variant Variant::Nothing() {
+    return Variant(std::shared_ptr<AutomationObject>());
+}
+
 VariantType Variant::Type() const noexcept {
     return static_cast<VariantType>(m_value.index());
+}
+
+bool Variant::IsNothing() const noexcept {
+    const auto* object = std::get_if<std::shared_ptr<AutomationObject>>(&m_value);
+    return object != nullptr && *object == nullptr;
 }
 
 std::optional<double> Variant::AsNumber() const {
@@ -65,22 +75,31 @@ std::optional<double> Variant::AsNumber() const {
                           [](double d) -> std::optional<double> { return d; },
                           [](Date d) -> std::optional<double> { return d.Serial; },
                           [](const std::wstring& s) { return ParseNumber(s); },
+                          [](const std::shared_ptr<AutomationObject>&) -> std::optional<double> {
+                              return std::nullopt;
+                          },
+                          [](const VariantArray&) -> std::optional<double> { return std::nullopt; },
                       },
                       m_value);
 }
 
 std::wstring Variant::ToText() const {
-    return std::visit(Overloaded{
-                          [](std::monostate) { return std::wstring(); },
-                          [](NullValue) { return std::wstring(); },
-                          [](bool b) { return std::wstring(b ? L"True" : L"False"); },
-                          [](std::int16_t n) { return std::to_wstring(n); },
-                          [](std::int32_t n) { return std::to_wstring(n); },
-                          [](double d) { return FormatDouble(d); },
-                          [](Date d) { return FormatGeneralDate(d); },
-                          [](const std::wstring& s) { return s; },
-                      },
-                      m_value);
+    return std::visit(
+        Overloaded{
+            [](std::monostate) { return std::wstring(); },
+            [](NullValue) { return std::wstring(); },
+            [](bool b) { return std::wstring(b ? L"True" : L"False"); },
+            [](std::int16_t n) { return std::to_wstring(n); },
+            [](std::int32_t n) { return std::to_wstring(n); },
+            [](double d) { return FormatDouble(d); },
+            [](Date d) { return FormatGeneralDate(d); },
+            [](const std::wstring& s) { return s; },
+            [](const std::shared_ptr<AutomationObject>&) -> std::wstring {
+                throw AutomationError(err::kTypeMismatch);
+            },
+            [](const VariantArray&) -> std::wstring { throw AutomationError(err::kTypeMismatch); },
+        },
+        m_value);
 }
 
 std::int16_t Variant::ToInt16() const {
@@ -96,6 +115,26 @@ std::int16_t Variant::ToInt16() const {
         throw AutomationError(err::kOverflow);
     }
     return static_cast<std::int16_t>(rounded);
+}
+
+const std::shared_ptr<AutomationObject>& Variant::AsObject() const {
+    const auto* object = std::get_if<std::shared_ptr<AutomationObject>>(&m_value);
+    if (object == nullptr) {
+        throw AutomationError(err::kObjectRequired);
+    }
+    return *object;
+}
+
+const VariantArray& Variant::AsArray() const {
+    const auto* array = std::get_if<VariantArray>(&m_value);
+    if (array == nullptr) {
+        throw AutomationError(err::kTypeMismatch);
+    }
+    return *array;
+}
+
+VariantArray& Variant::AsArray() {
+    return const_cast<VariantArray&>(std::as_const(*this).AsArray());
 }
 
 }  // namespace zv

@@ -313,5 +313,8 @@ DWORD GetCurrentProcessId();
 // The handle of a running process (the alive test), or 0.
 HANDLE OpenProcess(DWORD dwDesiredAccess, BOOL bInheritHandle, DWORD dwProcessId);
 BOOL CloseHandle(HANDLE hObject);
+// The full path of the running program's file for hModule 0; the length
+// copied, 0 on failure.
+DWORD GetModuleFileNameA(HINSTANCE hModule, LPSTR lpFilename, DWORD nSize);
 
 }  // namespace zv::win

@@ -236,10 +236,18 @@ inline constexpr UINT SPI_GETWORKAREA = 0x0030;
 inline constexpr std::uintptr_t IDC_ARROW = 32512;
 inline constexpr std::uintptr_t IDC_IBEAM = 32513;
 inline constexpr std::uintptr_t IDC_WAIT = 32514;
-inline constexpr std::uintptr_t IDC_SIZEALL = 32646;
+inline constexpr std::uintptr_t IDC_CROSS = 32515;
+inline constexpr std::uintptr_t IDC_UPARROW = 32516;
+inline constexpr std::uintptr_t IDC_ICON = 32641;
+inline constexpr std::uintptr_t IDC_SIZENWSE = 32642;
+inline constexpr std::uintptr_t IDC_SIZENESW = 32643;
 inline constexpr std::uintptr_t IDC_SIZEWE = 32644;
 inline constexpr std::uintptr_t IDC_SIZENS = 32645;
+inline constexpr std::uintptr_t IDC_SIZEALL = 32646;
+inline constexpr std::uintptr_t IDC_NO = 32648;
 inline constexpr std::uintptr_t IDC_HAND = 32649;
+inline constexpr std::uintptr_t IDC_APPSTARTING = 32650;
+inline constexpr std::uintptr_t IDC_HELP = 32651;
 
 // Virtual keys
 inline constexpr int VK_LBUTTON = 0x01;

@@ -1,19 +1,29 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+
 #include "platform/AutomationError.h"
+#include "platform/AutomationObject.h"
 #include "platform/Variant.h"
 
 namespace zv {
 namespace {
 
-std::int32_t ToInt16Error(const Variant& value) {
+std::int32_t ErrorOf(const std::function<void()>& conversion) {
     try {
-        value.ToInt16();
+        conversion();
     } catch (const AutomationError& error) {
         return error.Number();
     }
     return 0;
 }
+
+std::int32_t ToInt16Error(const Variant& value) {
+    return ErrorOf([&] { value.ToInt16(); });
+}
+
+class PlainObject : public AutomationObject {};
 
 TEST(VariantNumbers, EveryNumericKindHasANumber) {
     EXPECT_EQ(Variant().AsNumber(), 0.0);
@@ -70,6 +80,93 @@ TEST(VariantInt16, RaisesTheConversionErrors) {
     EXPECT_EQ(ToInt16Error(Variant(32768)), err::kOverflow);
     EXPECT_EQ(ToInt16Error(Variant(-32768.6)), err::kOverflow);
     EXPECT_EQ(ToInt16Error(Variant::Null()), err::kInvalidUseOfNull);
+}
+
+TEST(VariantObjects, HoldAReferenceOrNothing) {
+    const auto object = std::make_shared<PlainObject>();
+    const Variant held(object);
+    EXPECT_EQ(held.Type(), VariantType::Object);
+    EXPECT_EQ(held.AsObject(), object);
+    EXPECT_FALSE(held.IsNothing());
+
+    EXPECT_EQ(Variant::Nothing().Type(), VariantType::Object);
+    EXPECT_TRUE(Variant::Nothing().IsNothing());
+    EXPECT_EQ(Variant::Nothing().AsObject(), nullptr);
+    EXPECT_TRUE(Variant(std::shared_ptr<PlainObject>()).IsNothing());
+    EXPECT_FALSE(Variant().IsNothing());
+}
+
+TEST(VariantObjects, AreEqualOnlyWhenTheyAreTheSameObject) {
+    const auto object = std::make_shared<PlainObject>();
+    EXPECT_EQ(Variant(object), Variant(std::shared_ptr<AutomationObject>(object)));
+    EXPECT_NE(Variant(object), Variant(std::make_shared<PlainObject>()));
+    EXPECT_NE(Variant(object), Variant::Nothing());
+    EXPECT_EQ(Variant::Nothing(), Variant::Nothing());
+    EXPECT_NE(Variant::Nothing(), Variant());
+}
+
+TEST(VariantObjects, HaveNoTextAndNoNumber) {
+    const Variant object(std::make_shared<PlainObject>());
+    EXPECT_EQ(ErrorOf([&] { object.ToText(); }), err::kTypeMismatch);
+    EXPECT_EQ(ErrorOf([] { Variant::Nothing().ToText(); }), err::kTypeMismatch);
+    EXPECT_FALSE(object.AsNumber());
+    EXPECT_EQ(ToInt16Error(object), err::kTypeMismatch);
+}
+
+TEST(VariantObjects, OtherValuesAreNoObjects) {
+    EXPECT_EQ(ErrorOf([] { Variant(5).AsObject(); }), err::kObjectRequired);
+    EXPECT_EQ(ErrorOf([] { Variant().AsObject(); }), err::kObjectRequired);
+    EXPECT_EQ(ErrorOf([] { Variant(VariantArray()).AsObject(); }), err::kObjectRequired);
+}
+
+TEST(VariantArrays, AddressElementsFromTheLowerBound) {
+    VariantArray zeroBased({L"a", 2, true});
+    EXPECT_EQ(zeroBased.LowerBound(), 0);
+    EXPECT_EQ(zeroBased.UpperBound(), 2);
+    EXPECT_EQ(zeroBased.Item(1), Variant(2));
+
+    VariantArray oneBased({L"a", L"b"}, 1);
+    EXPECT_EQ(oneBased.UpperBound(), 2);
+    EXPECT_EQ(oneBased.Item(1), Variant(L"a"));
+    oneBased.Item(2) = 7;
+    EXPECT_EQ(oneBased.Items().back(), Variant(7));
+
+    const VariantArray empty;
+    EXPECT_EQ(empty.LowerBound(), 0);
+    EXPECT_EQ(empty.UpperBound(), -1);
+}
+
+TEST(VariantArrays, IndexesOutsideTheBoundsRaise9) {
+    const VariantArray oneBased({L"a", L"b"}, 1);
+    EXPECT_EQ(ErrorOf([&] { oneBased.Item(0); }), err::kSubscriptOutOfRange);
+    EXPECT_EQ(ErrorOf([&] { oneBased.Item(3); }), err::kSubscriptOutOfRange);
+    EXPECT_EQ(ErrorOf([] { VariantArray().Item(0); }), err::kSubscriptOutOfRange);
+    const VariantArray low({1}, -2147483647 - 1);
+    EXPECT_EQ(ErrorOf([&] { low.Item(2147483647); }), err::kSubscriptOutOfRange);
+}
+
+TEST(VariantArrays, AreHeldByValue) {
+    const Variant original = VariantArray({1, 2});
+    Variant copy = original;
+    copy.AsArray().Item(0) = L"changed";
+    EXPECT_EQ(original.AsArray().Item(0), Variant(1));
+    EXPECT_EQ(copy.Type(), VariantType::Array);
+    EXPECT_TRUE(copy.IsArray());
+}
+
+TEST(VariantArrays, AreEqualElementByElementWithTheSameBounds) {
+    EXPECT_EQ(Variant(VariantArray({1, L"x"})), Variant(VariantArray({1, L"x"})));
+    EXPECT_NE(Variant(VariantArray({1, L"x"})), Variant(VariantArray({1, L"y"})));
+    EXPECT_NE(Variant(VariantArray({1})), Variant(VariantArray({1}, 1)));
+    EXPECT_NE(Variant(VariantArray()), Variant());
+}
+
+TEST(VariantArrays, HaveNoTextAndNoNumber) {
+    const Variant array = VariantArray({1});
+    EXPECT_EQ(ErrorOf([&] { array.ToText(); }), err::kTypeMismatch);
+    EXPECT_FALSE(array.AsNumber());
+    EXPECT_EQ(ToInt16Error(array), err::kTypeMismatch);
+    EXPECT_EQ(ErrorOf([] { Variant(L"1").AsArray(); }), err::kTypeMismatch);
 }
 
 }  // namespace

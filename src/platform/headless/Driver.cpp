@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/Application.h"
 #include "platform/MessagePump.h"
 #include "platform/WinConstants.h"
 #include "platform/headless/Input.h"
@@ -11,6 +12,7 @@ namespace zv::headless {
 
 void ResetWindowSystem() {
     WindowSystem::Instance().Reset();
+    App() = Application();
 }
 
 win::DWORD StartProcess() {

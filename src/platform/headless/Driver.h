@@ -12,7 +12,8 @@
 namespace zv::headless {
 
 // A fresh desktop: every window and class is gone, one process with one
-// thread is current.
+// thread is current, and the application object (App()) is as that process
+// starts it.
 void ResetWindowSystem();
 
 // A new simulated process with its first thread; returns that thread.

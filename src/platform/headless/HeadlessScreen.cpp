@@ -2,6 +2,7 @@
 // and scroll bars on the headless backend.
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <limits>
 #include <utility>
@@ -172,8 +173,14 @@ BOOL SetCursorPos(int X, int Y) {
 
 HCURSOR LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName) {
     // Only the system's cursors exist here; they are known by their numbers.
+    static constexpr std::array kSystemCursors = {
+        IDC_ARROW,   IDC_IBEAM,    IDC_WAIT,     IDC_CROSS,       IDC_UPARROW,
+        IDC_ICON,    IDC_SIZENWSE, IDC_SIZENESW, IDC_SIZEWE,      IDC_SIZENS,
+        IDC_SIZEALL, IDC_NO,       IDC_HAND,     IDC_APPSTARTING, IDC_HELP};
     const auto id = reinterpret_cast<std::uintptr_t>(lpCursorName);
-    return hInstance == 0 && id >= IDC_ARROW && id <= IDC_HAND ? static_cast<HCURSOR>(id) : 0;
+    const bool known =
+        std::find(kSystemCursors.begin(), kSystemCursors.end(), id) != kSystemCursors.end();
+    return hInstance == 0 && known ? static_cast<HCURSOR>(id) : 0;
 }
 
 HCURSOR SetCursor(HCURSOR hCursor) {

@@ -3,7 +3,10 @@
 // alive test of processes.
 
 #include <algorithm>
+#include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "platform/WinApi.h"
@@ -148,6 +151,20 @@ HANDLE OpenProcess(DWORD, BOOL, DWORD dwProcessId) {
 
 BOOL CloseHandle(HANDLE hObject) {
     return hObject != 0 ? TRUE : FALSE;
+}
+
+// Only the program itself is a module here; the system names its file in /proc.
+DWORD GetModuleFileNameA(HINSTANCE hModule, LPSTR lpFilename, DWORD nSize) {
+    std::error_code error;
+    const std::string path = std::filesystem::read_symlink("/proc/self/exe", error).string();
+    if (hModule != 0 || error || lpFilename == nullptr || nSize == 0) {
+        return 0;
+    }
+    // As on the platform, a path that does not fit is cut and still ended.
+    const std::size_t copied = std::min<std::size_t>(path.size(), nSize - 1);
+    std::memcpy(lpFilename, path.data(), copied);
+    lpFilename[copied] = '\0';
+    return static_cast<DWORD>(copied);
 }
 
 }  // namespace zv::win

@@ -1,0 +1,61 @@
+// The application-wide pointer held by guards and set by the busy-pointer
+// routines.
+
+#include <memory>
+
+#include "PlatformTest.h"
+#include "platform/Application.h"
+#include "platform/AutomationError.h"
+#include "winmsg/modAutoMousePointer.h"
+#include "winmsg/modMousePointer.h"
+
+namespace zv::test {
+namespace {
+
+namespace pointer = zv::mouse_pointer;
+
+class AutoMousePointerTest : public PlatformTest {};
+
+TEST_F(AutoMousePointerTest, NestedGuardsRestoreInReverseOrder) {
+    App().SetMousePointer(pointer::kIBeam);
+    auto busy = NewAutoMousePointer(pointer::kHourglass);
+    EXPECT_EQ(App().MousePointer(), pointer::kHourglass);
+    auto normal = NewAutoMousePointer(pointer::kDefault);
+    EXPECT_EQ(App().MousePointer(), pointer::kDefault);
+
+    normal.reset();
+    EXPECT_EQ(App().MousePointer(), pointer::kHourglass);
+    busy.reset();
+    EXPECT_EQ(App().MousePointer(), pointer::kIBeam);
+}
+
+TEST_F(AutoMousePointerTest, ASharedGuardRestoresWhenTheLastHolderLetsGo) {
+    auto guard = NewAutoMousePointer(pointer::kHourglass);
+    auto other = guard;
+    guard.reset();
+    EXPECT_EQ(App().MousePointer(), pointer::kHourglass);
+    other.reset();
+    EXPECT_EQ(App().MousePointer(), pointer::kDefault);
+}
+
+TEST_F(AutoMousePointerTest, AnUnknownPointerIsRefusedAndChangesNothing) {
+    App().SetMousePointer(pointer::kSizeAll);
+    try {
+        const auto guard = NewAutoMousePointer(42);
+        FAIL() << "pointer 42 was taken";
+    } catch (const AutomationError& error) {
+        EXPECT_EQ(error.Number(), err::kInvalidPropertyValue);
+    }
+    EXPECT_EQ(App().MousePointer(), pointer::kSizeAll);
+}
+
+TEST_F(AutoMousePointerTest, TheBusyPointerComesAndGoesWhateverWasBefore) {
+    App().SetMousePointer(pointer::kCrosshair);
+    ShowBusyPointer();
+    EXPECT_EQ(App().MousePointer(), pointer::kHourglass);
+    HideBusyPointer();
+    EXPECT_EQ(App().MousePointer(), pointer::kDefault);
+}
+
+}  // namespace
+}  // namespace zv::test
