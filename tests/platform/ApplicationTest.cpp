@@ -9,6 +9,7 @@
 #include "platform/WinApi.h"
 #include "platform/WinConstants.h"
 #include "platform/headless/Driver.h"
+#include "support/ErrorNumber.h"
 
 namespace zv::test {
 namespace {
@@ -18,12 +19,7 @@ win::HCURSOR StandardCursor(std::uintptr_t id) {
 }
 
 std::int32_t PointerError(std::int16_t pointer) {
-    try {
-        App().SetMousePointer(pointer);
-    } catch (const AutomationError& error) {
-        return error.Number();
-    }
-    return 0;
+    return test::ErrorNumberOf([&] { App().SetMousePointer(pointer); });
 }
 
 class ApplicationObject : public PlatformTest {};

@@ -5,20 +5,12 @@
 
 #include "platform/AutomationError.h"
 #include "platform/Collection.h"
+#include "support/ErrorNumber.h"
 
 namespace zv {
 namespace {
 
-// Runs the call and returns the automation error number it raised, or 0.
-template <typename Call>
-std::int32_t RaisedNumber(Call call) {
-    try {
-        call();
-    } catch (const AutomationError& error) {
-        return error.Number();
-    }
-    return 0;
-}
+using test::ErrorNumberOf;
 
 std::vector<std::wstring> Items(const Collection<std::wstring>& collection) {
     return {collection.begin(), collection.end()};
@@ -96,18 +88,18 @@ TEST(Collection, EmptyAndNulBearingKeysAreOrdinaryKeys) {
 TEST(CollectionErrors, BadPositionRaisesSubscriptOutOfRange) {
     Collection<int> collection;
     collection.Add(7);
-    EXPECT_EQ(RaisedNumber([&] { collection.Item(0); }), err::kSubscriptOutOfRange);
-    EXPECT_EQ(RaisedNumber([&] { collection.Item(2); }), err::kSubscriptOutOfRange);
-    EXPECT_EQ(RaisedNumber([&] { collection.Item(-1); }), err::kSubscriptOutOfRange);
-    EXPECT_EQ(RaisedNumber([&] { collection.Remove(5); }), err::kSubscriptOutOfRange);
+    EXPECT_EQ(ErrorNumberOf([&] { collection.Item(0); }), err::kSubscriptOutOfRange);
+    EXPECT_EQ(ErrorNumberOf([&] { collection.Item(2); }), err::kSubscriptOutOfRange);
+    EXPECT_EQ(ErrorNumberOf([&] { collection.Item(-1); }), err::kSubscriptOutOfRange);
+    EXPECT_EQ(ErrorNumberOf([&] { collection.Remove(5); }), err::kSubscriptOutOfRange);
     EXPECT_EQ(collection.Count(), 1);
 }
 
 TEST(CollectionErrors, MissingKeyRaisesInvalidArgument) {
     Collection<int> collection;
     collection.Add(7, L"seven");
-    EXPECT_EQ(RaisedNumber([&] { collection.Item(L"eight"); }), err::kInvalidProcedureCall);
-    EXPECT_EQ(RaisedNumber([&] { collection.Remove(L"eight"); }), err::kInvalidProcedureCall);
+    EXPECT_EQ(ErrorNumberOf([&] { collection.Item(L"eight"); }), err::kInvalidProcedureCall);
+    EXPECT_EQ(ErrorNumberOf([&] { collection.Remove(L"eight"); }), err::kInvalidProcedureCall);
     EXPECT_EQ(collection.Count(), 1);
 }
 

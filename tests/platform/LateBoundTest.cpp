@@ -6,6 +6,7 @@
 #include "platform/AutomationError.h"
 #include "platform/AutomationObject.h"
 #include "platform/LateBound.h"
+#include "support/ErrorNumber.h"
 
 namespace zv {
 namespace {
@@ -62,14 +63,7 @@ class HostObject : public AutomationObject {
     VariantArray m_tags{{Variant(), Variant()}, 1};
 };
 
-std::int32_t ErrorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const AutomationError& error) {
-        return error.Number();
-    }
-    return 0;
-}
+using test::ErrorNumberOf;
 
 class LateBound : public testing::Test {
   protected:
@@ -121,56 +115,57 @@ TEST_F(LateBound, ByReferenceArgumentsCarryTheMembersWritesBack) {
 }
 
 TEST_F(LateBound, MissingMembersAndKindsRaise438) {
-    EXPECT_EQ(ErrorOf([&] { CallByName(m_host, L"Width", CallKind::PropertyGet); }),
+    EXPECT_EQ(ErrorNumberOf([&] { CallByName(m_host, L"Width", CallKind::PropertyGet); }),
               err::kMemberNotFound);
-    EXPECT_EQ(ErrorOf([&] { m_host->Invoke(99, CallKind::Method); }), err::kMemberNotFound);
-    EXPECT_EQ(ErrorOf([&] { CallByName(m_host, L"Caption", CallKind::PropertySet, {m_host}); }),
+    EXPECT_EQ(ErrorNumberOf([&] { m_host->Invoke(99, CallKind::Method); }), err::kMemberNotFound);
+    EXPECT_EQ(
+        ErrorNumberOf([&] { CallByName(m_host, L"Caption", CallKind::PropertySet, {m_host}); }),
+        err::kMemberNotFound);
+    EXPECT_EQ(ErrorNumberOf([&] { CallByName(m_host, L"Level", CallKind::PropertyGet); }),
               err::kMemberNotFound);
-    EXPECT_EQ(ErrorOf([&] { CallByName(m_host, L"Level", CallKind::PropertyGet); }),
-              err::kMemberNotFound);
-    EXPECT_EQ(ErrorOf([&] {
+    EXPECT_EQ(ErrorNumberOf([&] {
                   CallByName(m_host, L"Sum", CallKind::PropertyGet, {1, 2});
               }),
               err::kMemberNotFound);
 }
 
 TEST_F(LateBound, WrongArgumentCountsRaise450) {
-    EXPECT_EQ(ErrorOf([&] { CallByName(m_host, L"Sum", CallKind::Method, {1}); }),
+    EXPECT_EQ(ErrorNumberOf([&] { CallByName(m_host, L"Sum", CallKind::Method, {1}); }),
               err::kWrongArgumentCount);
-    EXPECT_EQ(ErrorOf([&] {
+    EXPECT_EQ(ErrorNumberOf([&] {
                   CallByName(m_host, L"Sum", CallKind::Method, {1, 2, 3});
               }),
               err::kWrongArgumentCount);
-    EXPECT_EQ(ErrorOf([&] { CallByName(m_host, L"Caption", CallKind::PropertyLet); }),
+    EXPECT_EQ(ErrorNumberOf([&] { CallByName(m_host, L"Caption", CallKind::PropertyLet); }),
               err::kWrongArgumentCount);
-    EXPECT_EQ(ErrorOf([&] { CallByName(m_host, L"Tag", CallKind::PropertyGet); }),
+    EXPECT_EQ(ErrorNumberOf([&] { CallByName(m_host, L"Tag", CallKind::PropertyGet); }),
               err::kWrongArgumentCount);
 }
 
 TEST_F(LateBound, CallsOnNothingRaise91) {
-    EXPECT_EQ(ErrorOf([] {
+    EXPECT_EQ(ErrorNumberOf([] {
                   CallByName(nullptr, L"Sum", CallKind::Method, {1, 2});
               }),
               err::kObjectVariableNotSet);
 }
 
 TEST_F(LateBound, SettingAValueThatIsNoObjectRaises424) {
-    EXPECT_EQ(ErrorOf([&] { CallByName(m_host, L"Owner", CallKind::PropertySet, {5}); }),
+    EXPECT_EQ(ErrorNumberOf([&] { CallByName(m_host, L"Owner", CallKind::PropertySet, {5}); }),
               err::kObjectRequired);
 }
 
 TEST_F(LateBound, AKindThatIsNoneOfTheFourRaises5) {
     const auto methodOrGet = static_cast<CallKind>(3);
-    EXPECT_EQ(ErrorOf([&] { m_host->Invoke(kCaptionId, methodOrGet); }),
+    EXPECT_EQ(ErrorNumberOf([&] { m_host->Invoke(kCaptionId, methodOrGet); }),
               err::kInvalidProcedureCall);
-    EXPECT_EQ(ErrorOf([&] { m_host->Invoke(kCaptionId, static_cast<CallKind>(16)); }),
+    EXPECT_EQ(ErrorNumberOf([&] { m_host->Invoke(kCaptionId, static_cast<CallKind>(16)); }),
               err::kInvalidProcedureCall);
 }
 
 TEST_F(LateBound, WhatAMemberRaisesReachesTheCallerUnchanged) {
-    EXPECT_EQ(ErrorOf([&] { CallByName(m_host, L"Level", CallKind::PropertyLet, {4}); }),
+    EXPECT_EQ(ErrorNumberOf([&] { CallByName(m_host, L"Level", CallKind::PropertyLet, {4}); }),
               err::kInvalidPropertyValue);
-    EXPECT_EQ(ErrorOf([&] { CallByName(m_host, L"Level", CallKind::PropertyLet, {L"x"}); }),
+    EXPECT_EQ(ErrorNumberOf([&] { CallByName(m_host, L"Level", CallKind::PropertyLet, {L"x"}); }),
               err::kTypeMismatch);
     try {
         CallByName(m_host, L"Fail", CallKind::Method);

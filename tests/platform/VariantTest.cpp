@@ -6,21 +6,15 @@
 #include "platform/AutomationError.h"
 #include "platform/AutomationObject.h"
 #include "platform/Variant.h"
+#include "support/ErrorNumber.h"
 
 namespace zv {
 namespace {
 
-std::int32_t ErrorOf(const std::function<void()>& conversion) {
-    try {
-        conversion();
-    } catch (const AutomationError& error) {
-        return error.Number();
-    }
-    return 0;
-}
+using test::ErrorNumberOf;
 
 std::int32_t ToInt16Error(const Variant& value) {
-    return ErrorOf([&] { value.ToInt16(); });
+    return ErrorNumberOf([&] { value.ToInt16(); });
 }
 
 class PlainObject : public AutomationObject {};
@@ -107,16 +101,16 @@ TEST(VariantObjects, AreEqualOnlyWhenTheyAreTheSameObject) {
 
 TEST(VariantObjects, HaveNoTextAndNoNumber) {
     const Variant object(std::make_shared<PlainObject>());
-    EXPECT_EQ(ErrorOf([&] { object.ToText(); }), err::kTypeMismatch);
-    EXPECT_EQ(ErrorOf([] { Variant::Nothing().ToText(); }), err::kTypeMismatch);
+    EXPECT_EQ(ErrorNumberOf([&] { object.ToText(); }), err::kTypeMismatch);
+    EXPECT_EQ(ErrorNumberOf([] { Variant::Nothing().ToText(); }), err::kTypeMismatch);
     EXPECT_FALSE(object.AsNumber());
     EXPECT_EQ(ToInt16Error(object), err::kTypeMismatch);
 }
 
 TEST(VariantObjects, OtherValuesAreNoObjects) {
-    EXPECT_EQ(ErrorOf([] { Variant(5).AsObject(); }), err::kObjectRequired);
-    EXPECT_EQ(ErrorOf([] { Variant().AsObject(); }), err::kObjectRequired);
-    EXPECT_EQ(ErrorOf([] { Variant(VariantArray()).AsObject(); }), err::kObjectRequired);
+    EXPECT_EQ(ErrorNumberOf([] { Variant(5).AsObject(); }), err::kObjectRequired);
+    EXPECT_EQ(ErrorNumberOf([] { Variant().AsObject(); }), err::kObjectRequired);
+    EXPECT_EQ(ErrorNumberOf([] { Variant(VariantArray()).AsObject(); }), err::kObjectRequired);
 }
 
 TEST(VariantArrays, AddressElementsFromTheLowerBound) {
@@ -138,11 +132,11 @@ TEST(VariantArrays, AddressElementsFromTheLowerBound) {
 
 TEST(VariantArrays, IndexesOutsideTheBoundsRaise9) {
     const VariantArray oneBased({L"a", L"b"}, 1);
-    EXPECT_EQ(ErrorOf([&] { oneBased.Item(0); }), err::kSubscriptOutOfRange);
-    EXPECT_EQ(ErrorOf([&] { oneBased.Item(3); }), err::kSubscriptOutOfRange);
-    EXPECT_EQ(ErrorOf([] { VariantArray().Item(0); }), err::kSubscriptOutOfRange);
+    EXPECT_EQ(ErrorNumberOf([&] { oneBased.Item(0); }), err::kSubscriptOutOfRange);
+    EXPECT_EQ(ErrorNumberOf([&] { oneBased.Item(3); }), err::kSubscriptOutOfRange);
+    EXPECT_EQ(ErrorNumberOf([] { VariantArray().Item(0); }), err::kSubscriptOutOfRange);
     const VariantArray low({1}, -2147483647 - 1);
-    EXPECT_EQ(ErrorOf([&] { low.Item(2147483647); }), err::kSubscriptOutOfRange);
+    EXPECT_EQ(ErrorNumberOf([&] { low.Item(2147483647); }), err::kSubscriptOutOfRange);
 }
 
 TEST(VariantArrays, AreHeldByValue) {
@@ -163,10 +157,10 @@ TEST(VariantArrays, AreEqualElementByElementWithTheSameBounds) {
 
 TEST(VariantArrays, HaveNoTextAndNoNumber) {
     const Variant array = VariantArray({1});
-    EXPECT_EQ(ErrorOf([&] { array.ToText(); }), err::kTypeMismatch);
+    EXPECT_EQ(ErrorNumberOf([&] { array.ToText(); }), err::kTypeMismatch);
     EXPECT_FALSE(array.AsNumber());
     EXPECT_EQ(ToInt16Error(array), err::kTypeMismatch);
-    EXPECT_EQ(ErrorOf([] { Variant(L"1").AsArray(); }), err::kTypeMismatch);
+    EXPECT_EQ(ErrorNumberOf([] { Variant(L"1").AsArray(); }), err::kTypeMismatch);
 }
 
 }  // namespace

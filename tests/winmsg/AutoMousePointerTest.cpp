@@ -6,6 +6,7 @@
 #include "PlatformTest.h"
 #include "platform/Application.h"
 #include "platform/AutomationError.h"
+#include "support/ErrorNumber.h"
 #include "winmsg/modAutoMousePointer.h"
 #include "winmsg/modMousePointer.h"
 
@@ -40,12 +41,7 @@ TEST_F(AutoMousePointerTest, ASharedGuardRestoresWhenTheLastHolderLetsGo) {
 
 TEST_F(AutoMousePointerTest, AnUnknownPointerIsRefusedAndChangesNothing) {
     App().SetMousePointer(pointer::kSizeAll);
-    try {
-        const auto guard = NewAutoMousePointer(42);
-        FAIL() << "pointer 42 was taken";
-    } catch (const AutomationError& error) {
-        EXPECT_EQ(error.Number(), err::kInvalidPropertyValue);
-    }
+    EXPECT_EQ(ErrorNumberOf([] { NewAutoMousePointer(42); }), err::kInvalidPropertyValue);
     EXPECT_EQ(App().MousePointer(), pointer::kSizeAll);
 }
 

@@ -8,6 +8,7 @@
 #include "PlatformTest.h"
 #include "platform/AutomationError.h"
 #include "platform/WinConstants.h"
+#include "support/ErrorNumber.h"
 #include "winmsg/WindowHookMgr.h"
 #include "winmsg/modWindowHookMgr.h"
 
@@ -40,15 +41,6 @@ class WindowHookMgrTest : public PlatformTest {
     std::shared_ptr<WindowHookMgr> manager;
     HWND window = 0;
 };
-
-std::int32_t ErrorNumberOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const AutomationError& error) {
-        return error.Number();
-    }
-    return 0;
-}
 
 TEST_F(WindowHookMgrTest, AHandlerSeesTheQueuedMessageWithItsValues) {
     std::vector<std::array<std::intptr_t, 4>> seen;
