@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "DemoWindows.h"
 #include "Scenes.h"
 #include "platform/Application.h"
 #include "platform/WinApi.h"
@@ -164,10 +165,7 @@ void ShowPointerGuards(SceneLog& log) {
 }  // namespace
 
 void RunHooksScene(SceneLog& log) {
-    WNDCLASSA demoClass;
-    demoClass.lpfnWndProc = DemoWindowProc;
-    demoClass.lpszClassName = kDemoClass;
-    RegisterClassA(&demoClass);  // already there when the scene runs again
+    RegisterDemoClass(kDemoClass, DemoWindowProc);
     g_log = &log;
     ShowHookRewriting(log);
     ShowForwarding(log);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "DemoWindows.h"
 #include "Scenes.h"
 #include "platform/Collection.h"
 #include "platform/WinApi.h"
@@ -93,10 +94,7 @@ void ShowSubclassedWindows(SceneLog& log) {
 }  // namespace
 
 void RunWindowPlumbingScene(SceneLog& log) {
-    WNDCLASSA demoClass;
-    demoClass.lpfnWndProc = DemoWindowProc;
-    demoClass.lpszClassName = kDemoClass;
-    RegisterClassA(&demoClass);  // already there when the scene runs again
+    RegisterDemoClass(kDemoClass, DemoWindowProc);
     const HWND hwnd =
         CreateWindowExA(0, kDemoClass, "Properties", WS_POPUP, 10, 10, 200, 300, 0, 0, 0, nullptr);
     g_log = &log;

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/WinApi.h"
+
+namespace zvdemo {
+
+// Registers a window class of the sample host with its procedure; a scene
+// that runs again finds it registered already.
+void RegisterDemoClass(const char* name, zv::win::WNDPROC procedure);
+
+}  // namespace zvdemo
