@@ -295,6 +295,14 @@ HWND SetParent(HWND hWndChild, HWND hWndNewParent);
 BOOL EnumChildWindows(HWND hWndParent, WNDENUMPROC lpEnumFunc, LPARAM lParam);
 HWND FindWindowExA(HWND hWndParent, HWND hWndChildAfter, LPCSTR lpszClass, LPCSTR lpszWindow);
 
+// Dialogs: the platform's message box, and the controls of a dialog by
+// identifier.
+int MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
+HWND GetDlgItem(HWND hDlg, int nIDDlgItem);
+int GetDlgCtrlID(HWND hWnd);
+BOOL SetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPCSTR lpString);
+UINT GetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPSTR lpString, int cchMax);
+
 // Window properties
 BOOL SetPropA(HWND hWnd, LPCSTR lpString, HANDLE hData);
 HANDLE GetPropA(HWND hWnd, LPCSTR lpString);

@@ -59,6 +59,8 @@ inline constexpr UINT WM_RBUTTONUP = 0x0205;
 inline constexpr UINT WM_MBUTTONDOWN = 0x0207;
 inline constexpr UINT WM_MBUTTONUP = 0x0208;
 inline constexpr UINT WM_TIMER = 0x0113;
+inline constexpr UINT WM_INITDIALOG = 0x0110;
+inline constexpr UINT WM_COMMAND = 0x0111;
 inline constexpr UINT WM_SYSCOMMAND = 0x0112;
 inline constexpr UINT WM_PARENTNOTIFY = 0x0210;
 inline constexpr UINT WM_SIZING = 0x0214;
@@ -71,6 +73,70 @@ inline constexpr UINT WM_USER = 0x0400;
 // PeekMessageA
 inline constexpr UINT PM_NOREMOVE = 0x0000;
 inline constexpr UINT PM_REMOVE = 0x0001;
+
+// Buttons, static texts and edit boxes
+inline constexpr DWORD BS_PUSHBUTTON = 0x00000000;
+inline constexpr DWORD BS_DEFPUSHBUTTON = 0x00000001;
+inline constexpr DWORD BS_CHECKBOX = 0x00000002;
+inline constexpr DWORD BS_AUTOCHECKBOX = 0x00000003;
+inline constexpr DWORD BS_RADIOBUTTON = 0x00000004;
+inline constexpr DWORD BS_GROUPBOX = 0x00000007;
+inline constexpr DWORD BS_AUTORADIOBUTTON = 0x00000009;
+inline constexpr DWORD BS_TYPEMASK = 0x0000000F;
+inline constexpr UINT BN_CLICKED = 0;
+inline constexpr UINT BM_GETCHECK = 0x00F0;
+inline constexpr UINT BM_SETCHECK = 0x00F1;
+inline constexpr UINT BM_CLICK = 0x00F5;
+inline constexpr WPARAM BST_UNCHECKED = 0;
+inline constexpr WPARAM BST_CHECKED = 1;
+inline constexpr DWORD SS_LEFT = 0x00000000;
+inline constexpr DWORD SS_ICON = 0x00000003;
+inline constexpr DWORD ES_AUTOHSCROLL = 0x00000080;
+inline constexpr UINT EM_GETSEL = 0x00B0;
+inline constexpr UINT EM_SETSEL = 0x00B1;
+
+// Dialogs and the message box
+inline constexpr DWORD DS_MODALFRAME = 0x00000080;
+inline constexpr DWORD WS_SYSMENU = 0x00080000;
+inline constexpr DWORD WS_GROUP = 0x00020000;
+inline constexpr DWORD WS_TABSTOP = 0x00010000;
+inline constexpr DWORD WS_EX_DLGMODALFRAME = 0x00000001;
+inline constexpr DWORD WS_EX_TOPMOST = 0x00000008;
+inline constexpr const char* WC_DIALOG = "#32770";
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+inline constexpr int IDABORT = 3;
+inline constexpr int IDRETRY = 4;
+inline constexpr int IDIGNORE = 5;
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;
+inline constexpr int IDTRYAGAIN = 10;
+inline constexpr int IDCONTINUE = 11;
+inline constexpr int IDC_STATIC_TEXT = 0xFFFF;  // the message text of a message box
+inline constexpr int IDC_STATIC_ICON = 20;      // and its icon
+inline constexpr UINT MB_OK = 0x00000000;
+inline constexpr UINT MB_OKCANCEL = 0x00000001;
+inline constexpr UINT MB_ABORTRETRYIGNORE = 0x00000002;
+inline constexpr UINT MB_YESNOCANCEL = 0x00000003;
+inline constexpr UINT MB_YESNO = 0x00000004;
+inline constexpr UINT MB_RETRYCANCEL = 0x00000005;
+inline constexpr UINT MB_CANCELTRYCONTINUE = 0x00000006;
+inline constexpr UINT MB_TYPEMASK = 0x0000000F;
+inline constexpr UINT MB_ICONHAND = 0x00000010;
+inline constexpr UINT MB_ICONQUESTION = 0x00000020;
+inline constexpr UINT MB_ICONEXCLAMATION = 0x00000030;
+inline constexpr UINT MB_ICONASTERISK = 0x00000040;
+inline constexpr UINT MB_ICONMASK = 0x000000F0;
+inline constexpr UINT MB_DEFBUTTON1 = 0x00000000;
+inline constexpr UINT MB_DEFBUTTON2 = 0x00000100;
+inline constexpr UINT MB_DEFBUTTON3 = 0x00000200;
+inline constexpr UINT MB_DEFBUTTON4 = 0x00000300;
+inline constexpr UINT MB_DEFMASK = 0x00000F00;
+inline constexpr UINT MB_APPLMODAL = 0x00000000;
+inline constexpr UINT MB_SYSTEMMODAL = 0x00001000;
+inline constexpr UINT MB_TASKMODAL = 0x00002000;
+inline constexpr UINT MB_SETFOREGROUND = 0x00010000;
+inline constexpr UINT MB_TOPMOST = 0x00040000;
 
 // Hooks (SetWindowsHookExA) and their codes
 inline constexpr int WH_GETMESSAGE = 3;
@@ -111,6 +177,7 @@ inline constexpr WPARAM WMSZ_BOTTOMRIGHT = 8;
 // WM_SYSCOMMAND
 inline constexpr WPARAM SC_SIZE = 0xF000;
 inline constexpr WPARAM SC_MOVE = 0xF010;
+inline constexpr WPARAM SC_CLOSE = 0xF060;
 
 // WM_MOUSEACTIVATE answers
 inline constexpr LRESULT MA_ACTIVATE = 1;
@@ -261,6 +328,8 @@ inline constexpr int VK_TAB = 0x09;
 inline constexpr int VK_RETURN = 0x0D;
 inline constexpr int VK_ESCAPE = 0x1B;
 inline constexpr int VK_SPACE = 0x20;
+inline constexpr int VK_END = 0x23;
+inline constexpr int VK_HOME = 0x24;
 
 // Scroll bars
 inline constexpr int SB_HORZ = 0;

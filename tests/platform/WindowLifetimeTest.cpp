@@ -98,12 +98,12 @@ TEST_F(WindowLifetime, DestroyReachesParentsBeforeChildrenAndNcDestroyTheOtherWa
 
     EXPECT_TRUE(DestroyWindow(top));
 
-    // Children in z-order: the later "second" is above "first".
+    // Children in z-order: "first", made first, stands above "second".
     const std::array WmDestroyTreeSeq = {
-        ExpectedMessage{"top", WM_DESTROY},      ExpectedMessage{"second", WM_DESTROY},
-        ExpectedMessage{"first", WM_DESTROY},    ExpectedMessage{"inner", WM_DESTROY},
-        ExpectedMessage{"second", WM_NCDESTROY}, ExpectedMessage{"inner", WM_NCDESTROY},
-        ExpectedMessage{"first", WM_NCDESTROY},  ExpectedMessage{"top", WM_NCDESTROY},
+        ExpectedMessage{"top", WM_DESTROY},      ExpectedMessage{"first", WM_DESTROY},
+        ExpectedMessage{"inner", WM_DESTROY},    ExpectedMessage{"second", WM_DESTROY},
+        ExpectedMessage{"inner", WM_NCDESTROY},  ExpectedMessage{"first", WM_NCDESTROY},
+        ExpectedMessage{"second", WM_NCDESTROY}, ExpectedMessage{"top", WM_NCDESTROY},
     };
     EXPECT_SEQUENCE(WmDestroyTreeSeq);
     EXPECT_FALSE(IsWindow(top));

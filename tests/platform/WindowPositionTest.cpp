@@ -225,16 +225,17 @@ TEST_F(WindowPosition, ZOrderFollowsTheInsertAfterWindow) {
     const HWND parent = CreateRecorder("parent", WS_POPUP);
     const HWND a = CreateRecorder("a", WS_CHILD, parent, 1);
     const HWND b = CreateRecorder("b", WS_CHILD, parent, 2);
-    const HWND c = CreateRecorder("c", WS_CHILD, parent, 3);  // order now c, b, a
+    const HWND c = CreateRecorder("c", WS_CHILD, parent, 3);  // order now a, b, c
 
-    SetWindowPos(c, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);  // b, a, c
+    SetWindowPos(a, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);  // b, c, a
     EXPECT_EQ(GetWindow(parent, GW_CHILD), b);
-    SetWindowPos(b, a, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);  // a, b, c
-    EXPECT_EQ(GetWindow(parent, GW_CHILD), a);
-    EXPECT_EQ(GetWindow(a, GW_HWNDNEXT), b);
-    SetWindowPos(c, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);  // c, a, b
+    SetWindowPos(b, a, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);  // c, a, b
     EXPECT_EQ(GetWindow(parent, GW_CHILD), c);
-    EXPECT_EQ(GetWindow(c, GW_HWNDNEXT), a);
+    EXPECT_EQ(GetWindow(a, GW_HWNDNEXT), b);
+    SetWindowPos(a, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);  // c, b, a
+    SetWindowPos(a, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);     // a, c, b
+    EXPECT_EQ(GetWindow(parent, GW_CHILD), a);
+    EXPECT_EQ(GetWindow(a, GW_HWNDNEXT), c);
 }
 
 }  // namespace

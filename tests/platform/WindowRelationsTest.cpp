@@ -13,20 +13,28 @@ using namespace zv::win;
 
 class WindowRelations : public PlatformTest {};
 
-TEST_F(WindowRelations, NewChildrenGoOnTopOfTheirSiblings) {
+// Children stand in the order they were made; top-level windows the other
+// way round, the newest on top.
+TEST_F(WindowRelations, NewChildrenGoBelowTheirSiblings) {
     const HWND parent = CreateRecorder("parent", WS_POPUP);
     const HWND first = CreateRecorder("first", WS_CHILD, parent, 1);
     const HWND second = CreateRecorder("second", WS_CHILD, parent, 2);
     const HWND third = CreateRecorder("third", WS_CHILD, parent, 3);
 
-    EXPECT_EQ(GetWindow(parent, GW_CHILD), third);
-    EXPECT_EQ(GetWindow(third, GW_HWNDNEXT), second);
-    EXPECT_EQ(GetWindow(second, GW_HWNDNEXT), first);
-    EXPECT_EQ(GetWindow(first, GW_HWNDNEXT), 0);
-    EXPECT_EQ(GetWindow(first, GW_HWNDPREV), second);
-    EXPECT_EQ(GetWindow(second, GW_HWNDFIRST), third);
-    EXPECT_EQ(GetWindow(third, GW_HWNDLAST), first);
-    EXPECT_EQ(GetWindow(third, GW_HWNDPREV), 0);
+    EXPECT_EQ(GetWindow(parent, GW_CHILD), first);
+    EXPECT_EQ(GetWindow(first, GW_HWNDNEXT), second);
+    EXPECT_EQ(GetWindow(second, GW_HWNDNEXT), third);
+    EXPECT_EQ(GetWindow(third, GW_HWNDNEXT), 0);
+    EXPECT_EQ(GetWindow(third, GW_HWNDPREV), second);
+    EXPECT_EQ(GetWindow(second, GW_HWNDFIRST), first);
+    EXPECT_EQ(GetWindow(first, GW_HWNDLAST), third);
+    EXPECT_EQ(GetWindow(first, GW_HWNDPREV), 0);
+}
+
+TEST_F(WindowRelations, NewTopLevelWindowsGoOnTop) {
+    const HWND older = CreateRecorder("older", WS_POPUP);
+    const HWND newer = CreateRecorder("newer", WS_POPUP);
+    EXPECT_EQ(GetWindow(newer, GW_HWNDNEXT), older);
 }
 
 TEST_F(WindowRelations, ParentOfChildrenOwnerOfPopupsNothingForOverlapped) {

@@ -71,12 +71,12 @@ TEST_F(WindowTree, EnumChildWindowsVisitsDescendantsDepthFirst) {
     g_stopAt = 0;
 
     EXPECT_TRUE(EnumChildWindows(top, Collect, 0));
-    EXPECT_EQ(g_enumerated, (std::vector<HWND>{b, a, a1}));
+    EXPECT_EQ(g_enumerated, (std::vector<HWND>{a, a1, b}));
 
     g_enumerated.clear();
-    g_stopAt = a;
+    g_stopAt = a1;
     EnumChildWindows(top, Collect, 0);
-    EXPECT_EQ(g_enumerated, (std::vector<HWND>{b, a}));
+    EXPECT_EQ(g_enumerated, (std::vector<HWND>{a, a1}));
 }
 
 BOOL ZV_CALLBACK DestroyTheNext(HWND hwnd, LPARAM lParam) {
@@ -87,8 +87,8 @@ BOOL ZV_CALLBACK DestroyTheNext(HWND hwnd, LPARAM lParam) {
 
 TEST_F(WindowTree, EnumChildWindowsStepsOverWindowsDestroyedOnTheWay) {
     const HWND top = CreateRecorder("top", WS_POPUP);
-    const HWND last = CreateRecorder("last", WS_CHILD, top, 1);
-    const HWND first = CreateRecorder("first", WS_CHILD, top, 2);
+    const HWND first = CreateRecorder("first", WS_CHILD, top, 1);
+    const HWND last = CreateRecorder("last", WS_CHILD, top, 2);
     g_enumerated.clear();
     EnumChildWindows(top, DestroyTheNext, last);
     EXPECT_EQ(g_enumerated, (std::vector<HWND>{first}));
@@ -106,9 +106,9 @@ TEST_F(WindowTree, FindWindowExMatchesClassAndTitleWithoutRegardToCase) {
     const HWND doc2 = CreateRecorder("Document", WS_CHILD, frame, 3);
 
     EXPECT_EQ(FindWindowExA(frame, 0, "mdiclientlike", nullptr), client);
-    EXPECT_EQ(FindWindowExA(frame, 0, nullptr, "DOCUMENT"), doc2);
-    EXPECT_EQ(FindWindowExA(frame, doc2, nullptr, "Document"), doc1);
-    EXPECT_EQ(FindWindowExA(frame, doc1, nullptr, "Document"), 0);
+    EXPECT_EQ(FindWindowExA(frame, 0, nullptr, "DOCUMENT"), doc1);
+    EXPECT_EQ(FindWindowExA(frame, doc1, nullptr, "Document"), doc2);
+    EXPECT_EQ(FindWindowExA(frame, doc2, nullptr, "Document"), 0);
     EXPECT_EQ(FindWindowExA(0, 0, kRecorderClass, "frame"), frame);
 }
 

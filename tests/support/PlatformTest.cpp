@@ -10,6 +10,11 @@ void PlatformTest::SetUp() {
 }
 
 void PlatformTest::TearDown() {
+    // A dialog that nobody answered, or a script that did not fit what the
+    // test showed, fails the test by name.
+    for (const std::string& problem : headless::TakeScriptProblems()) {
+        ADD_FAILURE() << problem;
+    }
     MessageLog::Current().Clear();
 }
 

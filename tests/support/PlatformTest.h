@@ -7,7 +7,8 @@
 namespace zv::test {
 
 // Base of tests that drive the window system: each starts on a fresh desktop
-// (on the headless backend) with an empty message log.
+// (the calling thread's windows and classes gone on the Win32 backend) with
+// an empty message log.
 class PlatformTest : public testing::Test {
   protected:
     void SetUp() override;
@@ -15,3 +16,12 @@ class PlatformTest : public testing::Test {
 };
 
 }  // namespace zv::test
+
+// Skips the running test on the Win32 backend when it needs what only the
+// headless driver gives (the scripted user, the virtual clock, simulated
+// processes and threads, a configured screen); `what` names it.
+#if defined(ZV_BACKEND_WIN32)
+#define ZV_REQUIRES_HEADLESS(what) GTEST_SKIP() << "needs the headless backend: " << (what)
+#else
+#define ZV_REQUIRES_HEADLESS(what) static_cast<void>(0)
+#endif

@@ -6,12 +6,14 @@
 #include "platform/MessagePump.h"
 #include "platform/WinConstants.h"
 #include "platform/headless/Input.h"
+#include "platform/headless/Script.h"
 #include "platform/headless/WindowSystem.h"
 
 namespace zv::headless {
 
 void ResetWindowSystem() {
     WindowSystem::Instance().Reset();
+    ResetScript();
     App() = Application();
 }
 
@@ -51,14 +53,6 @@ void DeliverInput() {
     }
 }
 
-void Enter(RawInput::Kind kind, win::POINT point, int key) {
-    RawInput event;
-    event.kind = kind;
-    event.point = point;
-    event.key = key;
-    WindowSystem::Instance().RawInputQueue().push_back(event);
-}
-
 win::POINT CursorPoint() {
     return WindowSystem::Instance().Cursor();
 }
@@ -66,64 +60,53 @@ win::POINT CursorPoint() {
 }  // namespace
 
 void MoveMouse(int x, int y) {
-    Enter(RawInput::Kind::MouseMove, win::POINT{x, y}, 0);
+    EnterRawInput(RawInput::Kind::MouseMove, win::POINT{x, y}, 0);
     DeliverInput();
 }
 
 void PressButton(MouseButton button) {
-    Enter(RawInput::Kind::ButtonDown, CursorPoint(), KeyOf(button));
+    EnterRawInput(RawInput::Kind::ButtonDown, CursorPoint(), KeyOf(button));
     DeliverInput();
 }
 
 void ReleaseButton(MouseButton button) {
-    Enter(RawInput::Kind::ButtonUp, CursorPoint(), KeyOf(button));
+    EnterRawInput(RawInput::Kind::ButtonUp, CursorPoint(), KeyOf(button));
     DeliverInput();
 }
 
 void Click(int x, int y, MouseButton button) {
     const win::POINT point{x, y};
-    Enter(RawInput::Kind::MouseMove, point, 0);
-    Enter(RawInput::Kind::ButtonDown, point, KeyOf(button));
-    Enter(RawInput::Kind::ButtonUp, point, KeyOf(button));
+    EnterRawInput(RawInput::Kind::MouseMove, point, 0);
+    EnterRawInput(RawInput::Kind::ButtonDown, point, KeyOf(button));
+    EnterRawInput(RawInput::Kind::ButtonUp, point, KeyOf(button));
     DeliverInput();
 }
 
 void Drag(int fromX, int fromY, int toX, int toY, int steps) {
     steps = std::max(steps, 1);
-    Enter(RawInput::Kind::MouseMove, win::POINT{fromX, fromY}, 0);
-    Enter(RawInput::Kind::ButtonDown, win::POINT{fromX, fromY}, win::VK_LBUTTON);
+    EnterRawInput(RawInput::Kind::MouseMove, win::POINT{fromX, fromY}, 0);
+    EnterRawInput(RawInput::Kind::ButtonDown, win::POINT{fromX, fromY}, win::VK_LBUTTON);
     for (int step = 1; step <= steps; ++step) {
         const win::POINT point{fromX + (toX - fromX) * step / steps,
                                fromY + (toY - fromY) * step / steps};
-        Enter(RawInput::Kind::MouseMove, point, 0);
+        EnterRawInput(RawInput::Kind::MouseMove, point, 0);
     }
-    Enter(RawInput::Kind::ButtonUp, win::POINT{toX, toY}, win::VK_LBUTTON);
+    EnterRawInput(RawInput::Kind::ButtonUp, win::POINT{toX, toY}, win::VK_LBUTTON);
     DeliverInput();
 }
 
 void PressKey(int vk) {
-    Enter(RawInput::Kind::KeyDown, CursorPoint(), vk);
+    EnterRawInput(RawInput::Kind::KeyDown, CursorPoint(), vk);
     DeliverInput();
 }
 
 void ReleaseKey(int vk) {
-    Enter(RawInput::Kind::KeyUp, CursorPoint(), vk);
+    EnterRawInput(RawInput::Kind::KeyUp, CursorPoint(), vk);
     DeliverInput();
 }
 
 void TypeText(const std::string& text) {
-    for (char ch : text) {
-        const bool capital = ch >= 'A' && ch <= 'Z';
-        const int vk = ch >= 'a' && ch <= 'z' ? ch - 'a' + 'A' : static_cast<unsigned char>(ch);
-        if (capital) {
-            Enter(RawInput::Kind::KeyDown, CursorPoint(), win::VK_SHIFT);
-        }
-        Enter(RawInput::Kind::KeyDown, CursorPoint(), vk);
-        Enter(RawInput::Kind::KeyUp, CursorPoint(), vk);
-        if (capital) {
-            Enter(RawInput::Kind::KeyUp, CursorPoint(), win::VK_SHIFT);
-        }
-    }
+    EnterTyping(text);
     DeliverInput();
 }
 

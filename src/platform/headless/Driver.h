@@ -58,6 +58,45 @@ void ReleaseKey(int vk);
 void TypeText(const std::string& text);
 void SwapMouseButtons(bool swapped);
 
+// Answers to dialogs, registered before the dialog opens. When a thread
+// waits for input and its active window has the caption given, the user
+// takes the first answer registered for that caption, as a person would:
+// clicking the control with this caption (a button, a box to tick, an option
+// to pick), typing into the edit box that follows a label, pressing a key,
+// or closing the window from its system menu. Answers for one caption are
+// taken in the order registered; one answer, one step.
+class DialogAnswer {
+  public:
+    static DialogAnswer ClickOn(std::string controlCaption);
+    static DialogAnswer TypeInto(std::string boxLabel, std::string text);
+    static DialogAnswer Press(int vk);
+    static DialogAnswer CloseFromSystemMenu();
+
+    // What the answer does, for reports.
+    const std::string& Description() const { return m_description; }
+
+    // Gives the answer to the dialog: its input is entered, not yet run.
+    void GiveTo(win::HWND dialog) const;
+
+  private:
+    enum class Kind { ClickOn, TypeInto, Press, Close };
+    DialogAnswer(Kind kind, std::string target, std::string text, int vk);
+
+    Kind m_kind;
+    std::string m_target;
+    std::string m_text;
+    int m_vk;
+    std::string m_description;
+};
+
+void AnswerDialog(const std::string& caption, DialogAnswer answer);
+
+// What went wrong with the script since the last call, one line each: a
+// dialog that waited for an answer nobody registered (a modal loop then ends
+// it as if nobody were there), an answer naming a control the dialog does
+// not have, and answers never taken.
+std::vector<std::string> TakeScriptProblems();
+
 // The process of a simulated thread.
 win::DWORD ProcessOf(win::DWORD thread);
 

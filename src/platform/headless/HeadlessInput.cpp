@@ -416,6 +416,10 @@ void PlaceDuringDrag(HWND hwnd, const RECT& rect, bool moving) {
 
 void DefSysCommand(HWND hwnd, WPARAM command, LPARAM lParam) {
     const WPARAM kind = command & 0xFFF0;
+    if (kind == SC_CLOSE) {
+        SendMessageA(hwnd, WM_CLOSE, 0, 0);
+        return;
+    }
     const Window* window = System().Find(hwnd);
     if ((kind != SC_MOVE && kind != SC_SIZE) || window == nullptr) {
         return;

@@ -8,6 +8,7 @@
 #include "platform/WinApi.h"
 #include "platform/WinConstants.h"
 #include "platform/headless/Input.h"
+#include "platform/headless/Script.h"
 #include "platform/headless/WindowSystem.h"
 
 namespace zv::win {
@@ -180,6 +181,10 @@ BOOL GetMessageA(MSG* lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax) 
         return -1;
     }
     while (!PeekMessageA(lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, PM_REMOVE)) {
+        // The user answers before time passes.
+        if (headless::TakeScriptedTurn()) {
+            continue;
+        }
         if (!WaitForNextTimer(System().CurrentThread())) {
             return -1;  // the platform would wait forever
         }

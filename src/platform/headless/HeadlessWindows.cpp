@@ -58,9 +58,13 @@ void Unlink(Window& window) {
     }
 }
 
-void LinkAtTop(Window& window, HWND parent) {
+// A new top-level window goes on top of the others; a new child goes below
+// its siblings, so that children stand in the order they were made (the
+// order of a dialog's controls, and of its Tab key).
+void Link(Window& window, HWND parent) {
     window.parent = parent;
-    System().Find(parent)->children.insert(System().Find(parent)->children.begin(), window.handle);
+    auto& siblings = System().Find(parent)->children;
+    siblings.insert(IsChild(window) ? siblings.end() : siblings.begin(), window.handle);
 }
 
 // WM_DESTROY reaches a window before its children; WM_NCDESTROY reaches the
@@ -213,7 +217,7 @@ HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, D
     const POINT origin = headless::ClientOrigin(parent);
     window.rect = RECT{origin.x + x, origin.y + y, origin.x + x + cx, origin.y + y + cy};
     window.client = window.rect;
-    LinkAtTop(window, parent);
+    Link(window, parent);
 
     CREATESTRUCTA create{
         lpParam,      hInstance,   hMenu,    hWndParent, cy, cx, y, x, static_cast<LONG>(dwStyle),

@@ -4,6 +4,7 @@
 
 #include "platform/WideString.h"
 #include "platform/WinConstants.h"
+#include "platform/headless/Controls.h"
 
 namespace zv::headless {
 
@@ -61,6 +62,8 @@ void WindowSystem::Reset() {
     }
     m_classes.clear();
     m_nextAtom = 0xC000;
+    RegisterControlClasses(*this);
+    RegisterDialogClass(*this);
     m_procedures.clear();
     m_threads.clear();
     m_endedProcesses.clear();

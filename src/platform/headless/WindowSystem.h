@@ -45,6 +45,7 @@ struct Window {
     RECT rect;                               // screen coordinates
     RECT client;                             // screen coordinates
     std::array<SCROLLINFO, 2> scrollBars{};  // SB_HORZ, SB_VERT
+    int controlState = 0;  // what a system control keeps in its extra bytes
     bool destroying = false;
     bool needSize = false;  // WM_SIZE and WM_MOVE wait for the first showing
 };

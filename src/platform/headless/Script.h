@@ -1,0 +1,31 @@
+#pragma once
+
+// The scripted user's side of waiting for input: what the backend asks when
+// a thread would wait, and where modal loops report a dialog that nobody
+// answered. Internal to the backend; tests script through Driver.h.
+
+#include <string>
+
+#include "platform/headless/WindowSystem.h"
+
+namespace zv::headless {
+
+// When the calling thread would wait for input: if an answer is registered
+// for the caption of its active window, the user gives it (its input waits
+// in the queue) and the result is true.
+bool TakeScriptedTurn();
+
+// A modal loop found nothing to do and no answer for its dialog.
+void ReportUnansweredDialog(const std::string& caption);
+
+// Enters one hardware event without letting it run.
+void EnterRawInput(RawInput::Kind kind, POINT point, int key);
+
+// Enters the key strokes that type letters, digits and the keys that type
+// themselves (capitals with shift held), without letting them run.
+void EnterTyping(const std::string& text);
+
+// Forgets every answer and report, for a fresh desktop.
+void ResetScript();
+
+}  // namespace zv::headless

@@ -1,0 +1,110 @@
+// The system's controls: buttons tell their parent of clicks, check boxes
+// and option buttons keep their check, edit boxes take typing.
+
+#include <array>
+#include <string>
+
+#include "PlatformTest.h"
+#include "platform/WinConstants.h"
+#include "platform/headless/Driver.h"
+
+namespace zv::test {
+namespace {
+
+using namespace zv::win;
+
+class Controls : public PlatformTest {
+  protected:
+    void SetUp() override {
+        PlatformTest::SetUp();
+        parent = CreateRecorder("parent", WS_POPUP | WS_VISIBLE);
+        MoveWindow(parent, 0, 0, 300, 200, TRUE);
+    }
+
+    HWND Control(const char* className, const char* text, DWORD style, int id, int top) {
+        const HWND hwnd = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, 10,
+                                          top, 100, 20, parent, id, 0, nullptr);
+        MessageLog::Current().Name(hwnd, text);
+        return hwnd;
+    }
+
+    HWND parent = 0;
+};
+
+WPARAM Clicked(int id) {
+    return static_cast<WPARAM>(id) | (static_cast<WPARAM>(BN_CLICKED) << 16);
+}
+
+std::string TextOf(HWND hwnd) {
+    char text[64] = {};
+    GetWindowTextA(hwnd, text, sizeof text);
+    return text;
+}
+
+TEST_F(Controls, AClickedButtonTellsItsParent) {
+    const HWND button = Control("Button", "Apply", BS_PUSHBUTTON, 7, 10);
+    MessageLog::Current().Clear();
+    SendMessageA(button, BM_CLICK, 0, 0);
+
+    const std::array ButtonClickSeq = {
+        ExpectedMessage{"parent", WM_COMMAND, kBothParams, Clicked(7), button},
+    };
+    EXPECT_SEQUENCE(ButtonClickSeq);
+}
+
+TEST_F(Controls, CheckBoxesToggleAndOptionsOfAGroupExcludeEachOther) {
+    const HWND box = Control("Button", "Remember", BS_AUTOCHECKBOX, 1, 10);
+    const HWND first = Control("Button", "Serial", BS_AUTORADIOBUTTON | WS_GROUP, 2, 40);
+    const HWND second = Control("Button", "Network", BS_AUTORADIOBUTTON, 3, 70);
+    const HWND nextGroup = Control("Button", "Other", BS_AUTORADIOBUTTON | WS_GROUP, 4, 100);
+    SendMessageA(nextGroup, BM_SETCHECK, BST_CHECKED, 0);
+
+    SendMessageA(box, BM_CLICK, 0, 0);
+    EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_CHECKED));
+    SendMessageA(box, BM_CLICK, 0, 0);
+    EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_UNCHECKED));
+
+    SendMessageA(first, BM_CLICK, 0, 0);
+    SendMessageA(second, BM_CLICK, 0, 0);
+    EXPECT_EQ(SendMessageA(first, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_UNCHECKED));
+    EXPECT_EQ(SendMessageA(second, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_CHECKED));
+    EXPECT_EQ(SendMessageA(nextGroup, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_CHECKED));
+}
+
+TEST_F(Controls, AButtonClicksWhenTheMouseIsReleasedOverIt) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
+    const HWND button = Control("Button", "Apply", BS_PUSHBUTTON, 7, 10);
+    SetForegroundWindow(parent);
+    MessageLog::Current().Clear();
+    headless::Drag(20, 20, 200, 150);  // pressed, but released elsewhere
+    EXPECT_TRUE(MessageLog::Current().Messages().empty() ||
+                MessageLog::Current().Messages().back().message != WM_COMMAND);
+    EXPECT_EQ(GetFocus(), button);
+
+    MessageLog::Current().Clear();
+    headless::Click(20, 20);
+    ASSERT_FALSE(MessageLog::Current().Messages().empty());
+    const LoggedMessage& last = MessageLog::Current().Messages().back();
+    EXPECT_EQ(last.message, WM_COMMAND);
+    EXPECT_EQ(last.wParam, Clicked(7));
+}
+
+TEST_F(Controls, AnEditBoxTakesTypingAndReplacesAllThatIsSelected) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
+    const HWND edit = Control("Edit", "draft", ES_AUTOHSCROLL, 5, 10);
+    SetForegroundWindow(parent);
+    headless::Click(20, 20);
+    EXPECT_EQ(GetFocus(), edit);
+    headless::TypeText("ed2");
+    EXPECT_EQ(TextOf(edit), "drafted2");
+    headless::PressKey(VK_BACK);
+    headless::ReleaseKey(VK_BACK);
+    EXPECT_EQ(TextOf(edit), "drafted");
+
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    headless::TypeText("Final");
+    EXPECT_EQ(TextOf(edit), "Final");
+}
+
+}  // namespace
+}  // namespace zv::test
