@@ -304,6 +304,36 @@ BOOL SetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPCSTR lpString);
 UINT GetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPSTR lpString, int cchMax);
 
 // Window properties
+// What GetSaveFileNameA reads and fills. lpstrFilter holds pairs of texts
+// (a description and its patterns, "Text files\0*.txt\0"), ending with an
+// empty one; lpstrFile holds the suggested name and receives the full path.
+struct OPENFILENAMEA {
+    DWORD lStructSize = sizeof(OPENFILENAMEA);
+    HWND hwndOwner = 0;
+    HINSTANCE hInstance = 0;
+    LPCSTR lpstrFilter = nullptr;
+    LPSTR lpstrCustomFilter = nullptr;
+    DWORD nMaxCustFilter = 0;
+    DWORD nFilterIndex = 0;  // 1-based; 0 for the first
+    LPSTR lpstrFile = nullptr;
+    DWORD nMaxFile = 0;
+    LPSTR lpstrFileTitle = nullptr;
+    DWORD nMaxFileTitle = 0;
+    LPCSTR lpstrInitialDir = nullptr;
+    LPCSTR lpstrTitle = nullptr;
+    DWORD Flags = 0;
+    std::uint16_t nFileOffset = 0;
+    std::uint16_t nFileExtension = 0;
+    LPCSTR lpstrDefExt = nullptr;
+    LPARAM lCustData = 0;
+    void* lpfnHook = nullptr;
+    LPCSTR lpTemplateName = nullptr;
+};
+
+// The save dialog: TRUE with the chosen path in lpstrFile, FALSE when the
+// user cancels (or the path does not fit the buffer).
+BOOL GetSaveFileNameA(OPENFILENAMEA* lpofn);
+
 BOOL SetPropA(HWND hWnd, LPCSTR lpString, HANDLE hData);
 HANDLE GetPropA(HWND hWnd, LPCSTR lpString);
 HANDLE RemovePropA(HWND hWnd, LPCSTR lpString);

@@ -138,6 +138,12 @@ inline constexpr UINT MB_TASKMODAL = 0x00002000;
 inline constexpr UINT MB_SETFOREGROUND = 0x00010000;
 inline constexpr UINT MB_TOPMOST = 0x00040000;
 
+// The save dialog
+inline constexpr DWORD OFN_OVERWRITEPROMPT = 0x00000002;
+inline constexpr DWORD OFN_HIDEREADONLY = 0x00000004;
+inline constexpr DWORD OFN_PATHMUSTEXIST = 0x00000800;
+inline constexpr int IDC_FILE_NAME = 0x0480;  // the file name box (edt1)
+
 // Hooks (SetWindowsHookExA) and their codes
 inline constexpr int WH_GETMESSAGE = 3;
 inline constexpr int WH_CBT = 5;

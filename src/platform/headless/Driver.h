@@ -54,7 +54,8 @@ void Click(int x, int y, MouseButton button = MouseButton::Left);
 void Drag(int fromX, int fromY, int toX, int toY, int steps = 4);
 void PressKey(int vk);
 void ReleaseKey(int vk);
-// Types letters, digits and blanks (capitals with the shift key held).
+// Types text on a United States keyboard: each character with its key,
+// shift held where the layout needs it.
 void TypeText(const std::string& text);
 void SwapMouseButtons(bool swapped);
 

@@ -141,18 +141,11 @@ LRESULT ZV_CALLBACK StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-std::string TextOf(HWND hwnd) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 // Typing goes at the end; with everything selected it replaces the text.
 void Type(HWND hwnd, char ch) {
     const bool replacing = (StateOf(hwnd) & kAllSelected) != 0;
     StateOf(hwnd) &= ~kAllSelected;
-    std::string text = replacing ? std::string() : TextOf(hwnd);
+    std::string text = replacing ? std::string() : WindowText(hwnd);
     if (ch != '\b') {
         text.push_back(ch);
     } else if (!replacing && !text.empty()) {

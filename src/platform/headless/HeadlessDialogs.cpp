@@ -1,8 +1,6 @@
 // Dialogs on the headless backend: the dialog class, the controls of a
-// dialog by identifier, and the platform's message box, a real dialog
-// window ("#32770") with its text in a static control (65535) and buttons
-// with the standard identifiers, run modally until a button's command (or a
-// posted one) ends it.
+// dialog by identifier, and the modal run of the backend's own dialogs with
+// the dialog keys (Enter, Escape, Tab).
 
 #include <algorithm>
 #include <map>
@@ -12,6 +10,7 @@
 #include "platform/WinApi.h"
 #include "platform/WinConstants.h"
 #include "platform/headless/Controls.h"
+#include "platform/headless/Dialogs.h"
 #include "platform/headless/Script.h"
 #include "platform/headless/WindowSystem.h"
 
@@ -19,166 +18,19 @@ namespace zv::headless {
 
 namespace {
 
-struct ButtonSpec {
-    int id;
-    const char* caption;
-};
-
-// The buttons of each button type, in the order they stand.
-std::vector<ButtonSpec> ButtonsOf(UINT type) {
-    switch (type & MB_TYPEMASK) {
-        case MB_OKCANCEL:
-            return {{IDOK, "OK"}, {IDCANCEL, "Cancel"}};
-        case MB_ABORTRETRYIGNORE:
-            return {{IDABORT, "&Abort"}, {IDRETRY, "&Retry"}, {IDIGNORE, "&Ignore"}};
-        case MB_YESNOCANCEL:
-            return {{IDYES, "&Yes"}, {IDNO, "&No"}, {IDCANCEL, "Cancel"}};
-        case MB_YESNO:
-            return {{IDYES, "&Yes"}, {IDNO, "&No"}};
-        case MB_RETRYCANCEL:
-            return {{IDRETRY, "&Retry"}, {IDCANCEL, "Cancel"}};
-        case MB_CANCELTRYCONTINUE:
-            return {{IDCANCEL, "Cancel"}, {IDTRYAGAIN, "&Try Again"}, {IDCONTINUE, "&Continue"}};
-        default:
-            return {{IDOK, "OK"}};
-    }
-}
-
-// A box that is running modally, known by its window.
-struct MessageBoxRun {
-    std::vector<ButtonSpec> buttons;
-    int result = 0;
-    bool done = false;
-};
-
-std::map<HWND, MessageBoxRun*>& RunningBoxes() {
-    static std::map<HWND, MessageBoxRun*> boxes;
-    return boxes;
-}
-
-bool HasButton(const MessageBoxRun& run, int id) {
-    return std::any_of(run.buttons.begin(), run.buttons.end(),
-                       [&](const ButtonSpec& button) { return button.id == id; });
-}
-
-// Cancelling (Escape, closing, IDCANCEL) ends a box that has a Cancel
-// button with it, and a box with only OK with OK; other boxes stay.
-int CancelAnswer(const MessageBoxRun& run) {
-    if (HasButton(run, IDCANCEL)) {
-        return IDCANCEL;
-    }
-    return run.buttons.size() == 1 && run.buttons.front().id == IDOK ? IDOK : 0;
-}
-
-void End(MessageBoxRun& run, int id) {
-    if (id != 0 && !run.done) {
-        run.result = id;
-        run.done = true;
-    }
+// The dialogs that are running, known by their window.
+std::map<HWND, DialogRun*>& RunningDialogs() {
+    static std::map<HWND, DialogRun*> dialogs;
+    return dialogs;
 }
 
 LRESULT ZV_CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto found = RunningBoxes().find(hwnd);
-    if (found != RunningBoxes().end()) {
-        MessageBoxRun& run = *found->second;
-        switch (message) {
-            case WM_COMMAND: {
-                const int id = static_cast<int>(wParam & 0xFFFF);
-                End(run, HasButton(run, id) ? id : id == IDCANCEL ? CancelAnswer(run) : 0);
-                return 0;
-            }
-            case WM_CLOSE:
-                End(run, CancelAnswer(run));
-                return 0;
-            default:
-                break;
-        }
+    const auto found = RunningDialogs().find(hwnd);
+    if (found != RunningDialogs().end() && found->second->handle &&
+        found->second->handle(hwnd, message, wParam, lParam)) {
+        return 0;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
-// Sizes of the box, in pixels: text is measured at an average character
-// width until the backend draws text.
-constexpr int kMargin = 12;
-constexpr int kIconSize = 32;
-constexpr int kButtonWidth = 75;
-constexpr int kButtonHeight = 23;
-constexpr int kButtonGap = 6;
-constexpr int kCharWidth = 6;
-constexpr int kLineHeight = 13;
-
-struct TextExtent {
-    int cx;
-    int cy;
-};
-
-TextExtent TextSize(const std::string& text) {
-    int width = 0;
-    int lines = 0;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        std::string line = text.substr(start, end - start);
-        std::erase(line, '\r');
-        width = std::max(width, static_cast<int>(line.size()) * kCharWidth);
-        ++lines;
-        start = end + 1;
-    }
-    return TextExtent{width, lines * kLineHeight};
-}
-
-HWND CreateControl(const char* className, const char* text, DWORD style, HWND parent, int id,
-                   RECT where) {
-    return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, where.left, where.top,
-                           where.right - where.left, where.bottom - where.top, parent, id, 0,
-                           nullptr);
-}
-
-// Lays the box out: icon and text above, the buttons centred below; then
-// sizes the window around that client area and centres it in the work area
-// of the owner's monitor.
-void LayOut(HWND box, HWND owner, const std::string& text, UINT type,
-            const std::vector<ButtonSpec>& buttons) {
-    const bool hasIcon = (type & MB_ICONMASK) != 0;
-    const TextExtent textSize = TextSize(text);
-    const int textLeft = kMargin + (hasIcon ? kIconSize + kMargin : 0);
-    const int count = static_cast<int>(buttons.size());
-    const int buttonsWidth = count * kButtonWidth + (count - 1) * kButtonGap;
-    const int clientWidth = std::max(textLeft + textSize.cx + kMargin, buttonsWidth + 2 * kMargin);
-    const int upperHeight = std::max(textSize.cy, hasIcon ? kIconSize : 0);
-    const int buttonTop = kMargin + upperHeight + kMargin;
-    const int clientHeight = buttonTop + kButtonHeight + kMargin;
-
-    if (hasIcon) {
-        CreateControl("Static", "", SS_ICON, box, IDC_STATIC_ICON,
-                      RECT{kMargin, kMargin, kMargin + kIconSize, kMargin + kIconSize});
-    }
-    CreateControl("Static", text.c_str(), SS_LEFT, box, IDC_STATIC_TEXT,
-                  RECT{textLeft, kMargin, textLeft + textSize.cx, kMargin + textSize.cy});
-    const UINT defaultIndex = (type & MB_DEFMASK) >> 8;
-    int left = (clientWidth - buttonsWidth) / 2;
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        const DWORD kind = i == (defaultIndex < buttons.size() ? defaultIndex : 0)
-                               ? BS_DEFPUSHBUTTON
-                               : BS_PUSHBUTTON;
-        CreateControl("Button", buttons[i].caption, kind | WS_TABSTOP, box, buttons[i].id,
-                      RECT{left, buttonTop, left + kButtonWidth, buttonTop + kButtonHeight});
-        left += kButtonWidth + kButtonGap;
-    }
-
-    RECT outer;
-    RECT client;
-    GetWindowRect(box, &outer);
-    GetClientRect(box, &client);
-    const int width = clientWidth + (outer.right - outer.left) - client.right;
-    const int height = clientHeight + (outer.bottom - outer.top) - client.bottom;
-    MONITORINFO monitor;
-    GetMonitorInfoA(MonitorFromWindow(owner != 0 ? owner : box, MONITOR_DEFAULTTOPRIMARY),
-                    &monitor);
-    const RECT& work = monitor.rcWork;
-    SetWindowPos(box, 0, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND DefaultButton(HWND box) {
@@ -257,17 +109,17 @@ bool TakeDialogKey(HWND dialog, const MSG& msg) {
     return false;
 }
 
-// The windows that a modal box disables: its owner, or with no owner and
-// MB_TASKMODAL every enabled top-level window of the thread.
-std::vector<HWND> WindowsToDisable(HWND owner, UINT type, HWND box) {
+// The windows that a modal dialog disables: its owner, or with no owner and
+// task-modal every enabled top-level window of the thread.
+std::vector<HWND> WindowsToDisable(HWND owner, bool taskModal, HWND dialog) {
     if (owner != 0) {
         return IsWindowEnabled(owner) ? std::vector<HWND>{owner} : std::vector<HWND>{};
     }
     std::vector<HWND> windows;
-    if ((type & MB_TASKMODAL) != 0) {
+    if (taskModal) {
         for (HWND top = GetWindow(GetDesktopWindow(), GW_CHILD); top != 0;
              top = GetWindow(top, GW_HWNDNEXT)) {
-            if (top != box && IsWindowEnabled(top) &&
+            if (top != dialog && IsWindowEnabled(top) &&
                 GetWindowThreadProcessId(top, nullptr) == GetCurrentThreadId()) {
                 windows.push_back(top);
             }
@@ -276,13 +128,13 @@ std::vector<HWND> WindowsToDisable(HWND owner, UINT type, HWND box) {
     return windows;
 }
 
-// Runs the box until it is answered; a box nobody answers on the headless
-// backend ends without an answer, and the script reports it.
-int RunModally(HWND box, MessageBoxRun& run, const std::string& caption) {
+void RunLoop(HWND dialog, DialogRun& run) {
     MSG msg;
-    while (!run.done && IsWindow(box)) {
+    while (!run.done && IsWindow(dialog)) {
         const BOOL got = GetMessageA(&msg, 0, 0, 0);
         if (got == -1) {
+            char caption[256] = {};
+            GetWindowTextA(dialog, caption, sizeof caption);
             ReportUnansweredDialog(caption);
             break;
         }
@@ -290,15 +142,64 @@ int RunModally(HWND box, MessageBoxRun& run, const std::string& caption) {
             PostQuitMessage(static_cast<int>(msg.wParam));  // for the loop outside
             break;
         }
-        if (!TakeDialogKey(box, msg)) {
+        if (!TakeDialogKey(dialog, msg)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
     }
-    return run.done ? run.result : 0;
 }
 
 }  // namespace
+
+HWND CreateDialogWindow(HWND owner, const std::string& caption, DWORD exStyle) {
+    return CreateWindowExA(WS_EX_DLGMODALFRAME | exStyle, WC_DIALOG, caption.c_str(),
+                           WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0, 0, 100, 100,
+                           owner, 0, 0, nullptr);
+}
+
+HWND CreateControl(const char* className, const char* text, DWORD style, HWND parent, int id,
+                   RECT where) {
+    return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, where.left, where.top,
+                           where.right - where.left, where.bottom - where.top, parent, id, 0,
+                           nullptr);
+}
+
+void PlaceDialog(HWND dialog, HWND owner, int clientWidth, int clientHeight) {
+    RECT outer;
+    RECT client;
+    GetWindowRect(dialog, &outer);
+    GetClientRect(dialog, &client);
+    const int width = clientWidth + (outer.right - outer.left) - client.right;
+    const int height = clientHeight + (outer.bottom - outer.top) - client.bottom;
+    MONITORINFO monitor;
+    GetMonitorInfoA(MonitorFromWindow(owner != 0 ? owner : dialog, MONITOR_DEFAULTTOPRIMARY),
+                    &monitor);
+    const RECT& work = monitor.rcWork;
+    SetWindowPos(dialog, 0, work.left + (work.right - work.left - width) / 2,
+                 work.top + (work.bottom - work.top - height) / 2, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int RunDialog(HWND dialog, HWND owner, bool taskModal, DialogRun& run) {
+    RunningDialogs()[dialog] = &run;
+    const std::vector<HWND> disabled = WindowsToDisable(owner, taskModal, dialog);
+    for (HWND hwnd : disabled) {
+        EnableWindow(hwnd, FALSE);
+    }
+    ShowWindow(dialog, SW_SHOW);
+    const HWND focus = run.firstFocus != 0 ? run.firstFocus : DefaultButton(dialog);
+    if (focus != 0 && GetActiveWindow() == dialog) {
+        SetFocus(focus);
+    }
+    RunLoop(dialog, run);
+    // The owner takes the activation back when the dialog goes.
+    for (HWND hwnd : disabled) {
+        EnableWindow(hwnd, TRUE);
+    }
+    RunningDialogs().erase(dialog);
+    DestroyWindow(dialog);
+    return run.done ? run.result : 0;
+}
 
 void RegisterDialogClass(WindowSystem& system) {
     WNDCLASSA info;
@@ -310,44 +211,6 @@ void RegisterDialogClass(WindowSystem& system) {
 }  // namespace zv::headless
 
 namespace zv::win {
-
-int MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
-    if (hWnd != 0 && !IsWindow(hWnd)) {
-        return 0;
-    }
-    const HWND owner = hWnd != 0 ? headless::TopLevelOf(hWnd) : 0;
-    const std::string caption = lpCaption != nullptr ? lpCaption : "Error";
-    const DWORD exStyle =
-        WS_EX_DLGMODALFRAME | ((uType & (MB_TOPMOST | MB_SYSTEMMODAL)) != 0 ? WS_EX_TOPMOST : 0);
-    const HWND box = CreateWindowExA(exStyle, WC_DIALOG, caption.c_str(),
-                                     WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0, 0, 100,
-                                     100, owner, 0, 0, nullptr);
-    if (box == 0) {
-        return 0;
-    }
-    headless::MessageBoxRun run;
-    run.buttons = headless::ButtonsOf(uType);
-    headless::RunningBoxes()[box] = &run;
-    headless::LayOut(box, owner, lpText != nullptr ? lpText : "", uType, run.buttons);
-
-    const std::vector<HWND> disabled = headless::WindowsToDisable(owner, uType, box);
-    for (HWND hwnd : disabled) {
-        EnableWindow(hwnd, FALSE);
-    }
-    ShowWindow(box, SW_SHOW);
-    if (const HWND button = headless::DefaultButton(box); button != 0 && GetActiveWindow() == box) {
-        SetFocus(button);
-    }
-    const int result = headless::RunModally(box, run, caption);
-
-    // The owner takes the activation back when the box goes.
-    for (HWND hwnd : disabled) {
-        EnableWindow(hwnd, TRUE);
-    }
-    headless::RunningBoxes().erase(box);
-    DestroyWindow(box);
-    return result;
-}
 
 HWND GetDlgItem(HWND hDlg, int nIDDlgItem) {
     for (HWND child = GetWindow(hDlg, GW_CHILD); child != 0;

@@ -13,6 +13,7 @@
 #include "platform/headless/Focus.h"
 #include "platform/headless/Geometry.h"
 #include "platform/headless/Input.h"
+#include "platform/headless/Keyboard.h"
 #include "platform/headless/WindowSystem.h"
 
 namespace zv::headless {
@@ -471,30 +472,19 @@ namespace {
 using headless::CurrentInput;
 using headless::System;
 
-// The character that a key types, or 0.
-wchar_t CharacterOf(int vk) {
-    const bool shift = System().KeyDown(VK_SHIFT);
-    if (vk >= 'A' && vk <= 'Z') {
-        return static_cast<wchar_t>(shift ? vk : vk - 'A' + 'a');
-    }
-    if ((vk >= '0' && vk <= '9') || vk == VK_SPACE || vk == VK_RETURN || vk == VK_BACK ||
-        vk == VK_TAB || vk == VK_ESCAPE) {
-        return static_cast<wchar_t>(vk);
-    }
-    return 0;
-}
-
 }  // namespace
 
 BOOL TranslateMessage(const MSG* lpMsg) {
     if (lpMsg == nullptr || lpMsg->message != WM_KEYDOWN) {
         return FALSE;
     }
-    const wchar_t character = CharacterOf(static_cast<int>(lpMsg->wParam));
+    const char character =
+        headless::CharacterOfKey(static_cast<int>(lpMsg->wParam), System().KeyDown(VK_SHIFT));
     if (character == 0) {
         return FALSE;
     }
-    PostMessageA(lpMsg->hwnd, WM_CHAR, static_cast<WPARAM>(character), lpMsg->lParam);
+    PostMessageA(lpMsg->hwnd, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(character)),
+                 lpMsg->lParam);
     return TRUE;
 }
 

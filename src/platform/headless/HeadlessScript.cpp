@@ -12,6 +12,7 @@
 #include "platform/WinApi.h"
 #include "platform/WinConstants.h"
 #include "platform/headless/Driver.h"
+#include "platform/headless/Keyboard.h"
 #include "platform/headless/Script.h"
 #include "platform/headless/WindowSystem.h"
 
@@ -32,13 +33,6 @@ struct ScriptState {
 ScriptState& Script() {
     static ScriptState state;
     return state;
-}
-
-std::string TextOf(HWND hwnd) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 // A caption as a person reads it: without the access-key marks.
@@ -68,7 +62,7 @@ std::vector<HWND> Descendants(HWND dialog) {
 
 HWND ControlWithCaption(HWND dialog, const std::string& caption) {
     for (HWND hwnd : Descendants(dialog)) {
-        if (IsUsable(hwnd) && Readable(TextOf(hwnd)) == Readable(caption)) {
+        if (IsUsable(hwnd) && Readable(WindowText(hwnd)) == Readable(caption)) {
             return hwnd;
         }
     }
@@ -89,7 +83,7 @@ HWND EditBoxAfter(HWND dialog, const std::string& label) {
         if (labelSeen && IsEditBox(hwnd) && IsUsable(hwnd)) {
             return hwnd;
         }
-        labelSeen = labelSeen || Readable(TextOf(hwnd)) == Readable(label);
+        labelSeen = labelSeen || Readable(WindowText(hwnd)) == Readable(label);
     }
     return 0;
 }
@@ -150,7 +144,7 @@ DialogAnswer DialogAnswer::CloseFromSystemMenu() {
 }
 
 void DialogAnswer::GiveTo(HWND dialog) const {
-    const std::string where = "dialog '" + TextOf(dialog) + "': cannot " + m_description;
+    const std::string where = "dialog '" + WindowText(dialog) + "': cannot " + m_description;
     switch (m_kind) {
         case Kind::ClickOn:
             if (const HWND control = ControlWithCaption(dialog, m_target)) {
@@ -201,7 +195,7 @@ bool TakeScriptedTurn() {
     if (active == 0) {
         return false;
     }
-    const std::string caption = FoldName(TextOf(active));
+    const std::string caption = FoldName(WindowText(active));
     auto& answers = Script().answers;
     const auto found = std::find_if(answers.begin(), answers.end(), [&](const PendingAnswer& p) {
         return FoldName(p.caption) == caption;
@@ -230,12 +224,15 @@ void EnterRawInput(RawInput::Kind kind, POINT point, int key) {
 void EnterTyping(const std::string& text) {
     const POINT cursor = System().Cursor();
     for (const char ch : text) {
-        const bool capital = ch >= 'A' && ch <= 'Z';
-        if (capital) {
+        const auto stroke = KeyForCharacter(ch);
+        if (!stroke) {
+            continue;  // no key of the keyboard types it
+        }
+        if (stroke->shift) {
             EnterRawInput(RawInput::Kind::KeyDown, cursor, VK_SHIFT);
         }
-        EnterKeyStroke(ch >= 'a' && ch <= 'z' ? ch - 'a' + 'A' : static_cast<unsigned char>(ch));
-        if (capital) {
+        EnterKeyStroke(stroke->vk);
+        if (stroke->shift) {
             EnterRawInput(RawInput::Kind::KeyUp, cursor, VK_SHIFT);
         }
     }

@@ -329,6 +329,11 @@ std::string FoldName(const std::string& name) {
     return ToUtf8(FoldCase(FromUtf8(name)));
 }
 
+std::string WindowText(HWND hwnd) {
+    const Window* window = System().Find(hwnd);
+    return window != nullptr ? window->text : std::string();
+}
+
 std::string ClassNameOf(const Window& window) {
     return window.windowClass != nullptr ? window.windowClass->name : "#32769";
 }

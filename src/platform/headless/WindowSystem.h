@@ -45,7 +45,7 @@ struct Window {
     RECT rect;                               // screen coordinates
     RECT client;                             // screen coordinates
     std::array<SCROLLINFO, 2> scrollBars{};  // SB_HORZ, SB_VERT
-    int controlState = 0;  // what a system control keeps in its extra bytes
+    int controlState = 0;                    // what a system control keeps in its extra bytes
     bool destroying = false;
     bool needSize = false;  // WM_SIZE and WM_MOVE wait for the first showing
 };
@@ -234,6 +234,9 @@ bool IsSelfOrDescendant(HWND ancestor, HWND hwnd);
 
 // Names of classes, windows and properties compare without regard to case.
 std::string FoldName(const std::string& name);
+
+// A window's text, empty for a handle that is no window.
+std::string WindowText(HWND hwnd);
 
 // A window's class name; the desktop's is "#32769".
 std::string ClassNameOf(const Window& window);
