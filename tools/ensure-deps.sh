@@ -14,6 +14,10 @@ need_command clang-format clang-format
 need_file /usr/include/gtest/gtest.h libgtest-dev
 need_file /usr/include/gmock/gmock.h libgmock-dev
 need_file /usr/include/benchmark/benchmark.h libbenchmark-dev
+need_file /usr/include/freetype2/ft2build.h libfreetype-dev
+need_file /usr/include/png.h libpng-dev
+need_file /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf fonts-liberation
+need_file /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf fonts-dejavu-core
 
 [ ${#missing[@]} -eq 0 ] && exit 0
 

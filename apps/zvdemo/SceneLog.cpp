@@ -25,7 +25,8 @@ std::wstring ShowLineBreaks(std::wstring_view text) {
 
 }  // namespace
 
-SceneLog::SceneLog(const std::filesystem::path& file) : m_file(file, std::ios::binary) {}
+SceneLog::SceneLog(const std::filesystem::path& file)
+    : m_file(file, std::ios::binary), m_folder(file.parent_path()) {}
 
 void SceneLog::Heading(std::wstring_view text) {
     Line();

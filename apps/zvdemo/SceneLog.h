@@ -13,6 +13,8 @@ class SceneLog {
     SceneLog(const std::filesystem::path& file);
 
     bool IsOpen() const { return m_file.is_open(); }
+    // The output folder, where a scene may leave files of its own.
+    const std::filesystem::path& Folder() const { return m_folder; }
 
     void Heading(std::wstring_view text);
     void Line(std::wstring_view text = {});
@@ -22,6 +24,7 @@ class SceneLog {
 
   private:
     std::ofstream m_file;
+    std::filesystem::path m_folder;
 };
 
 }  // namespace zvdemo

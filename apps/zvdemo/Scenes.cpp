@@ -17,6 +17,8 @@ constexpr std::array kScenes = {
           RunWindowPlumbingScene},
     Scene{L"hooks", L"message hooks, forwarded parent notices, window-less timers, pointer guards",
           RunHooksScene},
+    Scene{L"drawing", L"edges, transparent pictures and text in several fonts, as a PNG picture",
+          RunDrawingScene},
 };
 
 }  // namespace

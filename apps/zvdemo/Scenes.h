@@ -20,6 +20,7 @@ std::span<const Scene> AllScenes();
 // The scene of that name (compared without regard to case), or nullptr.
 const Scene* FindScene(const std::wstring& name);
 
+void RunDrawingScene(SceneLog& log);
 void RunErrorsScene(SceneLog& log);
 void RunHooksScene(SceneLog& log);
 void RunUtilitiesScene(SceneLog& log);

@@ -198,7 +198,8 @@ BOOL DestroyWindow(HWND hWnd);
 BOOL IsWindow(HWND hWnd);
 
 // Window procedures and messages
-LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+// A window procedure itself, so that a class can use it as its own.
+LRESULT ZV_CALLBACK DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 LRESULT CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 LRESULT SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 
@@ -303,7 +304,6 @@ int GetDlgCtrlID(HWND hWnd);
 BOOL SetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPCSTR lpString);
 UINT GetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPSTR lpString, int cchMax);
 
-// Window properties
 // What GetSaveFileNameA reads and fills. lpstrFilter holds pairs of texts
 // (a description and its patterns, "Text files\0*.txt\0"), ending with an
 // empty one; lpstrFile holds the suggested name and receives the full path.
@@ -334,6 +334,7 @@ struct OPENFILENAMEA {
 // user cancels (or the path does not fit the buffer).
 BOOL GetSaveFileNameA(OPENFILENAMEA* lpofn);
 
+// Window properties
 BOOL SetPropA(HWND hWnd, LPCSTR lpString, HANDLE hData);
 HANDLE GetPropA(HWND hWnd, LPCSTR lpString);
 HANDLE RemovePropA(HWND hWnd, LPCSTR lpString);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "PlatformTest.h"
+#include "platform/GdiConstants.h"
 #include "platform/WinConstants.h"
 #include "platform/headless/Driver.h"
 
@@ -33,6 +34,7 @@ std::vector<LoggedMessage> Only(std::initializer_list<UINT> kinds) {
 }
 
 TEST_F(Input, AClickOnAChildOfAnInactiveWindow) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     const HWND parent = CreateRecorder("parent", WS_POPUP | WS_VISIBLE);           // at 10,20
     const HWND child = CreateRecorder("child", WS_CHILD | WS_VISIBLE, parent, 4);  // at 20,40
     MessageLog::Current().Clear();
@@ -61,6 +63,12 @@ TEST_F(Input, AClickOnAChildOfAnInactiveWindow) {
         ExpectedMessage{"child", WM_SETCURSOR},
         ExpectedMessage{"parent", WM_SETCURSOR},
         ExpectedMessage{"child", WM_LBUTTONUP, kBothParams, 0, MakeLParam(5, 5)},
+        // The windows shown at creation paint once nothing else waits. The
+        // platform may have erased them while showing them.
+        ExpectedMessage{"parent", WM_PAINT},
+        ExpectedMessage{"parent", WM_ERASEBKGND, kDefProc | kOptional},
+        ExpectedMessage{"child", WM_PAINT},
+        ExpectedMessage{"child", WM_ERASEBKGND, kDefProc | kOptional},
     };
     EXPECT_SEQUENCE(WmClickChildSeq);
     EXPECT_EQ(GetActiveWindow(), parent);
@@ -70,6 +78,7 @@ TEST_F(Input, AClickOnAChildOfAnInactiveWindow) {
 }
 
 TEST_F(Input, PressesClimbTheParentChainInEachParentsCoordinates) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     const HWND top = CreateRecorder("top", WS_POPUP | WS_VISIBLE);                // 10,20
     const HWND middle = CreateRecorder("middle", WS_CHILD | WS_VISIBLE, top, 1);  // 20,40
     CreateRecorder("inner", WS_CHILD | WS_VISIBLE, middle, 2);                    // 30,60
@@ -91,6 +100,7 @@ TEST_F(Input, PressesClimbTheParentChainInEachParentsCoordinates) {
 }
 
 TEST_F(Input, DisabledChildrenLetTheClickThroughToTheirParent) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     const HWND parent = CreateRecorder("parent", WS_POPUP | WS_VISIBLE);
     CreateRecorder("off", WS_CHILD | WS_VISIBLE | WS_DISABLED, parent, 1);
     SetForegroundWindow(parent);
@@ -103,6 +113,7 @@ TEST_F(Input, DisabledChildrenLetTheClickThroughToTheirParent) {
 }
 
 TEST_F(Input, CapturedMouseMessagesGoToTheCaptureInItsCoordinates) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     const HWND first = CreateRecorder("first", WS_POPUP | WS_VISIBLE);
     const HWND second = CreateRecorder("second", WS_POPUP | WS_VISIBLE);
     MoveWindow(second, 300, 300, 50, 50, TRUE);
@@ -114,6 +125,11 @@ TEST_F(Input, CapturedMouseMessagesGoToTheCaptureInItsCoordinates) {
 
     const std::array WmCapturedMoveSeq = {
         ExpectedMessage{"first", WM_MOUSEMOVE, kLParam, 0, MakeLParam(-5, 290)},
+        // Then the shown windows paint, the topmost first.
+        ExpectedMessage{"second", WM_PAINT},
+        ExpectedMessage{"second", WM_ERASEBKGND, kDefProc | kOptional},
+        ExpectedMessage{"first", WM_PAINT},
+        ExpectedMessage{"first", WM_ERASEBKGND, kDefProc | kOptional},
     };
     EXPECT_SEQUENCE(WmCapturedMoveSeq);
     EXPECT_EQ(GetCapture(), first);
@@ -122,6 +138,7 @@ TEST_F(Input, CapturedMouseMessagesGoToTheCaptureInItsCoordinates) {
 }
 
 TEST_F(Input, SwappedButtonsMakeThePhysicalLeftTheSecondary) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     const HWND hwnd = CreateRecorder("window", WS_POPUP | WS_VISIBLE);
     SetForegroundWindow(hwnd);
     headless::SwapMouseButtons(true);
@@ -141,6 +158,7 @@ TEST_F(Input, SwappedButtonsMakeThePhysicalLeftTheSecondary) {
 }
 
 TEST_F(Input, TypingReachesTheFocusWindowAsKeysAndCharacters) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     const HWND main = CreateRecorder("main", WS_POPUP | WS_VISIBLE);
     const HWND edit = CreateRecorder("edit", WS_CHILD | WS_VISIBLE, main, 1);
     SetForegroundWindow(main);
@@ -163,6 +181,7 @@ TEST_F(Input, TypingReachesTheFocusWindowAsKeysAndCharacters) {
 }
 
 TEST_F(Input, DraggingTheCaptionMovesTheWindow) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     const HWND main = CreateRecorder("main", WS_POPUP | WS_VISIBLE | WS_CAPTION);  // 10,20 100x50
     MessageLog::Current().Clear();
 
@@ -206,6 +225,7 @@ LRESULT ZV_CALLBACK SizingRecorder(HWND hwnd, UINT message, WPARAM wParam, LPARA
 }
 
 TEST_F(Input, DraggingAnEdgeSizesTheWindowWithinItsLimits) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     const HWND tool = CreateRecorder("tool", WS_POPUP | WS_VISIBLE | WS_THICKFRAME);
     SetWindowLongA(tool, GWL_WNDPROC, WndProcToLong(SizingRecorder));
     MessageLog::Current().Clear();
@@ -234,6 +254,7 @@ LRESULT ZV_CALLBACK NotesPressThread(HWND hwnd, UINT message, WPARAM wParam, LPA
 }
 
 TEST_F(Input, InputReachesOtherThreadsWindowsOnTheirThread) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     const DWORD otherThread = headless::StartProcess();
     {
         headless::ThreadScope other(otherThread);

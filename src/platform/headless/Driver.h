@@ -105,6 +105,13 @@ win::DWORD ProcessOf(win::DWORD thread);
 // killed, and OpenProcess no longer finds it.
 void EndProcess(win::DWORD process);
 
+// Writes a picture of a window with its visible children, as the screen
+// shows it (frame and caption included), to a PNG file; false when there is
+// no such window or the file cannot be written. With the environment
+// variable ZV_DUMP_PAINTS naming a folder, every repaint (each EndPaint)
+// writes the picture of its top-level window there, numbered in order.
+bool SnapshotWindow(win::HWND hwnd, const std::string& path);
+
 // Runs the calls of its lifetime as the given simulated thread (and so its
 // process), then returns to the thread that was current.
 class ThreadScope {

@@ -7,6 +7,7 @@
 #include "platform/WinApi.h"
 #include "platform/WinConstants.h"
 #include "platform/headless/Focus.h"
+#include "platform/headless/GdiPaint.h"
 #include "platform/headless/Geometry.h"
 #include "platform/headless/WindowSystem.h"
 
@@ -294,7 +295,11 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy,
     if ((window = System().Find(hWnd)) == nullptr) {
         return FALSE;
     }
+    const RECT oldRect = window->rect;
+    const RECT oldClient = window->client;
+    const bool wasVisible = (window->style & WS_VISIBLE) != 0;
     ApplyPosition(*window, newRect, newClient, pos);
+    headless::RepaintAfterPositionChange(hWnd, oldRect, oldClient, wasVisible, pos.flags);
     FollowActivation(*window, pos.flags);
     SendMessageA(hWnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
     return TRUE;

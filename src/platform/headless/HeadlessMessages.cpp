@@ -5,8 +5,10 @@
 
 #include <algorithm>
 
+#include "platform/GdiConstants.h"
 #include "platform/WinApi.h"
 #include "platform/WinConstants.h"
+#include "platform/headless/GdiPaint.h"
 #include "platform/headless/Input.h"
 #include "platform/headless/Script.h"
 #include "platform/headless/WindowSystem.h"
@@ -122,6 +124,20 @@ bool TakeQuit(Thread& thread, MSG& msg, bool remove) {
     return true;
 }
 
+// A window with something to repaint gives WM_PAINT, which stays until the
+// window is validated.
+bool TakePaint(Thread& thread, MSG& msg, HWND hWnd, UINT first, UINT last) {
+    if (!MatchesRange(WM_PAINT, first, last)) {
+        return false;
+    }
+    const auto hwnd = headless::NextWindowToPaint(thread.id, hWnd);
+    if (!hwnd) {
+        return false;
+    }
+    msg = StampedMessage(*hwnd, WM_PAINT, 0, 0);
+    return true;
+}
+
 // Lets the clock run to the thread's next timer; false when it has none.
 bool WaitForNextTimer(DWORD thread) {
     const auto next = headless::NextTimer(thread);
@@ -165,6 +181,7 @@ BOOL PeekMessageA(MSG* lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax,
     const bool found = TakePosted(thread, *lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, remove) ||
                        TakeInput(*lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, remove) ||
                        TakeQuit(thread, *lpMsg, remove) ||
+                       TakePaint(thread, *lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax) ||
                        TakeTimer(thread, *lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, remove);
     if (!found) {
         return FALSE;
@@ -205,7 +222,12 @@ LRESULT DispatchMessageA(const MSG* lpMsg) {
     if (window == nullptr || window->thread != System().CurrentThread()) {
         return 0;
     }
-    return CallWindowProcA(window->proc, lpMsg->hwnd, lpMsg->message, lpMsg->wParam, lpMsg->lParam);
+    const LRESULT result =
+        CallWindowProcA(window->proc, lpMsg->hwnd, lpMsg->message, lpMsg->wParam, lpMsg->lParam);
+    if (lpMsg->message == WM_PAINT) {
+        headless::ValidateAfterPaintMessage(lpMsg->hwnd);
+    }
+    return result;
 }
 
 BOOL InSendMessage() {

@@ -9,6 +9,7 @@
 
 #include "platform/WinApi.h"
 #include "platform/WinConstants.h"
+#include "platform/headless/GdiPaint.h"
 #include "platform/headless/WindowSystem.h"
 
 namespace zv::win {
@@ -199,7 +200,10 @@ SHORT GetAsyncKeyState(int vKey) {
 BOOL LockWindowUpdate(HWND hWndLock) {
     HWND& locked = System().LockedWindow();
     if (hWndLock == 0) {
-        locked = 0;
+        // What the lock held back is repainted once, as a whole.
+        if (const HWND unlocked = std::exchange(locked, 0); unlocked != 0) {
+            headless::InvalidateWhole(unlocked);
+        }
         return TRUE;
     }
     if (locked != 0 || System().Find(hWndLock) == nullptr) {

@@ -8,9 +8,11 @@
 #include <utility>
 #include <vector>
 
+#include "platform/GdiConstants.h"
 #include "platform/WinApi.h"
 #include "platform/WinConstants.h"
 #include "platform/headless/Focus.h"
+#include "platform/headless/GdiPaint.h"
 #include "platform/headless/Geometry.h"
 #include "platform/headless/Input.h"
 #include "platform/headless/WindowSystem.h"
@@ -236,6 +238,9 @@ HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, D
     } else {
         headless::SendSizeAndPlace(*created);
     }
+    if ((dwStyle & WS_VISIBLE) != 0) {
+        headless::Invalidate(hwnd, nullptr, true);  // created visible: shown at once
+    }
     NotifyParent(hwnd, WM_CREATE);
     return IsWindow(hwnd) ? hwnd : 0;
 }
@@ -267,6 +272,31 @@ BOOL DestroyWindow(HWND hWnd) {
 BOOL IsWindow(HWND hWnd) {
     return System().Find(hWnd) != nullptr ? TRUE : FALSE;
 }
+
+namespace {
+
+// The default erasing fills the client area with the class's brush (a brush
+// or a system colour index + 1); without one the background stays as it is.
+LRESULT EraseWithClassBrush(HWND hwnd, HDC hdc) {
+    const Window* window = System().Find(hwnd);
+    const HBRUSH brush = window != nullptr && window->windowClass != nullptr
+                             ? window->windowClass->info.hbrBackground
+                             : 0;
+    RECT client;
+    if (brush == 0 || GetClientRect(hwnd, &client) == FALSE) {
+        return 0;
+    }
+    FillRect(hdc, &client, brush);
+    return 1;
+}
+
+void ValidateByPainting(HWND hwnd) {
+    PAINTSTRUCT paint;
+    BeginPaint(hwnd, &paint);
+    EndPaint(hwnd, &paint);
+}
+
+}  // namespace
 
 LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     Window* window = System().Find(hWnd);
@@ -316,6 +346,11 @@ LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_WINDOWPOSCHANGED:
             headless::DefWindowPosChanged(hWnd, *reinterpret_cast<const WINDOWPOS*>(lParam));
+            return 0;
+        case WM_ERASEBKGND:
+            return EraseWithClassBrush(hWnd, static_cast<HDC>(wParam));
+        case WM_PAINT:
+            ValidateByPainting(hWnd);
             return 0;
         default:
             return 0;

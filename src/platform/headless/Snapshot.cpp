@@ -1,0 +1,200 @@
+// Pictures of windows as the screen shows them: a window's surface with its
+// frame and caption, its visible children over it, written as PNG files; and
+// the numbered dumps of every repaint that ZV_DUMP_PAINTS asks for.
+
+#include <png.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/headless/Driver.h"
+#include "platform/headless/GdiObjects.h"
+#include "platform/headless/GdiPaint.h"
+#include "platform/headless/WindowSystem.h"
+
+namespace zv::headless {
+
+namespace {
+
+// Copies a raster onto another at (x, y), inside the clip (target
+// coordinates).
+void CopyRaster(const Raster& from, Raster& to, int x, int y, const RECT& clip) {
+    const RECT area = Intersection(RECT{x, y, x + from.Width(), y + from.Height()}, clip);
+    for (int ty = area.top; ty < area.bottom; ++ty) {
+        for (int tx = area.left; tx < area.right; ++tx) {
+            to.Set(tx, ty, from.At(tx - x, ty - y));
+        }
+    }
+}
+
+bool IsActiveLook(HWND hwnd) {
+    return GetActiveWindow() == hwnd || GetForegroundWindow() == hwnd;
+}
+
+// The caption strip of a window with a caption: colour, and the title in the
+// caption font.
+void DrawCaption(HDC hdc, const Window& window, const RECT& strip) {
+    const bool active = IsActiveLook(window.handle);
+    FillRect(hdc, &strip, GetSysColorBrush(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
+    NONCLIENTMETRICSA metrics;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    const HFONT font =
+        CreateFontIndirectA((window.exStyle & WS_EX_TOOLWINDOW) != 0 ? &metrics.lfSmCaptionFont
+                                                                     : &metrics.lfCaptionFont);
+    const HGDIOBJ previous = SelectObject(hdc, font);
+    SetBkMode(hdc, TRANSPARENT);
+    SetTextColor(hdc, GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
+    RECT text = strip;
+    text.left += 4;
+    DrawTextA(hdc, window.text.c_str(), -1, &text,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT);
+    SelectObject(hdc, previous);
+    DeleteObject(font);
+}
+
+// Fills what lies between the outer and the inner rectangle.
+void FillRing(HDC hdc, const RECT& outer, const RECT& inner, HBRUSH brush) {
+    const RECT strips[] = {{outer.left, outer.top, outer.right, inner.top},
+                           {outer.left, inner.bottom, outer.right, outer.bottom},
+                           {outer.left, inner.top, inner.left, inner.bottom},
+                           {inner.right, inner.top, outer.right, inner.bottom}};
+    for (const RECT& strip : strips) {
+        FillRect(hdc, &strip, brush);
+    }
+}
+
+// The frame the platform draws around the client area: raised edges for
+// sizing and dialog frames, a line for a thin border, a sunken client edge.
+void DrawFrame(HDC hdc, const Window& window) {
+    RECT outer{0, 0, window.rect.right - window.rect.left, window.rect.bottom - window.rect.top};
+    const RECT client = Offset(window.client, -window.rect.left, -window.rect.top);
+    if ((window.style & (WS_THICKFRAME | WS_DLGFRAME)) != 0) {
+        FillRing(hdc, outer, client, GetSysColorBrush(COLOR_ACTIVEBORDER));
+        DrawEdge(hdc, &outer, EDGE_RAISED, BF_RECT);
+    } else if ((window.style & WS_BORDER) != 0) {
+        FillRing(hdc, outer, client, GetSysColorBrush(COLOR_WINDOWFRAME));
+    }
+    if ((window.style & WS_CAPTION) == WS_CAPTION) {
+        const int height = System().Metric((window.exStyle & WS_EX_TOOLWINDOW) != 0 ? SM_CYSMCAPTION
+                                                                                    : SM_CYCAPTION);
+        const int edge = (window.exStyle & WS_EX_CLIENTEDGE) != 0 ? System().Metric(SM_CYEDGE) : 0;
+        DrawCaption(hdc, window,
+                    RECT{client.left - edge, client.top - edge - height, client.right + edge,
+                         client.top - edge - 1});
+    }
+    if ((window.exStyle & WS_EX_CLIENTEDGE) != 0) {
+        RECT edge{client.left - System().Metric(SM_CXEDGE), client.top - System().Metric(SM_CYEDGE),
+                  client.right + System().Metric(SM_CXEDGE),
+                  client.bottom + System().Metric(SM_CYEDGE)};
+        DrawEdge(hdc, &edge, EDGE_SUNKEN, BF_RECT);
+    }
+}
+
+bool HasFrame(const Window& window) {
+    return window.rect.left != window.client.left || window.rect.top != window.client.top ||
+           window.rect.right != window.client.right || window.rect.bottom != window.client.bottom;
+}
+
+// The window's surface with the frame drawn over it.
+Raster Framed(const Window& window, const Raster& surface) {
+    const HBITMAP bitmap = Gdi().Add(Bitmap{surface});
+    const HDC hdc = CreateCompatibleDC(0);
+    const HGDIOBJ previous = SelectObject(hdc, bitmap);
+    DrawFrame(hdc, window);
+    SelectObject(hdc, previous);
+    DeleteDC(hdc);
+    Raster framed;
+    if (const Bitmap* drawn = Gdi().Find<Bitmap>(bitmap)) {
+        framed = drawn->raster;
+    }
+    DeleteObject(bitmap);
+    return framed;
+}
+
+// A window and its visible children onto the picture, whose top-left corner
+// lies at the screen point origin; children stay inside their parent's client
+// area.
+void Compose(const Window& window, Raster& picture, POINT origin, const RECT& clip) {
+    Raster* surface = SurfaceOf(window.handle);
+    if (surface == nullptr) {
+        return;
+    }
+    const Raster framed = HasFrame(window) ? Framed(window, *surface) : *surface;
+    CopyRaster(framed, picture, window.rect.left - origin.x, window.rect.top - origin.y, clip);
+    const RECT childClip = Intersection(clip, Offset(window.client, -origin.x, -origin.y));
+    for (auto child = window.children.rbegin(); child != window.children.rend(); ++child) {
+        const Window* found = System().Find(*child);
+        if (found != nullptr && (found->style & WS_VISIBLE) != 0) {
+            Compose(*found, picture, origin, childClip);
+        }
+    }
+}
+
+void Close(std::FILE* file) {
+    std::fclose(file);
+}
+
+bool WritePng(const Raster& picture, const std::string& path) {
+    std::unique_ptr<std::FILE, decltype(&Close)> file(std::fopen(path.c_str(), "wb"), &Close);
+    if (!file) {
+        return false;
+    }
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
+    if (info == nullptr || setjmp(png_jmpbuf(png)) != 0) {
+        png_destroy_write_struct(&png, &info);
+        return false;
+    }
+    const auto width = static_cast<png_uint_32>(picture.Width());
+    png_init_io(png, file.get());
+    png_set_IHDR(png, info, width, static_cast<png_uint_32>(picture.Height()), 8,
+                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    std::vector<png_byte> row(static_cast<std::size_t>(width) * 3);
+    for (int y = 0; y < picture.Height(); ++y) {
+        for (int x = 0; x < picture.Width(); ++x) {
+            const COLORREF color = picture.At(x, y);
+            png_byte* pixel = &row[static_cast<std::size_t>(x) * 3];
+            pixel[0] = GetRValue(color);
+            pixel[1] = GetGValue(color);
+            pixel[2] = GetBValue(color);
+        }
+        png_write_row(png, row.data());
+    }
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return true;
+}
+
+}  // namespace
+
+bool SnapshotWindow(win::HWND hwnd, const std::string& path) {
+    const Window* window = System().Find(hwnd);
+    if (window == nullptr || window->rect.right <= window->rect.left ||
+        window->rect.bottom <= window->rect.top) {
+        return false;
+    }
+    Raster picture(window->rect.right - window->rect.left, window->rect.bottom - window->rect.top,
+                   false, GetSysColor(COLOR_BACKGROUND));
+    Compose(*window, picture, POINT{window->rect.left, window->rect.top}, picture.Bounds());
+    return WritePng(picture, path);
+}
+
+void DumpRepaint(HWND hwnd) {
+    static int count = 0;
+    const char* folder = std::getenv("ZV_DUMP_PAINTS");
+    if (folder == nullptr || *folder == '\0') {
+        return;
+    }
+    const HWND top = TopLevelOf(hwnd);
+    char name[64];
+    std::snprintf(name, sizeof name, "/paint-%06d-%08x.png", ++count, static_cast<unsigned>(top));
+    SnapshotWindow(top, folder + std::string(name));
+}
+
+}  // namespace zv::headless
