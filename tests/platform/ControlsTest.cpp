@@ -5,6 +5,8 @@
 #include <string>
 
 #include "PlatformTest.h"
+#include "platform/GdiApi.h"
+#include "platform/GdiConstants.h"
 #include "platform/WinConstants.h"
 #include "platform/headless/Driver.h"
 
@@ -104,6 +106,34 @@ TEST_F(Controls, AnEditBoxTakesTypingAndReplacesAllThatIsSelected) {
     SendMessageA(edit, EM_SETSEL, 0, -1);
     headless::TypeText("Final");
     EXPECT_EQ(TextOf(edit), "Final");
+}
+
+// How many pixels of the window's client area have the colour.
+int PixelsOf(HWND hwnd, COLORREF colour) {
+    UpdateWindow(hwnd);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const HDC dc = GetDC(hwnd);
+    int count = 0;
+    for (int y = client.top; y < client.bottom; ++y) {
+        for (int x = client.left; x < client.right; ++x) {
+            count += GetPixel(dc, x, y) == colour ? 1 : 0;
+        }
+    }
+    ReleaseDC(hwnd, dc);
+    return count;
+}
+
+TEST_F(Controls, ControlsPaintTheirCaptionsAndState) {
+    ZV_REQUIRES_HEADLESS("a window DC that reads back its own pixels");
+    const HWND button = Control("Button", "Apply", BS_PUSHBUTTON, 7, 10);
+    const HWND box = Control("Button", "Remember", BS_AUTOCHECKBOX, 8, 40);
+    const COLORREF text = GetSysColor(COLOR_BTNTEXT);
+    EXPECT_GT(PixelsOf(button, text), 20);  // the caption
+
+    const int unchecked = PixelsOf(box, GetSysColor(COLOR_WINDOWTEXT));
+    SendMessageA(box, BM_SETCHECK, BST_CHECKED, 0);
+    EXPECT_EQ(PixelsOf(box, GetSysColor(COLOR_WINDOWTEXT)), unchecked + 25);  // the 5 x 5 mark
 }
 
 }  // namespace

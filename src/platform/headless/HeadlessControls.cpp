@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "platform/GdiApi.h"
+#include "platform/GdiConstants.h"
 #include "platform/WinApi.h"
 #include "platform/WinConstants.h"
 #include "platform/headless/Controls.h"
@@ -37,9 +39,15 @@ void NotifyParent(HWND hwnd, UINT code) {
     SendMessageA(GetParent(hwnd), WM_COMMAND, wParam, static_cast<LPARAM>(hwnd));
 }
 
+// A state that shows changed: paint again.
+void Repaint(HWND hwnd) {
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
 void SetChecked(HWND hwnd, bool checked) {
     int& state = StateOf(hwnd);
     state = checked ? state | kChecked : state & ~kChecked;
+    Repaint(hwnd);
 }
 
 // The option buttons of a group: from the nearest sibling at or before the
@@ -93,8 +101,94 @@ bool InClientArea(HWND hwnd, LPARAM lParam) {
 void Release(HWND hwnd, bool over) {
     const bool armed = (StateOf(hwnd) & kPushed) != 0;
     StateOf(hwnd) &= ~kPushed;
+    Repaint(hwnd);
     if (armed && over) {
         ClickButton(hwnd);
+    }
+}
+
+// Painting: the classic look, in the dialog font and the system colours.
+class ControlPainter {
+  public:
+    explicit ControlPainter(HWND hwnd) : m_hwnd(hwnd), m_dc(BeginPaint(hwnd, &m_paint)) {
+        GetClientRect(hwnd, &m_client);
+        m_oldFont = SelectObject(m_dc, GetStockObject(DEFAULT_GUI_FONT));
+        SetBkMode(m_dc, TRANSPARENT);
+        SetTextColor(m_dc, GetSysColor(IsWindowEnabled(hwnd) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    }
+    ControlPainter(const ControlPainter&) = delete;
+    ControlPainter& operator=(const ControlPainter&) = delete;
+    ~ControlPainter() {
+        SelectObject(m_dc, m_oldFont);
+        EndPaint(m_hwnd, &m_paint);
+    }
+
+    HDC Dc() const { return m_dc; }
+    RECT Client() const { return m_client; }
+
+    void Fill(RECT rect, int colour) const { FillRect(m_dc, &rect, GetSysColorBrush(colour)); }
+
+    // A one-pixel frame just inside the rectangle.
+    void Frame(RECT r, int colour) const {
+        Fill(RECT{r.left, r.top, r.right, r.top + 1}, colour);
+        Fill(RECT{r.left, r.bottom - 1, r.right, r.bottom}, colour);
+        Fill(RECT{r.left, r.top, r.left + 1, r.bottom}, colour);
+        Fill(RECT{r.right - 1, r.top, r.right, r.bottom}, colour);
+    }
+
+    void Text(RECT rect, UINT format) const {
+        const std::string text = WindowText(m_hwnd);
+        DrawTextA(m_dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
+    }
+
+  private:
+    HWND m_hwnd;
+    PAINTSTRUCT m_paint{};
+    HDC m_dc;
+    RECT m_client{};
+    HGDIOBJ m_oldFont = 0;
+};
+
+// The small square of a check box or option button, with its mark.
+void PaintMark(const ControlPainter& painter, bool checked) {
+    const RECT client = painter.Client();
+    const int top = (client.bottom - 13) / 2;
+    RECT box{0, top, 13, top + 13};
+    painter.Fill(box, COLOR_WINDOW);
+    DrawEdge(painter.Dc(), &box, EDGE_SUNKEN, BF_RECT);
+    if (checked) {
+        painter.Fill(RECT{4, top + 4, 9, top + 9}, COLOR_WINDOWTEXT);
+    }
+}
+
+void PaintButton(HWND hwnd) {
+    const ControlPainter painter(hwnd);
+    RECT client = painter.Client();
+    const DWORD type = ButtonType(hwnd);
+    painter.Fill(client, COLOR_BTNFACE);
+    if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
+        type == BS_AUTORADIOBUTTON) {
+        PaintMark(painter, (StateOf(hwnd) & kChecked) != 0);
+        painter.Text(RECT{17, client.top, client.right, client.bottom},
+                     DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+        return;
+    }
+    if (type == BS_GROUPBOX) {
+        RECT frame{client.left, client.top + 6, client.right, client.bottom};
+        DrawEdge(painter.Dc(), &frame, EDGE_ETCHED, BF_RECT);
+        painter.Text(RECT{8, 0, client.right, 14}, DT_LEFT | DT_SINGLELINE);
+        return;
+    }
+    if (type == BS_DEFPUSHBUTTON) {
+        painter.Frame(client, COLOR_WINDOWFRAME);
+        InflateRect(&client, -1, -1);
+    }
+    const bool pushed = (StateOf(hwnd) & kPushed) != 0 && GetCapture() == hwnd;
+    DrawEdge(painter.Dc(), &client, pushed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    painter.Text(client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (GetFocus() == hwnd) {
+        InflateRect(&client, -3, -3);
+        DrawFocusRect(painter.Dc(), &client);
     }
 }
 
@@ -104,6 +198,7 @@ LRESULT ZV_CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
             SetFocus(hwnd);
             SetCapture(hwnd);
             StateOf(hwnd) |= kPushed;
+            Repaint(hwnd);
             return 0;
         case WM_LBUTTONUP:
             if (GetCapture() == hwnd) {
@@ -128,6 +223,15 @@ LRESULT ZV_CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         case BM_SETCHECK:
             SetChecked(hwnd, wParam == BST_CHECKED);
             return 0;
+        case WM_PAINT:
+            PaintButton(hwnd);
+            return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_SETTEXT:
+        case WM_ENABLE:
+            Repaint(hwnd);
+            break;
         case BM_CLICK:
             ClickButton(hwnd);
             return 0;
@@ -138,6 +242,17 @@ LRESULT ZV_CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 }
 
 LRESULT ZV_CALLBACK StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT) {
+        const ControlPainter painter(hwnd);
+        painter.Fill(painter.Client(), COLOR_BTNFACE);
+        if ((GetWindowLongA(hwnd, GWL_STYLE) & 0x1F) != static_cast<LONG>(SS_ICON)) {
+            painter.Text(painter.Client(), DT_LEFT | DT_WORDBREAK);
+        }
+        return 0;
+    }
+    if (message == WM_SETTEXT) {
+        Repaint(hwnd);
+    }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
@@ -158,10 +273,42 @@ void Type(HWND hwnd, char ch) {
 void Select(HWND hwnd, WPARAM start, LPARAM end) {
     const bool all = start == 0 && (end == -1 || end >= GetWindowTextLengthA(hwnd));
     StateOf(hwnd) = all ? StateOf(hwnd) | kAllSelected : StateOf(hwnd) & ~kAllSelected;
+    Repaint(hwnd);
+}
+
+// The box, sunken, with its text; all of it highlighted while it is
+// selected in the focused box.
+void PaintEdit(HWND hwnd) {
+    const ControlPainter painter(hwnd);
+    RECT client = painter.Client();
+    painter.Fill(client, COLOR_WINDOW);
+    DrawEdge(painter.Dc(), &client, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    InflateRect(&client, -1, 0);
+    const std::string text = WindowText(hwnd);
+    if ((StateOf(hwnd) & kAllSelected) != 0 && GetFocus() == hwnd && !text.empty()) {
+        RECT selection = client;
+        DrawTextA(painter.Dc(), text.c_str(), static_cast<int>(text.size()), &selection,
+                  DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        selection.top = client.top;
+        selection.bottom = client.bottom;
+        painter.Fill(selection, COLOR_HIGHLIGHT);
+        SetTextColor(painter.Dc(), GetSysColor(COLOR_HIGHLIGHTTEXT));
+    } else {
+        SetTextColor(painter.Dc(), GetSysColor(COLOR_WINDOWTEXT));
+    }
+    painter.Text(client, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 LRESULT ZV_CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_PAINT:
+            PaintEdit(hwnd);
+            return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_SETTEXT:
+            Repaint(hwnd);
+            break;
         case WM_LBUTTONDOWN:
             SetFocus(hwnd);
             StateOf(hwnd) &= ~kAllSelected;
@@ -193,19 +340,20 @@ LRESULT ZV_CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-void AddSystemClass(WindowSystem& system, const char* name, WNDPROC proc) {
+void AddSystemClass(WindowSystem& system, const char* name, WNDPROC proc, int background) {
     WNDCLASSA info;
     info.lpfnWndProc = proc;
     info.lpszClassName = name;
+    info.hbrBackground = background + 1;  // a system colour's brush
     system.AddClass(info);
 }
 
 }  // namespace
 
 void RegisterControlClasses(WindowSystem& system) {
-    AddSystemClass(system, "Button", ButtonProc);
-    AddSystemClass(system, "Static", StaticProc);
-    AddSystemClass(system, "Edit", EditProc);
+    AddSystemClass(system, "Button", ButtonProc, COLOR_BTNFACE);
+    AddSystemClass(system, "Static", StaticProc, COLOR_BTNFACE);
+    AddSystemClass(system, "Edit", EditProc, COLOR_WINDOW);
 }
 
 }  // namespace zv::headless

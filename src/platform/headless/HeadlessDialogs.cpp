@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/GdiConstants.h"
 #include "platform/WinApi.h"
 #include "platform/WinConstants.h"
 #include "platform/headless/Controls.h"
@@ -205,6 +206,7 @@ void RegisterDialogClass(WindowSystem& system) {
     WNDCLASSA info;
     info.lpfnWndProc = DialogProc;
     info.lpszClassName = WC_DIALOG;
+    info.hbrBackground = COLOR_3DFACE + 1;  // a system colour's brush
     system.AddClass(info);
 }
 

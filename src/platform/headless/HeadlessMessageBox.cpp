@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/GdiApi.h"
+#include "platform/GdiConstants.h"
 #include "platform/WinApi.h"
 #include "platform/WinConstants.h"
 #include "platform/headless/Dialogs.h"
@@ -76,41 +78,31 @@ bool HandleMessageBox(MessageBoxRun& run, UINT message, WPARAM wParam) {
     }
 }
 
-// Sizes of the box, in pixels: text is measured at an average character
-// width until the backend draws text.
+// Sizes of the box, in pixels.
 constexpr int kMargin = 12;
 constexpr int kIconSize = 32;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 23;
 constexpr int kButtonGap = 6;
-constexpr int kCharWidth = 6;
-constexpr int kLineHeight = 13;
 
-struct TextExtent {
-    int cx;
-    int cy;
-};
-
-TextExtent TextSize(const std::string& text) {
-    int width = 0;
-    int lines = 0;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        std::string line = text.substr(start, end - start);
-        std::erase(line, '\r');
-        width = std::max(width, static_cast<int>(line.size()) * kCharWidth);
-        ++lines;
-        start = end + 1;
-    }
-    return TextExtent{width, lines * kLineHeight};
+// The text's size in the dialog font, broken into lines no wider than 5/8 of
+// the screen.
+SIZE TextSize(const std::string& text) {
+    const HDC screen = GetDC(0);
+    const HGDIOBJ oldFont = SelectObject(screen, GetStockObject(DEFAULT_GUI_FONT));
+    RECT bounds{0, 0, GetSystemMetrics(SM_CXSCREEN) * 5 / 8, 0};
+    DrawTextA(screen, text.c_str(), static_cast<int>(text.size()), &bounds,
+              DT_CALCRECT | DT_WORDBREAK | DT_LEFT);
+    SelectObject(screen, oldFont);
+    ReleaseDC(0, screen);
+    return SIZE{bounds.right - bounds.left, bounds.bottom - bounds.top};
 }
 
 // Lays the box out: icon and text above, the buttons centred below.
 void LayOut(HWND box, HWND owner, const std::string& text, UINT type,
             const std::vector<ButtonSpec>& buttons) {
     const bool hasIcon = (type & MB_ICONMASK) != 0;
-    const TextExtent textSize = TextSize(text);
+    const SIZE textSize = TextSize(text);
     const int textLeft = kMargin + (hasIcon ? kIconSize + kMargin : 0);
     const int count = static_cast<int>(buttons.size());
     const int buttonsWidth = count * kButtonWidth + (count - 1) * kButtonGap;
