@@ -6,10 +6,11 @@ SANITIZE := $(BUILD)/sanitize
 DEMO_OUT := out/zvdemo
 CTEST_FLAGS := --output-on-failure --timeout 300 -j2
 
+WIN32_BUILD := $(BUILD)/win32
 FUZZ := $(BUILD)/fuzz
 FUZZ_SECONDS := 60
 
-.PHONY: demo test test-release test-sanitize bench fuzz format check-format deps clean
+.PHONY: demo test test-release test-sanitize test-win32 bench fuzz format check-format deps clean
 
 demo: deps $(RELEASE)/build.ninja
 	cmake --build $(RELEASE) --target zvdemo
@@ -25,6 +26,11 @@ test-release: deps $(RELEASE)/build.ninja
 test-sanitize: deps $(SANITIZE)/build.ninja
 	cmake --build $(SANITIZE)
 	ctest --test-dir $(SANITIZE) $(CTEST_FLAGS)
+
+# The window-system suites cross-built for 32-bit Windows (mingw-w64) and run
+# under Wine on a virtual display, the real window system as the referee.
+test-win32:
+	tools/run-wine-tests.sh $(WIN32_BUILD)
 
 bench: deps $(RELEASE)/build.ninja
 	cmake --build $(RELEASE)

@@ -27,6 +27,7 @@ void ZV_CALLBACK RecordTick(HWND hwnd, UINT, UINT_PTR id, DWORD time) {
 }
 
 TEST_F(Timers, WindowTimerPostsWmTimerEachInterval) {
+    ZV_REQUIRES_HEADLESS("the virtual clock");
     const HWND hwnd = CreateRecorder("window", WS_POPUP);
     MessageLog::Current().Clear();
     EXPECT_EQ(SetTimer(hwnd, 1025, 100, nullptr), 1025u);
@@ -46,6 +47,7 @@ TEST_F(Timers, WindowTimerPostsWmTimerEachInterval) {
 }
 
 TEST_F(Timers, KillTimerStopsItAndSettingAgainRestartsTheInterval) {
+    ZV_REQUIRES_HEADLESS("the virtual clock");
     const HWND hwnd = CreateRecorder("window", WS_POPUP);
     SetTimer(hwnd, 1, 100, nullptr);
     headless::AdvanceClock(60);
@@ -63,6 +65,7 @@ TEST_F(Timers, KillTimerStopsItAndSettingAgainRestartsTheInterval) {
 }
 
 TEST_F(Timers, TimerProcedureIsCalledInsteadOfTheWindow) {
+    ZV_REQUIRES_HEADLESS("the virtual clock");
     const HWND hwnd = CreateRecorder("window", WS_POPUP);
     MessageLog::Current().Clear();
     g_ticks.clear();
@@ -77,6 +80,7 @@ TEST_F(Timers, TimerProcedureIsCalledInsteadOfTheWindow) {
 }
 
 TEST_F(Timers, WindowlessTimersGetIdentifiersOfTheirOwn) {
+    ZV_REQUIRES_HEADLESS("the virtual clock");
     g_ticks.clear();
     const UINT_PTR first = SetTimer(0, 0, 30, RecordTick);
     const UINT_PTR second = SetTimer(0, 0, 30, RecordTick);
@@ -92,6 +96,7 @@ TEST_F(Timers, WindowlessTimersGetIdentifiersOfTheirOwn) {
 }
 
 TEST_F(Timers, ShortIntervalsAreRaisedToTheMinimum) {
+    ZV_REQUIRES_HEADLESS("the virtual clock");
     g_ticks.clear();
     SetTimer(0, 0, 1, RecordTick);
     headless::AdvanceClock(30);
@@ -99,6 +104,7 @@ TEST_F(Timers, ShortIntervalsAreRaisedToTheMinimum) {
 }
 
 TEST_F(Timers, TheTickCountWrapsAround) {
+    ZV_REQUIRES_HEADLESS("the virtual clock");
     headless::SetTickCount(0xFFFFFFF0u);
     g_ticks.clear();
     SetTimer(0, 0, 100, RecordTick);
@@ -110,6 +116,7 @@ TEST_F(Timers, TheTickCountWrapsAround) {
 }
 
 TEST_F(Timers, GetMessageLetsTheClockRunToTheNextTimer) {
+    ZV_REQUIRES_HEADLESS("the virtual clock");
     const HWND hwnd = CreateRecorder("window", WS_POPUP);
     SetTimer(hwnd, 2, 500, nullptr);
     MSG msg;
@@ -121,6 +128,7 @@ TEST_F(Timers, GetMessageLetsTheClockRunToTheNextTimer) {
 }
 
 TEST_F(Timers, DestroyingTheWindowEndsItsTimers) {
+    ZV_REQUIRES_HEADLESS("GetMessageA giving up when nothing can arrive");
     const HWND hwnd = CreateRecorder("window", WS_POPUP);
     SetTimer(hwnd, 3, 20, nullptr);
     DestroyWindow(hwnd);
@@ -130,6 +138,7 @@ TEST_F(Timers, DestroyingTheWindowEndsItsTimers) {
 }
 
 TEST_F(Timers, AnotherThreadsTimersRunOnThatThread) {
+    ZV_REQUIRES_HEADLESS("the virtual clock");
     const DWORD otherThread = headless::StartProcess();
     g_ticks.clear();
     {

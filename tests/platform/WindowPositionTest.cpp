@@ -36,6 +36,8 @@ bool operator==(const RECT& a, const RECT& b) {
 }
 
 TEST_F(WindowPosition, FramesAndCaptionsTakeTheirShareOfTheWindow) {
+    ZV_KNOWN_WIN32_DIFFERENCE(
+        "an overlapped window is held to its minimum tracking size when made");
     const HWND framed = CreateRecorder("framed", WS_POPUP | WS_CAPTION | WS_THICKFRAME);
     const int frame = GetSystemMetrics(SM_CXSIZEFRAME);
     const int caption = GetSystemMetrics(SM_CYCAPTION);
@@ -53,6 +55,7 @@ TEST_F(WindowPosition, FramesAndCaptionsTakeTheirShareOfTheWindow) {
 }
 
 TEST_F(WindowPosition, FramesFollowTheSystemMetrics) {
+    ZV_REQUIRES_HEADLESS("SetSystemMetric");
     headless::SetSystemMetric(SM_CYCAPTION, 30);
     headless::SetSystemMetric(SM_CXFIXEDFRAME, 5);
     headless::SetSystemMetric(SM_CYFIXEDFRAME, 6);
@@ -106,6 +109,7 @@ TEST_F(WindowPosition, MovingOnlyLeavesTheSizeAlone) {
 }
 
 TEST_F(WindowPosition, ARequestThatChangesNothingIsStillAnnounced) {
+    ZV_KNOWN_WIN32_DIFFERENCE("no WM_WINDOWPOSCHANGED when nothing changes");
     const HWND hwnd = CreateRecorder("popup", WS_POPUP);
     MessageLog::Current().Clear();
     SetWindowPos(hwnd, 0, 10, 20, 100, 50, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -149,6 +153,7 @@ TEST_F(WindowPosition, SizeableWindowsAreHeldWithinTheirLimits) {
 }
 
 TEST_F(WindowPosition, ShowingAndHidingAChild) {
+    ZV_KNOWN_WIN32_DIFFERENCE("hiding a child erases the parent's uncovered area at once");
     const HWND parent = CreateRecorder("parent", WS_POPUP | WS_VISIBLE);
     const HWND child = CreateRecorder("child", WS_CHILD, parent, 1);
     MessageLog::Current().Clear();
@@ -171,6 +176,7 @@ TEST_F(WindowPosition, ShowingAndHidingAChild) {
 }
 
 TEST_F(WindowPosition, AnOverlappedWindowHearsItsSizeWhenFirstShown) {
+    ZV_KNOWN_WIN32_DIFFERENCE("showing sends WM_GETICON, WM_NCPAINT and WM_ERASEBKGND");
     const HWND main = CreateRecorder("main", WS_OVERLAPPED | WS_CAPTION);
     MessageLog::Current().Clear();
     ShowWindow(main, SW_SHOWNA);
@@ -204,6 +210,7 @@ TEST_F(WindowPosition, AChildIsOnlyVisibleWithItsAncestors) {
 }
 
 TEST_F(WindowPosition, EnablingAndDisabling) {
+    ZV_KNOWN_WIN32_DIFFERENCE("disabling a disabled window sends WM_CANCELMODE again");
     const HWND hwnd = CreateRecorder("window", WS_POPUP);
     MessageLog::Current().Clear();
 

@@ -79,6 +79,7 @@ TEST_F(WindowProcedure, NoWindowNoProcedure) {
 }
 
 TEST_F(WindowProcedure, WindowsOfAnotherProcessCannotBeSubclassed) {
+    ZV_REQUIRES_HEADLESS("simulated processes");
     HWND foreign = 0;
     {
         headless::ThreadScope other(headless::StartProcess());
@@ -93,6 +94,7 @@ TEST_F(WindowProcedure, WindowsOfAnotherProcessCannotBeSubclassed) {
 }
 
 TEST_F(WindowProcedure, ThreadsAndProcessesOfWindows) {
+    ZV_REQUIRES_HEADLESS("simulated processes");
     const HWND own = CreateRecorder("own", WS_POPUP);
     DWORD ownProcess = 0;
     EXPECT_EQ(GetWindowThreadProcessId(own, &ownProcess), GetCurrentThreadId());

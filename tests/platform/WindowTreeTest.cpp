@@ -16,6 +16,7 @@ using namespace zv::win;
 class WindowTree : public PlatformTest {};
 
 TEST_F(WindowTree, SetParentHidesMovesAndShowsAgain) {
+    ZV_KNOWN_WIN32_DIFFERENCE("the old parent is erased at once and WM_GETICON is sent");
     const HWND oldParent = CreateRecorder("old", WS_POPUP | WS_VISIBLE);
     const HWND newParent = CreateRecorder("new", WS_POPUP | WS_VISIBLE);
     MoveWindow(newParent, 300, 300, 200, 200, TRUE);
@@ -126,6 +127,7 @@ TEST_F(WindowTree, PropertiesAreKeptByNameUntilRemoved) {
 }
 
 TEST_F(WindowTree, AnEndedProcessIsNotAliveAndItsWindowsAreGone) {
+    ZV_REQUIRES_HEADLESS("simulated processes");
     const DWORD thread = headless::StartProcess();
     const DWORD process = headless::ProcessOf(thread);
     HWND theirs = 0;

@@ -1,5 +1,7 @@
 #include "PlatformTest.h"
 
+#include <cstdlib>
+
 #include "platform/headless/Driver.h"
 
 namespace zv::test {
@@ -16,6 +18,10 @@ void PlatformTest::TearDown() {
         ADD_FAILURE() << problem;
     }
     MessageLog::Current().Clear();
+}
+
+bool KnownDifferencesSkipped() {
+    return std::getenv("ZV_RUN_KNOWN_DIFFERENCES") == nullptr;
 }
 
 }  // namespace zv::test

@@ -502,6 +502,8 @@ std::size_t PickWindow(Random& random, const Model& model, Pick pick, std::size_
 }
 
 TEST_F(ModelRun, RandomOperationsMatchTheModel) {
+    ZV_KNOWN_WIN32_DIFFERENCE(
+        "a DestroyWindow inside the window's own WM_DESTROY sends it again (not settled)");
     Harness real;
     Model model;
     Random random(kRandomStart);

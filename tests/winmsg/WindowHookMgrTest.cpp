@@ -45,7 +45,8 @@ class WindowHookMgrTest : public PlatformTest {
 TEST_F(WindowHookMgrTest, AHandlerSeesTheQueuedMessageWithItsValues) {
     std::vector<std::array<std::intptr_t, 4>> seen;
     manager->OnMessage.Connect([&](HWND hwnd, UINT& uMsg, WPARAM& wParam, LPARAM& lParam) {
-        seen.push_back({hwnd, uMsg, static_cast<std::intptr_t>(wParam), lParam});
+        seen.push_back(
+            {hwnd, static_cast<std::intptr_t>(uMsg), static_cast<std::intptr_t>(wParam), lParam});
     });
     manager->Hook(window);
     PostAndPump(window, WM_USER, 1, 2);

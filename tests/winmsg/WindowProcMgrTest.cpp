@@ -371,6 +371,7 @@ TEST_F(WindowProcMgrTest, UnSubclassOfAWindowNeverSubclassedDoesNothing) {
 }
 
 TEST_F(WindowProcMgrTest, WindowsThatCannotBeSubclassedAreLeftAlone) {
+    ZV_REQUIRES_HEADLESS("simulated processes");
     const auto mgr1 = Watch("mgr1");
     HWND foreign = 0;
     {
@@ -396,6 +397,7 @@ TEST_F(WindowProcMgrTest, WindowsThatCannotBeSubclassedAreLeftAlone) {
 }
 
 TEST_F(WindowProcMgrTest, AThreadThatNeverSubclassedHasNoWindows) {
+    ZV_REQUIRES_HEADLESS("simulated processes");
     const HWND mine = CreateWatched("mine");
     const auto mgr1 = Watch("mgr1");
     mgr1->Subclass(mine);  // this thread has a registry; the new one has not
@@ -504,6 +506,7 @@ TEST_F(WindowProcMgrTest, AFailingHandlerDoesNotStopTheMessage) {
 }
 
 TEST_F(WindowProcMgrTest, ManagersOnSeveralThreadsKeepApart) {
+    ZV_REQUIRES_HEADLESS("simulated processes");
     const HWND mine = CreateWatched("mine");
     const auto mgr1 = Watch("mgr1");
     mgr1->Subclass(mine);
