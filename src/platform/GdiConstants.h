@@ -24,6 +24,7 @@ constexpr BYTE GetBValue(COLORREF color) {
 // Painting messages
 inline constexpr UINT WM_PAINT = 0x000F;
 inline constexpr UINT WM_ERASEBKGND = 0x0014;
+inline constexpr UINT WM_NCPAINT = 0x0085;
 
 // A window style: painting the window leaves its children's areas alone
 inline constexpr DWORD WS_CLIPCHILDREN = 0x02000000;

@@ -138,12 +138,17 @@ TEST_F(Screen, ShowingAScrollBarTakesRoomFromTheClientArea) {
 }
 
 TEST_F(Screen, ScrollingAWindowMovesItsChildren) {
-    ZV_KNOWN_WIN32_DIFFERENCE("ScrollWindowEx of a hidden window answers ERROR and moves nothing");
     const HWND hwnd = CreateRecorder("pane", WS_POPUP);
     const HWND child = CreateRecorder("child", WS_CHILD, hwnd, 1);
+    // Hidden, there is nothing on the screen to scroll.
+    EXPECT_EQ(ScrollWindowEx(hwnd, 0, -15, nullptr, nullptr, 0, nullptr, SW_SCROLLCHILDREN), 0);
+    RECT rect;
+    GetWindowRect(child, &rect);
+    EXPECT_EQ(rect.top, 20 + 20);
+
+    ShowWindow(hwnd, SW_SHOWNA);
     EXPECT_EQ(ScrollWindowEx(hwnd, 0, -15, nullptr, nullptr, 0, nullptr, SW_SCROLLCHILDREN),
               SIMPLEREGION);
-    RECT rect;
     GetWindowRect(child, &rect);
     EXPECT_EQ(rect.top, 20 + 20 - 15);
 }

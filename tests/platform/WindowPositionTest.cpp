@@ -210,19 +210,19 @@ TEST_F(WindowPosition, AChildIsOnlyVisibleWithItsAncestors) {
 }
 
 TEST_F(WindowPosition, EnablingAndDisabling) {
-    ZV_KNOWN_WIN32_DIFFERENCE("disabling a disabled window sends WM_CANCELMODE again");
     const HWND hwnd = CreateRecorder("window", WS_POPUP);
     MessageLog::Current().Clear();
 
     EXPECT_FALSE(EnableWindow(hwnd, FALSE));  // it was enabled
     EXPECT_FALSE(IsWindowEnabled(hwnd));
-    EXPECT_TRUE(EnableWindow(hwnd, FALSE));  // no change, no notice
+    EXPECT_TRUE(EnableWindow(hwnd, FALSE));  // cancels again, but no notice
     EXPECT_TRUE(EnableWindow(hwnd, TRUE));
     EXPECT_TRUE(IsWindowEnabled(hwnd));
 
     const std::array WmDisableEnableSeq = {
         ExpectedMessage{"window", WM_CANCELMODE},
         ExpectedMessage{"window", WM_ENABLE, kWParam, FALSE},
+        ExpectedMessage{"window", WM_CANCELMODE},
         ExpectedMessage{"window", WM_ENABLE, kWParam, TRUE},
     };
     EXPECT_SEQUENCE(WmDisableEnableSeq);

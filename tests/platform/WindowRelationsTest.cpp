@@ -102,14 +102,15 @@ TEST_F(WindowRelations, ClassNamesAreFoundWithoutRegardToCase) {
     EXPECT_STREQ(name, kRecorderClass);
 }
 
+// Top-level windows keep WS_CLIPSIBLINGS whatever style they are given.
 TEST_F(WindowRelations, StyleChangesAreAnnounced) {
-    ZV_KNOWN_WIN32_DIFFERENCE("top-level windows always have WS_CLIPSIBLINGS");
     const HWND hwnd = CreateRecorder("window", WS_POPUP);
     MessageLog::Current().Clear();
 
     EXPECT_EQ(SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG>(WS_POPUP | WS_DISABLED)),
-              static_cast<LONG>(WS_POPUP));
-    EXPECT_EQ(GetWindowLongA(hwnd, GWL_STYLE), static_cast<LONG>(WS_POPUP | WS_DISABLED));
+              static_cast<LONG>(WS_POPUP | WS_CLIPSIBLINGS));
+    EXPECT_EQ(GetWindowLongA(hwnd, GWL_STYLE),
+              static_cast<LONG>(WS_POPUP | WS_DISABLED | WS_CLIPSIBLINGS));
 
     const std::array WmStyleChangeSeq = {
         ExpectedMessage{"window", WM_STYLECHANGING, kWParam,

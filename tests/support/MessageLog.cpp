@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "platform/GdiConstants.h"
 #include "platform/WinConstants.h"
 
 namespace zv::test {
@@ -25,6 +26,9 @@ std::string MessageName(win::UINT message) {
         {win::WM_NCCREATE, "WM_NCCREATE"},
         {win::WM_NCDESTROY, "WM_NCDESTROY"},
         {win::WM_NCCALCSIZE, "WM_NCCALCSIZE"},
+        {win::WM_NCPAINT, "WM_NCPAINT"},
+        {win::WM_ERASEBKGND, "WM_ERASEBKGND"},
+        {win::WM_PAINT, "WM_PAINT"},
         {win::WM_PARENTNOTIFY, "WM_PARENTNOTIFY"},
         {win::WM_ACTIVATE, "WM_ACTIVATE"},
         {win::WM_SETFOCUS, "WM_SETFOCUS"},
@@ -157,8 +161,27 @@ void MessageLog::Start() {
     m_dispatching = nullptr;
 }
 
+namespace {
+
+// What the platform sends on the side of activation and showing (icons,
+// palettes, input methods), which no sequence here is about; left out of the
+// log, as the platform's own conformance suites do.
+bool IsSideMessage(win::UINT message) {
+    constexpr win::UINT kGetIcon = 0x007F;
+    constexpr win::UINT kQueryNewPalette = 0x030F;
+    constexpr win::UINT kImeSetContext = 0x0281;
+    constexpr win::UINT kImeNotify = 0x0282;
+    return message == kGetIcon || message == kQueryNewPalette || message == kImeSetContext ||
+           message == kImeNotify;
+}
+
+}  // namespace
+
 void MessageLog::RecordArrival(win::HWND hwnd, win::UINT message, win::WPARAM wParam,
                                win::LPARAM lParam) {
+    if (IsSideMessage(message)) {
+        return;
+    }
     const bool dispatched = m_dispatching != nullptr && m_procDepth == m_dispatchDepth + 1 &&
                             m_dispatching->hwnd == hwnd && m_dispatching->message == message &&
                             m_dispatching->wParam == wParam && m_dispatching->lParam == lParam;

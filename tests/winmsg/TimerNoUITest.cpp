@@ -35,15 +35,14 @@ class TimerNoUITest : public PlatformTest {
 };
 
 TEST_F(TimerNoUITest, TicksArriveThroughTheMessageLoop) {
-    ZV_KNOWN_WIN32_DIFFERENCE(
-        "real intervals read with the tick count can come in a few milliseconds short");
     timer->StartTimer(100);
     MSG msg;
     while (ticks.size() < 3 && GetMessageA(&msg, 0, 0, 0) > 0) {
         DispatchMessageA(&msg);
     }
     ASSERT_EQ(ticks.size(), 3u);
-    EXPECT_GE(ticks[2] - ticks[0], 200u);
+    // The tick count moves in steps of up to 16 ms on the platform.
+    EXPECT_GE(ticks[2] - ticks[0], 200u - 2 * 16u);
 }
 
 TEST_F(TimerNoUITest, ItIsStoppedWhenMadeAndTicksOnTheVirtualClockOnceStarted) {

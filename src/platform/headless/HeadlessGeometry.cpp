@@ -358,14 +358,16 @@ BOOL EnableWindow(HWND hWnd, BOOL bEnable) {
         return FALSE;
     }
     const bool wasDisabled = (window->style & WS_DISABLED) != 0;
-    if (wasDisabled == !bEnable) {
-        return wasDisabled ? TRUE : FALSE;
-    }
     if (!bEnable) {
+        // Every disabling cancels what the window has under way, even when
+        // the window was disabled already.
         SendMessageA(hWnd, WM_CANCELMODE, 0, 0);
         if ((window = System().Find(hWnd)) == nullptr) {
             return FALSE;
         }
+    }
+    if (wasDisabled == !bEnable) {
+        return wasDisabled ? TRUE : FALSE;
     }
     window->style = bEnable ? window->style & ~WS_DISABLED : window->style | WS_DISABLED;
     SendMessageA(hWnd, WM_ENABLE, bEnable ? TRUE : FALSE, 0);

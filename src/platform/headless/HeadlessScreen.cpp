@@ -274,8 +274,8 @@ BOOL ShowScrollBar(HWND hWnd, int wBar, BOOL bShow) {
 int ScrollWindowEx(HWND hWnd, int dx, int dy, const RECT*, const RECT*, HANDLE, RECT* prcUpdate,
                    UINT flags) {
     const Window* window = System().Find(hWnd);
-    if (window == nullptr) {
-        return 0;
+    if (window == nullptr || !IsWindowVisible(hWnd)) {
+        return 0;  // ERROR: there is nothing on the screen to scroll
     }
     if ((flags & SW_SCROLLCHILDREN) != 0) {
         const std::vector<HWND> children = window->children;

@@ -42,6 +42,11 @@ int CopyText(const std::string& text, LPSTR buffer, int nMaxCount) {
     return static_cast<int>(count);
 }
 
+// Top-level windows always clip their siblings, whatever style they ask for.
+DWORD WithForcedBits(DWORD style) {
+    return (style & WS_CHILD) != 0 ? style : style | WS_CLIPSIBLINGS;
+}
+
 // A child tells its parent (and only its parent) that it is created or
 // destroyed, unless it opts out.
 void NotifyParent(HWND hwnd, UINT event) {
@@ -211,7 +216,7 @@ HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, D
     const HWND hwnd = window.handle;
     window.windowClass = windowClass;
     window.proc = windowClass->info.lpfnWndProc;
-    window.style = dwStyle;
+    window.style = WithForcedBits(dwStyle);
     window.exStyle = dwExStyle;
     window.instance = hInstance;
     window.id = (dwStyle & WS_CHILD) != 0 ? hMenu : 0;
@@ -428,7 +433,8 @@ LONG SetStyle(HWND hWnd, int nIndex, DWORD newStyle) {
     DWORD& target = nIndex == GWL_STYLE ? window->style : window->exStyle;
     const DWORD previous = target;
     change.styleOld = previous;
-    target = change.styleNew;  // a handler may have adjusted the new style
+    // A handler may have adjusted the new style.
+    target = nIndex == GWL_STYLE ? WithForcedBits(change.styleNew) : change.styleNew;
     SendMessageA(hWnd, WM_STYLECHANGED, changeParam, reinterpret_cast<LPARAM>(&change));
     return static_cast<LONG>(previous);
 }
