@@ -10,14 +10,17 @@
 // not called again, and once the event is gone the raise ends. Raising does
 // not allocate.
 
+#include <algorithm>
 #include <concepts>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <iterator>
+#include <list>
 #include <memory>
+#include <tuple>
 #include <type_traits>
 #include <utility>
-#include <vector>
 
 namespace zv {
 
@@ -39,7 +42,10 @@ class Event {
             return;
         }
         if (m_state->busy > 0) {
-            m_state->pending |= kOrphaned;  // freed when the use under way ends
+            // The raises under way find no handler left; the last use frees
+            // the state.
+            DisconnectEvery(*m_state);
+            m_state->pending |= kOrphaned;
         } else {
             delete m_state;
         }
@@ -57,10 +63,10 @@ class Event {
         if (m_state == nullptr) {
             m_state = new State;
         }
+        using Type = Callable<std::decay_t<F>>;
         const Connection id = ++m_state->lastId;
-        auto callable = std::make_unique<Callable<std::decay_t<F>>>(std::move(handler));
-        CallableBase* live = callable.get();
-        m_state->slots.push_back(Slot{id, std::move(callable), live});
+        m_state->slots.push_back(
+            Slot{&Type::Invoke, std::make_unique<Type>(id, std::move(handler))});
         return id;
     }
 
@@ -72,9 +78,8 @@ class Event {
         }
         const Busy busy(m_state);
         for (Slot& slot : m_state->slots) {
-            if (slot.id == id) {
-                slot.id = 0;
-                slot.live = nullptr;
+            if (slot.invoke != nullptr && slot.handler->id == id) {
+                slot.invoke = nullptr;
                 m_state->pending |= kDisconnected;
                 return;
             }
@@ -86,13 +91,7 @@ class Event {
             return;
         }
         const Busy busy(m_state);
-        for (Slot& slot : m_state->slots) {
-            if (slot.id != 0) {
-                slot.id = 0;
-                slot.live = nullptr;
-                m_state->pending |= kDisconnected;
-            }
-        }
+        DisconnectEvery(*m_state);
     }
 
     bool HasHandlers() const {
@@ -100,7 +99,7 @@ class Event {
             return false;
         }
         for (const Slot& slot : m_state->slots) {
-            if (slot.id != 0) {
+            if (slot.invoke != nullptr) {
                 return true;
             }
         }
@@ -115,15 +114,23 @@ class Event {
         if (state == nullptr) {
             return;
         }
-        const std::size_t count = state->slots.size();
+        auto& slots = state->slots;
+        if (slots.empty()) {
+            return;
+        }
         const Busy busy(state);
-        for (std::size_t i = 0; i < count; ++i) {
-            // The handler object stays where it is even when the slots move.
-            if (CallableBase* handler = state->slots[i].live) {
-                handler->Call(args...);
-                if ((state->pending & kOrphaned) != 0) {
-                    return;
-                }
+        const Arguments arguments{args...};
+        // Slots stay where they are while the state is busy: handlers
+        // connected meanwhile come after the last one now, and those
+        // disconnected meanwhile (every one, once the event is gone) are not
+        // called.
+        const auto last = std::prev(slots.end());
+        for (auto slot = slots.begin();; ++slot) {
+            if (slot->invoke != nullptr) {
+                slot->invoke(*slot->handler, arguments);
+            }
+            if (slot == last) {
+                return;
             }
         }
     }
@@ -134,27 +141,41 @@ class Event {
     template <typename R, typename... A>
     struct IsFunction<std::function<R(A...)>> : std::true_type {};
 
-    // Handlers are called through one virtual call with the arguments as
-    // they are, which costs less than std::function's forwarding.
+    // The arguments of one raise, handed to each handler by one reference so
+    // that the raise keeps a single value across its calls. References stay
+    // references; each handler gets its own copy of the values.
+    using Arguments = std::tuple<Args...>;
+
+    // A handler's type is known only where it is connected, which leaves in
+    // its slot a plain function that calls it: a raise calls that, without
+    // looking the handler's type up first.
     struct CallableBase {
-        CallableBase() = default;
+        explicit CallableBase(Connection connection) : id(connection) {}
         CallableBase(const CallableBase&) = delete;
         CallableBase& operator=(const CallableBase&) = delete;
         virtual ~CallableBase() = default;
-        virtual void Call(Args... args) = 0;
+        const Connection id;
     };
 
     template <typename F>
     struct Callable final : CallableBase {
-        explicit Callable(F handler) : function(std::move(handler)) {}
-        void Call(Args... args) override { std::invoke(function, args...); }
+        Callable(Connection connection, F handler)
+            : CallableBase(connection), function(std::move(handler)) {}
+
+        static void Invoke(CallableBase& callable, const Arguments& arguments) {
+            F& handler = static_cast<Callable&>(callable).function;
+            std::apply([&handler](Args... args) { std::invoke(handler, args...); }, arguments);
+        }
+
         F function;
     };
 
+    using Invoker = void (*)(CallableBase&, const Arguments&);
+
+    // The handler is kept until no raise uses the slots any more.
     struct Slot {
-        Connection id;  // 0 once disconnected
+        Invoker invoke;  // calls the handler while connected, else null
         std::unique_ptr<CallableBase> handler;
-        CallableBase* live;  // the handler while connected, else null
     };
 
     // Work left for the last use of the state.
@@ -165,8 +186,8 @@ class Event {
     };
 
     struct State {
-        std::vector<Slot> slots;
-        int busy = 0;  // raises and disconnections under way
+        std::list<Slot> slots;  // a list: connecting during a raise moves no slot
+        int busy = 0;           // raises and disconnections under way
         std::uint8_t pending = kNothing;
         Connection lastId = 0;
     };
@@ -178,8 +199,11 @@ class Event {
         Busy(const Busy&) = delete;
         Busy& operator=(const Busy&) = delete;
 
+        // Nothing pending is by far the common case: then a raise runs
+        // straight through.
         ~Busy() {
-            if (--m_state->busy == 0 && m_state->pending != kNothing) {
+            --m_state->busy;
+            if (m_state->pending != kNothing) [[unlikely]] {
                 Settle(m_state);
             }
         }
@@ -188,26 +212,36 @@ class Event {
         State* m_state;
     };
 
-    // Removes the handlers disconnected while the state was in use, one at a
-    // time and with the state in use again, so that one whose captures own
-    // the event only orphans the state; an orphaned state is freed last.
-    static void Settle(State* state) {
-        ++state->busy;
-        while (state->pending == kDisconnected) {
-            std::unique_ptr<CallableBase> doomed;
-            state->pending = kNothing;
-            auto& slots = state->slots;
-            for (std::size_t i = 0; i < slots.size(); ++i) {
-                if (slots[i].live == nullptr) {
-                    doomed = std::move(slots[i].handler);
-                    slots.erase(slots.begin() + static_cast<std::ptrdiff_t>(i));
-                    break;
-                }
+    static void DisconnectEvery(State& state) noexcept {
+        for (Slot& slot : state.slots) {
+            if (slot.invoke != nullptr) {
+                slot.invoke = nullptr;
+                state.pending |= kDisconnected;
             }
-            for (const Slot& slot : slots) {
-                if (slot.live == nullptr) {
-                    state->pending = kDisconnected;
-                }
+        }
+    }
+
+    // Once the state is no longer in use, removes the handlers disconnected
+    // meanwhile, one at a time and with the state in use again, so that one
+    // whose captures own the event only orphans the state; an orphaned state
+    // is freed last. Rare, so kept out of the raises.
+    [[gnu::noinline]] static void Settle(State* state) {
+        if (state->busy > 0) {
+            return;
+        }
+        ++state->busy;
+        auto& slots = state->slots;
+        const auto disconnected = [](const Slot& slot) { return slot.invoke == nullptr; };
+        while (state->pending == kDisconnected) {
+            state->pending = kNothing;
+            const auto gone = std::find_if(slots.begin(), slots.end(), disconnected);
+            if (gone == slots.end()) {
+                break;
+            }
+            std::unique_ptr<CallableBase> doomed = std::move(gone->handler);
+            slots.erase(gone);
+            if (std::any_of(slots.begin(), slots.end(), disconnected)) {
+                state->pending = kDisconnected;
             }
             doomed.reset();
         }

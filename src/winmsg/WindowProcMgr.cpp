@@ -13,10 +13,7 @@ std::shared_ptr<WindowProcMgr> WindowProcMgr::Create() {
     return std::make_shared<WindowProcMgr>(CreateKey{});
 }
 
-WindowProcMgr::WindowProcMgr(CreateKey) {
-    // Messages nest only a few deep: after this, none of them allocates.
-    m_nesting.reserve(8);
-}
+WindowProcMgr::WindowProcMgr(CreateKey) {}
 
 WindowProcMgr::~WindowProcMgr() {
     UnSubclassAll();
@@ -48,24 +45,14 @@ void WindowProcMgr::Subclass(HWND hwnd) {
 
 void WindowProcMgr::UnSubclass(HWND hwnd) {
     try {
-        if (!m_nesting.empty()) {
-            DropAllFinished();
-        }
-        if (InProgress(hwnd)) {
+        if (modWindowProcMgr::IsMessageInside(hwnd, this)) {
             if (std::find(m_pendingRelease.begin(), m_pendingRelease.end(), hwnd) ==
                 m_pendingRelease.end()) {
                 m_pendingRelease.push_back(hwnd);
             }
             return;
         }
-        const auto found = std::find(m_subclassed.begin(), m_subclassed.end(), hwnd);
-        if (found == m_subclassed.end()) {
-            return;
-        }
-        m_subclassed.erase(found);
-        // Last: the registry's reference may be the one that keeps this
-        // manager alive.
-        modWindowProcMgr::UnSubclassWindow(hwnd, this);
+        Release(hwnd);
     } catch (...) {
     }
 }
@@ -92,11 +79,6 @@ LRESULT WindowProcMgr::WindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lP
                                   bool& bHandled) {
     LRESULT nWndProcReturnValue = 0;
     try {
-        const std::uint64_t message = modWindowProcMgr::CurrentMessage();
-        if (!m_nesting.empty() && m_nesting.back().message > message) {
-            DropFinished(message);
-        }
-        m_nesting.push_back(Nesting{hwnd, message});
         if (uMsg == WM_DESTROY) {
             UnSubclass(hwnd);  // put off until the message has been answered
         }
@@ -113,54 +95,35 @@ void WindowProcMgr::WindowProcDone(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM l
         OnMessageProcessed.Raise(hwnd, uMsg, wParam, lParam, nWndProcReturnValue);
     } catch (...) {
     }
-    const std::uint64_t message = modWindowProcMgr::CurrentMessage();
-    if (!m_nesting.empty() && m_nesting.back().message > message) {
-        DropFinished(message);
-    }
-    // A message that was swallowed before this manager's turn, or that came
-    // while it was subscribing, never reached WindowProc: its depth stays.
-    if (m_nesting.empty() || m_nesting.back().message != message || m_nesting.back().hwnd != hwnd) {
-        return;
-    }
-    m_nesting.pop_back();
     if (!m_pendingRelease.empty()) {
         ReleaseIfDue(hwnd);
     }
 }
 
-bool WindowProcMgr::InProgress(HWND hwnd) const noexcept {
-    return std::any_of(m_nesting.begin(), m_nesting.end(),
-                       [&](const Nesting& nesting) { return nesting.hwnd == hwnd; });
-}
-
-// Entries of messages nested in the current one that ended without
-// WindowProcDone: only when someone ended this manager's subscription behind
-// its back, through the registry.
-void WindowProcMgr::DropFinished(std::uint64_t current) noexcept {
-    while (!m_nesting.empty() && m_nesting.back().message > current) {
-        const HWND hwnd = m_nesting.back().hwnd;
-        m_nesting.pop_back();
-        ReleaseIfDue(hwnd);
-    }
-}
-
-// The same for messages outside the current one, which the stack cannot tell.
-void WindowProcMgr::DropAllFinished() noexcept {
-    std::erase_if(m_nesting, [](const Nesting& nesting) {
-        return nesting.message != 0 && !modWindowProcMgr::IsMessageInProgress(nesting.message);
-    });
-}
-
+// Once the answer has been heard, a release put off for the window takes
+// effect unless another of its messages is still inside.
 void WindowProcMgr::ReleaseIfDue(HWND hwnd) noexcept {
-    if (m_pendingRelease.empty() || InProgress(hwnd)) {
+    try {
+        const auto pending = std::find(m_pendingRelease.begin(), m_pendingRelease.end(), hwnd);
+        if (pending == m_pendingRelease.end() ||
+            modWindowProcMgr::IsAnotherMessageInside(hwnd, this)) {
+            return;
+        }
+        m_pendingRelease.erase(pending);
+        Release(hwnd);
+    } catch (...) {
+    }
+}
+
+void WindowProcMgr::Release(HWND hwnd) {
+    const auto found = std::find(m_subclassed.begin(), m_subclassed.end(), hwnd);
+    if (found == m_subclassed.end()) {
         return;
     }
-    const auto pending = std::find(m_pendingRelease.begin(), m_pendingRelease.end(), hwnd);
-    if (pending == m_pendingRelease.end()) {
-        return;
-    }
-    m_pendingRelease.erase(pending);
-    UnSubclass(hwnd);
+    m_subclassed.erase(found);
+    // Last: the registry's reference may be the one that keeps this manager
+    // alive.
+    modWindowProcMgr::UnSubclassWindow(hwnd, this);
 }
 
 }  // namespace zv

@@ -65,21 +65,10 @@ class WindowProcMgr final : public IWindowProcMgr,
                         win::LRESULT nWndProcReturnValue) override;
 
   private:
-    // A message that reached WindowProc and awaits its WindowProcDone. The
-    // window's nesting depth is the number of its entries; they form a stack
-    // because messages nest.
-    struct Nesting {
-        win::HWND hwnd;
-        std::uint64_t message;  // the registry's number for it
-    };
-
-    bool InProgress(win::HWND hwnd) const noexcept;
-    void DropFinished(std::uint64_t current) noexcept;
-    void DropAllFinished() noexcept;
     void ReleaseIfDue(win::HWND hwnd) noexcept;
+    void Release(win::HWND hwnd);
 
     std::vector<win::HWND> m_subclassed;  // in order of Subclass calls
-    std::vector<Nesting> m_nesting;
     std::vector<win::HWND> m_pendingRelease;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -11,17 +12,18 @@
 
 namespace zv::modWindowProcMgr {
 
-namespace detail {
-std::uint64_t g_currentMessage = 0;
-}  // namespace detail
-
 namespace {
 
 using namespace zv::win;
 
 struct Subscriber {
+    static constexpr std::uint64_t kNever = UINT64_MAX;
+
     std::shared_ptr<IWindowProcMgr> callback;
-    std::uint64_t left = 0;  // the record's clock when it left; 0 while subscribed
+    std::uint64_t left = kNever;  // the record's clock when it left
+
+    bool Subscribed() const noexcept { return left == kNever; }
+    bool LeftBy(std::uint64_t clock) const noexcept { return left <= clock; }
 };
 
 // One subclassed window: the procedure that was replaced and the window's
@@ -242,11 +244,11 @@ void Settle(WindowRecord* record) noexcept {
         std::shared_ptr<IWindowProcMgr> doomed;
         auto& subscribers = record->subscribers;
         const auto gone = std::find_if(subscribers.begin(), subscribers.end(),
-                                       [](const Subscriber& s) { return s.left != 0; });
+                                       [](const Subscriber& s) { return !s.Subscribed(); });
         doomed = std::move(gone->callback);
         subscribers.erase(gone);
         record->anyLeft = std::any_of(subscribers.begin(), subscribers.end(),
-                                      [](const Subscriber& s) { return s.left != 0; });
+                                      [](const Subscriber& s) { return !s.Subscribed(); });
         doomed.reset();
     }
 }
@@ -270,44 +272,106 @@ class PinScope {
     WindowRecord* m_record;
 };
 
+// The position in the record's list of the subscriber's entry while it is
+// subscribed; kNoEntry when it is not.
+constexpr std::size_t kNoEntry = static_cast<std::size_t>(-1);
+
+std::size_t EntryOf(const WindowRecord& record, const IWindowProcMgr* subscriber) noexcept {
+    const auto& subscribers = record.subscribers;
+    for (std::size_t i = 0; i < subscribers.size(); ++i) {
+        if (subscribers[i].Subscribed() && subscribers[i].callback.get() == subscriber) {
+            return i;
+        }
+    }
+    return kNoEntry;
+}
+
 // One message on its way through SubclassedWindowProc; they nest on the
-// stack as the messages do.
+// stack as the messages do. Each knows how far its passes have got, so that
+// it can tell which subscribers hold it.
 class Delivery {
   public:
-    explicit Delivery(WindowRecord* record) noexcept
-        : m_pin(record), m_number(++s_lastNumber), m_outer(s_innermost) {
+    Delivery(HWND hwnd, WindowRecord* record) noexcept
+        : m_pin(record),
+          m_hwnd(hwnd),
+          m_record(record),
+          m_number(++s_lastNumber),
+          m_outer(s_innermost) {
         s_innermost = this;
-        detail::g_currentMessage = m_number;
     }
     Delivery(const Delivery&) = delete;
     Delivery& operator=(const Delivery&) = delete;
 
-    ~Delivery() {
-        s_innermost = m_outer;
-        detail::g_currentMessage = m_outer != nullptr ? m_outer->m_number : 0;
+    ~Delivery() { s_innermost = m_outer; }
+
+    static const Delivery* Innermost() noexcept { return s_innermost; }
+    const Delivery* Outer() const noexcept { return m_outer; }
+    std::uint64_t Number() const noexcept { return m_number; }
+
+    // The first pass hands the message to the record's entry.
+    void Asking(std::size_t entry) noexcept { m_asked = entry + 1; }
+
+    // The second pass begins with the entries listed now, pinned with the
+    // message when they are another record's.
+    void HandingOutTheAnswer(WindowRecord* listed) noexcept {
+        if (listed != m_record) {
+            m_listedPin.emplace(listed);
+        }
+        m_listed = listed;
     }
 
-    static bool InProgress(std::uint64_t number) noexcept {
-        for (const Delivery* delivery = s_innermost; delivery != nullptr;
-             delivery = delivery->m_outer) {
-            if (delivery->m_number == number) {
-                return true;
-            }
-            if (delivery->m_number < number) {
-                return false;  // outer ones are older still
-            }
+    // The second pass hands the answer to the listed entry.
+    void Answering(std::size_t entry) noexcept { m_answering = entry; }
+
+    // Whether the message has reached the subscriber's WindowProc and the
+    // subscriber has not heard the answer to the end, leaving out, when asked
+    // to, the answer it is hearing now.
+    bool IsInside(HWND hwnd, const IWindowProcMgr* subscriber,
+                  bool leavingOutTheAnswerUnderWay) const noexcept {
+        if (hwnd != m_hwnd || EntryOf(*m_record, subscriber) >= m_asked) {
+            return false;
         }
-        return false;
+        if (m_listed == nullptr) {
+            return true;  // no answer yet
+        }
+        const std::size_t hearing = EntryOf(*m_listed, subscriber);
+        if (hearing == kNoEntry) {
+            return false;  // it hears no answer
+        }
+        return hearing > m_answering || (hearing == m_answering && !leavingOutTheAnswerUnderWay);
     }
 
   private:
+    // Unpinning may let go of subscribers, whose teardown may ask where the
+    // messages are: the pins go after the message has left the chain.
     PinScope m_pin;
+    std::optional<PinScope> m_listedPin;
+    HWND m_hwnd;
+    const WindowRecord* m_record;
+    const WindowRecord* m_listed = nullptr;
+    std::size_t m_asked = 0;      // entries whose turn to see the message has come
+    std::size_t m_answering = 0;  // entries before this one have heard the answer
     std::uint64_t m_number;
     const Delivery* m_outer;
 
     static inline const Delivery* s_innermost = nullptr;
     static inline std::uint64_t s_lastNumber = 0;
 };
+
+// The answer under way, if any, is the innermost message's: the one whose
+// WindowProcDone the subscriber is in.
+bool AnyDeliveryIsInside(HWND hwnd, const IWindowProcMgr* subscriber,
+                         bool leavingOutTheAnswerUnderWay) noexcept {
+    bool leavingOut = leavingOutTheAnswerUnderWay;
+    for (const Delivery* delivery = Delivery::Innermost(); delivery != nullptr;
+         delivery = delivery->Outer()) {
+        if (delivery->IsInside(hwnd, subscriber, leavingOut)) {
+            return true;
+        }
+        leavingOut = false;
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -322,9 +386,9 @@ bool SubclassWindow(HWND hwnd, std::shared_ptr<IWindowProcMgr> callback) {
     }
     if (WindowRecord* record = registry->records.Find(hwnd)) {
         const auto& subscribers = record->subscribers;
-        const bool present =
-            std::any_of(subscribers.begin(), subscribers.end(),
-                        [&](const Subscriber& s) { return s.left == 0 && s.callback == callback; });
+        const bool present = std::any_of(
+            subscribers.begin(), subscribers.end(),
+            [&](const Subscriber& s) { return s.Subscribed() && s.callback == callback; });
         if (!present) {
             record->subscribers.push_back(Subscriber{std::move(callback)});
             ++record->subscribed;
@@ -365,7 +429,7 @@ void UnSubclassWindow(HWND hwnd, const IWindowProcMgr* callback) {
     }
     auto& subscribers = record->subscribers;
     const auto found = std::find_if(subscribers.begin(), subscribers.end(), [&](const auto& s) {
-        return s.left == 0 && s.callback.get() == callback;
+        return s.Subscribed() && s.callback.get() == callback;
     });
     if (found == subscribers.end()) {
         return;
@@ -400,7 +464,7 @@ LRESULT ZV_CALLBACK SubclassedWindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LP
         // Reached through a procedure value kept after the window was let go.
         return DefWindowProcA(hwnd, uMsg, wParam, lParam);
     }
-    const Delivery delivery(record);
+    Delivery delivery(hwnd, record);
 
     // Entries stay in place while the record is pinned, so both passes can
     // index the list while subscribers join (appended) and leave (marked).
@@ -409,10 +473,11 @@ LRESULT ZV_CALLBACK SubclassedWindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LP
     const std::size_t seeing = record->subscribers.size();
     for (std::size_t i = 0; i < seeing; ++i) {
         const Subscriber& subscriber = record->subscribers[i];
-        if (subscriber.left != 0) {
+        if (!subscriber.Subscribed()) {
             continue;
         }
         IWindowProcMgr* callback = subscriber.callback.get();
+        delivery.Asking(i);
         LRESULT answer = 0;
         try {
             answer = callback->WindowProc(hwnd, uMsg, wParam, lParam, handled);
@@ -436,21 +501,21 @@ LRESULT ZV_CALLBACK SubclassedWindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LP
     // A window whose last subscriber left during the first pass may have
     // been subscribed to afresh: then its new list is the one listed now.
     WindowRecord* listed = record;
-    std::optional<PinScope> listedPin;
     if (record->detached) {
         if (WindowRecord* current = FindRecord(hwnd)) {
-            listedPin.emplace(current);
             listed = current;
         }
     }
+    delivery.HandingOutTheAnswer(listed);
     const std::uint64_t now = listed->clock;
     const std::size_t hearing = listed->subscribers.size();
     for (std::size_t i = 0; i < hearing; ++i) {
         const Subscriber& subscriber = listed->subscribers[i];
-        if (subscriber.left != 0 && subscriber.left <= now) {
+        if (subscriber.LeftBy(now)) {
             continue;
         }
         IWindowProcMgr* callback = subscriber.callback.get();
+        delivery.Answering(i);
         try {
             callback->WindowProcDone(hwnd, uMsg, wParam, lParam, result);
         } catch (...) {
@@ -459,8 +524,17 @@ LRESULT ZV_CALLBACK SubclassedWindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LP
     return result;
 }
 
-bool IsMessageInProgress(std::uint64_t message) noexcept {
-    return message != 0 && Delivery::InProgress(message);
+std::uint64_t CurrentMessage() noexcept {
+    const Delivery* innermost = Delivery::Innermost();
+    return innermost != nullptr ? innermost->Number() : 0;
+}
+
+bool IsMessageInside(HWND hwnd, const IWindowProcMgr* subscriber) noexcept {
+    return AnyDeliveryIsInside(hwnd, subscriber, false);
+}
+
+bool IsAnotherMessageInside(HWND hwnd, const IWindowProcMgr* subscriber) noexcept {
+    return AnyDeliveryIsInside(hwnd, subscriber, true);
 }
 
 }  // namespace zv::modWindowProcMgr

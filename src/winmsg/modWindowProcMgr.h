@@ -40,21 +40,20 @@ bool GetSubclassedWindows(Collection<std::int32_t>* collection);
 win::LRESULT ZV_CALLBACK SubclassedWindowProc(win::HWND hwnd, win::UINT uMsg, win::WPARAM wParam,
                                               win::LPARAM lParam);
 
-namespace detail {
-// Kept by SubclassedWindowProc; read through CurrentMessage.
-extern std::uint64_t g_currentMessage;
-}  // namespace detail
-
 // The number of the innermost message that SubclassedWindowProc is
 // delivering, 0 outside any. Each message gets a larger number than all
 // before it, so that a subscriber can tell the nested messages of one window
-// apart: WindowProcMgr pairs WindowProcDone with its WindowProc by it.
-inline std::uint64_t CurrentMessage() noexcept {
-    return detail::g_currentMessage;
-}
+// apart.
+std::uint64_t CurrentMessage() noexcept;
 
-// Whether the message of that number is still being delivered.
-bool IsMessageInProgress(std::uint64_t message) noexcept;
+// Whether a message of the window is inside the subscriber: it has reached
+// the subscriber's WindowProc, and the subscriber has not yet heard its answer
+// to the end.
+bool IsMessageInside(win::HWND hwnd, const IWindowProcMgr* subscriber) noexcept;
+
+// The same, asked from the subscriber's WindowProcDone, leaving out the
+// message whose answer it is hearing there.
+bool IsAnotherMessageInside(win::HWND hwnd, const IWindowProcMgr* subscriber) noexcept;
 
 }  // namespace modWindowProcMgr
 }  // namespace zv

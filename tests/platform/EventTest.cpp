@@ -7,6 +7,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Event.h"
@@ -87,6 +88,34 @@ TEST(EventTest, AHandlerDisconnectedDuringARaiseIsNotCalledAgain) {
     event.Raise();
 
     EXPECT_EQ(calls, (std::vector<std::string>{"self", "last", "last"}));
+}
+
+TEST(EventTest, ChangesDuringARaiseKeepTheOrderOfConnecting) {
+    // The first handler lets the second and third go and connects two more;
+    // the next raise calls those left in the order in which they connected.
+    Event<> event;
+    std::vector<std::string> calls;
+    EventConnection second = 0;
+    EventConnection third = 0;
+    bool changed = false;
+    event.Connect([&] {
+        calls.push_back("first");
+        if (!std::exchange(changed, true)) {
+            event.Disconnect(second);
+            event.Connect([&] { calls.push_back("fifth"); });
+            event.Disconnect(third);
+            event.Connect([&] { calls.push_back("sixth"); });
+        }
+    });
+    second = event.Connect([&] { calls.push_back("second"); });
+    third = event.Connect([&] { calls.push_back("third"); });
+    event.Connect([&] { calls.push_back("fourth"); });
+
+    event.Raise();
+    event.Raise();
+
+    EXPECT_EQ(calls,
+              (std::vector<std::string>{"first", "fourth", "first", "fourth", "fifth", "sixth"}));
 }
 
 TEST(EventTest, DisconnectingLetsGoOfTheHandlerOnceTheRaiseHasEnded) {

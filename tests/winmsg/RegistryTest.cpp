@@ -1,7 +1,8 @@
 // The subclass registry on its own, with plain subscribers: replacing and
 // restoring the window procedure, the identity rule, the two passes while
 // the list changes, the lifetime of subscribers that leave during a message,
-// and failures that must not unwind through the window system.
+// which subscribers a message is inside, and failures that must not unwind
+// through the window system.
 
 #include <functional>
 #include <memory>
@@ -19,10 +20,13 @@ namespace zv::test {
 namespace {
 
 using namespace zv::win;
+using modWindowProcMgr::IsAnotherMessageInside;
+using modWindowProcMgr::IsMessageInside;
 using modWindowProcMgr::SubclassWindow;
 using modWindowProcMgr::UnSubclassWindow;
 
 constexpr UINT WM_PING = WM_USER + 1;
+constexpr UINT WM_NESTED = WM_USER + 2;
 
 // A subscriber that traces what the registry calls, answers with its
 // handled value when it swallows, and may act inside either call.
@@ -262,6 +266,72 @@ TEST_F(Registry, AWindowSubscribedAfreshDuringItsMessageListsTheNewcomer) {
     };
     EXPECT_TRACE(NewcomerHearsIt);
     EXPECT_EQ(RegistryWindows(), std::vector<HWND>{hwnd});
+    UnSubclassWindow(hwnd, b.get());
+}
+
+TEST_F(Registry, AMessageIsInsideASubscriberFromItsTurnToTheEndOfItsAnswer) {
+    // Inside WindowProcDone the answer being heard there can be left out,
+    // but not an outer message's.
+    const HWND hwnd = CreateWatched("window");
+    const auto a = std::make_shared<Subscriber>("a");
+    const auto b = std::make_shared<Subscriber>("b");
+    SubclassWindow(hwnd, a);
+    SubclassWindow(hwnd, b);
+    std::vector<std::string> holders;
+    const auto look = [&](const std::string& when) {
+        std::string counting;
+        std::string leavingOut;
+        for (const auto& [name, subscriber] : {std::pair{"a", a.get()}, std::pair{"b", b.get()}}) {
+            if (IsMessageInside(hwnd, subscriber)) {
+                counting += name;
+            }
+            if (IsAnotherMessageInside(hwnd, subscriber)) {
+                leavingOut += name;
+            }
+        }
+        holders.push_back(when + ": " + counting + " | " + leavingOut);
+    };
+    bool nest = false;
+    a->before = [&](HWND) { look("a sees"); };
+    b->before = [&](HWND h) {
+        look("b sees");
+        if (std::exchange(nest, false)) {
+            SendMessageA(h, WM_NESTED, 0, 0);
+        }
+    };
+    a->after = [&](HWND) { look("a hears"); };
+    b->after = [&](HWND) { look("b hears"); };
+
+    SendMessageA(hwnd, WM_PING, 1, 2);
+    look("afterwards");
+    a->swallowWith = 5;
+    SendMessageA(hwnd, WM_PING, 3, 4);
+    a->swallowWith = 0;
+    nest = true;
+    SendMessageA(hwnd, WM_PING, 5, 6);
+
+    const std::vector<std::string> InTurn = {
+        "a sees: a | a",
+        "b sees: ab | ab",
+        "a hears: ab | b",
+        "b hears: b | ",
+        "afterwards:  | ",
+        // Swallowed by a: b never sees it.
+        "a sees: a | a",
+        "a hears: a | ",
+        "b hears:  | ",
+        // b sends a nested message from its turn: the outer one stays inside both.
+        "a sees: a | a",
+        "b sees: ab | ab",
+        "a sees: ab | ab",
+        "b sees: ab | ab",
+        "a hears: ab | ab",
+        "b hears: ab | ab",
+        "a hears: ab | b",
+        "b hears: b | ",
+    };
+    EXPECT_EQ(holders, InTurn);
+    UnSubclassWindow(hwnd, a.get());
     UnSubclassWindow(hwnd, b.get());
 }
 
