@@ -172,7 +172,6 @@ TEST_F(DrawRaster, DottedPensLeaveGapsInTheBackgroundColourWhenOpaque) {
 }
 
 TEST_F(DrawRaster, RectanglesOutlineWithThePenAndFillWithTheBrush) {
-    ZV_KNOWN_WIN32_DIFFERENCE("deleting a pen that a DC still holds succeeds on the platform");
     MemoryDc canvas(6, 6);
     canvas.Fill(kWhite, RECT{0, 0, 6, 6});
     const HPEN pen = CreatePen(PS_SOLID, 1, kRed);
@@ -185,10 +184,12 @@ TEST_F(DrawRaster, RectanglesOutlineWithThePenAndFillWithTheBrush) {
     EXPECT_EQ(canvas.At(4, 0), kRed);
     EXPECT_EQ(canvas.At(2, 2), kGreen);
     EXPECT_EQ(canvas.At(5, 5), kWhite);
-    EXPECT_FALSE(DeleteObject(pen));  // still selected
+    // Deleted while selected, the pen goes once the DC lets go of it.
+    EXPECT_TRUE(DeleteObject(pen));
+    Rectangle(canvas.Dc(), 1, 1, 4, 4);
+    EXPECT_EQ(canvas.At(1, 1), kRed);
     SelectObject(canvas.Dc(), oldPen);
     SelectObject(canvas.Dc(), oldBrush);
-    EXPECT_TRUE(DeleteObject(pen));
     EXPECT_TRUE(DeleteObject(brush));
 }
 

@@ -91,6 +91,7 @@ BOOL DeleteDC(HDC hdc) {
         return FALSE;
     }
     Gdi().Remove(hdc);
+    Gdi().DeleteReleased();
     return TRUE;
 }
 

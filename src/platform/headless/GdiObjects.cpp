@@ -94,6 +94,23 @@ void GdiTable::Remove(HGDIOBJ handle) {
     m_free.push_back(static_cast<std::uint16_t>(IndexOf(handle)));
 }
 
+void GdiTable::DeleteWhenReleased(HGDIOBJ handle) {
+    if (std::find(m_deleteWhenReleased.begin(), m_deleteWhenReleased.end(), handle) ==
+        m_deleteWhenReleased.end()) {
+        m_deleteWhenReleased.push_back(handle);
+    }
+}
+
+void GdiTable::DeleteReleased() {
+    std::erase_if(m_deleteWhenReleased, [this](HGDIOBJ handle) {
+        if (AnyDcHolds(handle)) {
+            return false;
+        }
+        Remove(handle);
+        return true;
+    });
+}
+
 bool GdiTable::IsStock(HGDIOBJ handle) const {
     const std::size_t index = IndexOf(handle);
     return index < m_slots.size() && m_slots[index].stock &&
@@ -302,7 +319,9 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h) {
         Gdi().AnyDcHolds(h)) {
         return 0;
     }
-    return std::exchange(*slot, h);
+    const HGDIOBJ previous = std::exchange(*slot, h);
+    Gdi().DeleteReleased();
+    return previous;
 }
 
 BOOL DeleteObject(HGDIOBJ ho) {
@@ -314,7 +333,8 @@ BOOL DeleteObject(HGDIOBJ ho) {
         return TRUE;
     }
     if (Gdi().AnyDcHolds(ho)) {
-        return FALSE;
+        Gdi().DeleteWhenReleased(ho);
+        return TRUE;
     }
     Gdi().Remove(ho);
     return TRUE;

@@ -67,6 +67,11 @@ class GdiTable {
     // Whether a DC has the object selected.
     bool AnyDcHolds(HGDIOBJ handle) const;
 
+    // An object deleted while a DC holds it goes when no DC holds it any
+    // more, as on the platform.
+    void DeleteWhenReleased(HGDIOBJ handle);
+    void DeleteReleased();
+
     template <typename T>
     T* Find(HGDIOBJ handle) {
         GdiObject* object = FindObject(handle);
@@ -83,6 +88,7 @@ class GdiTable {
     };
     std::vector<Slot> m_slots{Slot{}};  // index 0 unused
     std::vector<std::uint16_t> m_free;
+    std::vector<HGDIOBJ> m_deleteWhenReleased;
 };
 
 inline GdiTable& Gdi() {

@@ -275,6 +275,25 @@ BOOL ClientToScreen(HWND hWnd, POINT* lpPoint) {
     return TRUE;
 }
 
+namespace {
+
+bool SameRect(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// Whether a request left everything as it was: no move or size of window
+// or client area, no z-order change asked, nothing shown, hidden, framed
+// anew or held back from redrawing. Such a request is not announced as done.
+bool ChangedNothing(const RECT& oldRect, const RECT& oldClient, const RECT& newRect,
+                    const RECT& newClient, UINT flags) {
+    constexpr UINT kStatus =
+        SWP_NOZORDER | SWP_FRAMECHANGED | SWP_SHOWWINDOW | SWP_HIDEWINDOW | SWP_NOREDRAW;
+    return SameRect(oldRect, newRect) && SameRect(oldClient, newClient) &&
+           (flags & kStatus) == SWP_NOZORDER;
+}
+
+}  // namespace
+
 BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy, UINT uFlags) {
     Window* window = System().Find(hWnd);
     if (window == nullptr || hWnd == GetDesktopWindow()) {
@@ -301,7 +320,9 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy,
     ApplyPosition(*window, newRect, newClient, pos);
     headless::RepaintAfterPositionChange(hWnd, oldRect, oldClient, wasVisible, pos.flags);
     FollowActivation(*window, pos.flags);
-    SendMessageA(hWnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
+    if (!ChangedNothing(oldRect, oldClient, newRect, newClient, pos.flags)) {
+        SendMessageA(hWnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
+    }
     return TRUE;
 }
 
