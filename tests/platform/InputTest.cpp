@@ -230,9 +230,10 @@ TEST_F(Input, DraggingAnEdgeSizesTheWindowWithinItsLimits) {
     SetWindowLongA(tool, GWL_WNDPROC, WndProcToLong(SizingRecorder));
     MessageLog::Current().Clear();
 
-    headless::Drag(108, 45, 300, 45);  // the right edge, far beyond the limit
-
     RECT rect;
+    GetWindowRect(tool, &rect);
+    headless::Drag(rect.right - 2, 45, 300, 45);  // the right edge, far beyond the limit
+
     GetWindowRect(tool, &rect);
     EXPECT_EQ(rect.left, 10);
     EXPECT_EQ(rect.right, 160);

@@ -1,6 +1,7 @@
 // Rectangles, client areas, moving, sizing, showing and enabling: the
 // notices that each sends, and where windows end up.
 
+#include <algorithm>
 #include <array>
 
 #include "PlatformTest.h"
@@ -36,14 +37,14 @@ bool operator==(const RECT& a, const RECT& b) {
 }
 
 TEST_F(WindowPosition, FramesAndCaptionsTakeTheirShareOfTheWindow) {
-    ZV_KNOWN_WIN32_DIFFERENCE(
-        "an overlapped window is held to its minimum tracking size when made");
     const HWND framed = CreateRecorder("framed", WS_POPUP | WS_CAPTION | WS_THICKFRAME);
     const int frame = GetSystemMetrics(SM_CXSIZEFRAME);
     const int caption = GetSystemMetrics(SM_CYCAPTION);
+    // Asked for 100 x 50, but no narrower than the system lets a window be.
+    const int width = std::max(100, GetSystemMetrics(SM_CXMINTRACK));
 
-    EXPECT_TRUE(WindowRectOf(framed) == (RECT{10, 20, 110, 70}));
-    EXPECT_TRUE(ClientRectOf(framed) == (RECT{0, 0, 100 - 2 * frame, 50 - 2 * frame - caption}));
+    EXPECT_TRUE(WindowRectOf(framed) == (RECT{10, 20, 10 + width, 70}));
+    EXPECT_TRUE(ClientRectOf(framed) == (RECT{0, 0, width - 2 * frame, 50 - 2 * frame - caption}));
 
     POINT point{0, 0};
     ClientToScreen(framed, &point);
@@ -144,6 +145,22 @@ LRESULT ZV_CALLBACK LimitedSize(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         return 0;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+TEST_F(WindowPosition, SizeableWindowsAreMadeWithinTheirLimits) {
+    WNDCLASSA limited;
+    limited.lpfnWndProc = LimitedSize;
+    limited.lpszClassName = "ZvLimitedSize";
+    RegisterClassA(&limited);
+    const HWND small = CreateWindowExA(0, "ZvLimitedSize", "", WS_POPUP | WS_THICKFRAME, 0, 0, 20,
+                                       10, 0, 0, 0, nullptr);
+    const HWND large = CreateWindowExA(0, "ZvLimitedSize", "", WS_POPUP | WS_THICKFRAME, 0, 0, 500,
+                                       500, 0, 0, 0, nullptr);
+    EXPECT_TRUE(WindowRectOf(small) == (RECT{0, 0, 50, 40}));
+    EXPECT_TRUE(WindowRectOf(large) == (RECT{0, 0, 200, 150}));
+    DestroyWindow(small);
+    DestroyWindow(large);
+    UnregisterClassA("ZvLimitedSize", 0);
 }
 
 TEST_F(WindowPosition, SizeableWindowsAreHeldWithinTheirLimits) {

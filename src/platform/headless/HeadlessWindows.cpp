@@ -160,11 +160,28 @@ bool AsksForSizeLimits(DWORD style) {
     return (style & WS_THICKFRAME) != 0 || (style & (WS_POPUP | WS_CHILD)) == 0;
 }
 
+// A window that asks for its size limits is made within them: the creation
+// size is held between the tracking sizes that WM_GETMINMAXINFO answers.
+void HoldToSizeLimits(HWND hwnd, CREATESTRUCTA& create) {
+    MINMAXINFO limits;
+    limits.ptMinTrackSize = {System().Metric(SM_CXMINTRACK), System().Metric(SM_CYMINTRACK)};
+    limits.ptMaxTrackSize = {System().Metric(SM_CXMAXTRACK), System().Metric(SM_CYMAXTRACK)};
+    SendMessageA(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    create.cx = std::clamp(create.cx, limits.ptMinTrackSize.x,
+                           std::max(limits.ptMinTrackSize.x, limits.ptMaxTrackSize.x));
+    create.cy = std::clamp(create.cy, limits.ptMinTrackSize.y,
+                           std::max(limits.ptMinTrackSize.y, limits.ptMaxTrackSize.y));
+    if (Window* window = System().Find(hwnd)) {
+        window->rect.right = window->rect.left + create.cx;
+        window->rect.bottom = window->rect.top + create.cy;
+        window->client = window->rect;
+    }
+}
+
 // Sends the creation messages; false when the window refused to be created.
 bool SendCreateMessages(HWND hwnd, CREATESTRUCTA& create) {
     if (AsksForSizeLimits(static_cast<DWORD>(create.style))) {
-        MINMAXINFO limits;
-        SendMessageA(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+        HoldToSizeLimits(hwnd, create);
     }
     if (SendMessageA(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&create)) == 0) {
         return false;
