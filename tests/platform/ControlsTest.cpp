@@ -43,14 +43,19 @@ std::string TextOf(HWND hwnd) {
     return text;
 }
 
+// The button takes the focus and paints at once as it gains it, is pressed
+// and is released, asking its parent for colours each time.
 TEST_F(Controls, AClickedButtonTellsItsParent) {
-    ZV_KNOWN_WIN32_DIFFERENCE(
-        "a clicked button takes the focus and asks its parent for colours (WM_CTLCOLORBTN)");
     const HWND button = Control("Button", "Apply", BS_PUSHBUTTON, 7, 10);
+    SetForegroundWindow(parent);
     MessageLog::Current().Clear();
     SendMessageA(button, BM_CLICK, 0, 0);
 
     const std::array ButtonClickSeq = {
+        ExpectedMessage{"parent", WM_KILLFOCUS, kWParam, static_cast<WPARAM>(button)},
+        ExpectedMessage{"parent", WM_CTLCOLORBTN, kLParam, 0, button},
+        ExpectedMessage{"parent", WM_CTLCOLORBTN, kLParam, 0, button},
+        ExpectedMessage{"parent", WM_CTLCOLORBTN, kLParam, 0, button},
         ExpectedMessage{"parent", WM_COMMAND, kBothParams, Clicked(7), button},
     };
     EXPECT_SEQUENCE(ButtonClickSeq);

@@ -17,6 +17,13 @@ namespace zv::headless {
 
 namespace {
 
+LRESULT ZV_CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Controls paint for WM_PAINT, and buttons also at once when their state
+// changes; either way the parent is first asked for colours
+// (WM_CTLCOLORBTN and its kin) with the DC about to be used.
+enum class PaintTime { ForPaintMessage, AtOnce };
+
 // Bits of a button's state.
 constexpr int kChecked = 1;
 constexpr int kPushed = 4;
@@ -30,6 +37,12 @@ DWORD ButtonType(HWND hwnd) {
     return static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE)) & BS_TYPEMASK;
 }
 
+bool IsButton(HWND hwnd) {
+    const Window* window = System().Find(hwnd);
+    return window != nullptr && window->windowClass != nullptr &&
+           window->windowClass->info.lpfnWndProc == ButtonProc;
+}
+
 int& StateOf(HWND hwnd) {
     return System().Find(hwnd)->controlState;
 }
@@ -39,9 +52,16 @@ void NotifyParent(HWND hwnd, UINT code) {
     SendMessageA(GetParent(hwnd), WM_COMMAND, wParam, static_cast<LPARAM>(hwnd));
 }
 
-// A state that shows changed: paint again.
+void PaintButton(HWND hwnd, PaintTime when);
+
+// A state that shows changed: a visible button paints again at once, other
+// controls when their turn to paint comes.
 void Repaint(HWND hwnd) {
-    InvalidateRect(hwnd, nullptr, TRUE);
+    if (!IsButton(hwnd)) {
+        InvalidateRect(hwnd, nullptr, TRUE);
+    } else if (IsWindowVisible(hwnd)) {
+        PaintButton(hwnd, PaintTime::AtOnce);
+    }
 }
 
 void SetChecked(HWND hwnd, bool checked) {
@@ -110,7 +130,12 @@ void Release(HWND hwnd, bool over) {
 // Painting: the classic look, in the dialog font and the system colours.
 class ControlPainter {
   public:
-    explicit ControlPainter(HWND hwnd) : m_hwnd(hwnd), m_dc(BeginPaint(hwnd, &m_paint)) {
+    ControlPainter(HWND hwnd, UINT ctlColorMessage, PaintTime when)
+        : m_hwnd(hwnd),
+          m_atOnce(when == PaintTime::AtOnce),
+          m_dc(m_atOnce ? GetDC(hwnd) : BeginPaint(hwnd, &m_paint)) {
+        SendMessageA(GetParent(hwnd), ctlColorMessage, static_cast<WPARAM>(m_dc),
+                     static_cast<LPARAM>(hwnd));
         GetClientRect(hwnd, &m_client);
         m_oldFont = SelectObject(m_dc, GetStockObject(DEFAULT_GUI_FONT));
         SetBkMode(m_dc, TRANSPARENT);
@@ -120,7 +145,11 @@ class ControlPainter {
     ControlPainter& operator=(const ControlPainter&) = delete;
     ~ControlPainter() {
         SelectObject(m_dc, m_oldFont);
-        EndPaint(m_hwnd, &m_paint);
+        if (m_atOnce) {
+            ReleaseDC(m_hwnd, m_dc);
+        } else {
+            EndPaint(m_hwnd, &m_paint);
+        }
     }
 
     HDC Dc() const { return m_dc; }
@@ -143,6 +172,7 @@ class ControlPainter {
 
   private:
     HWND m_hwnd;
+    bool m_atOnce;
     PAINTSTRUCT m_paint{};
     HDC m_dc;
     RECT m_client{};
@@ -161,8 +191,8 @@ void PaintMark(const ControlPainter& painter, bool checked) {
     }
 }
 
-void PaintButton(HWND hwnd) {
-    const ControlPainter painter(hwnd);
+void PaintButton(HWND hwnd, PaintTime when) {
+    const ControlPainter painter(hwnd, WM_CTLCOLORBTN, when);
     RECT client = painter.Client();
     const DWORD type = ButtonType(hwnd);
     painter.Fill(client, COLOR_BTNFACE);
@@ -224,7 +254,7 @@ LRESULT ZV_CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
             SetChecked(hwnd, wParam == BST_CHECKED);
             return 0;
         case WM_PAINT:
-            PaintButton(hwnd);
+            PaintButton(hwnd, PaintTime::ForPaintMessage);
             return 0;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
@@ -233,7 +263,9 @@ LRESULT ZV_CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
             Repaint(hwnd);
             break;
         case BM_CLICK:
-            ClickButton(hwnd);
+            // As a click of the mouse on the button's corner.
+            SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+            SendMessageA(hwnd, WM_LBUTTONUP, 0, 0);
             return 0;
         default:
             break;
@@ -243,7 +275,7 @@ LRESULT ZV_CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 
 LRESULT ZV_CALLBACK StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PAINT) {
-        const ControlPainter painter(hwnd);
+        const ControlPainter painter(hwnd, WM_CTLCOLORSTATIC, PaintTime::ForPaintMessage);
         painter.Fill(painter.Client(), COLOR_BTNFACE);
         if ((GetWindowLongA(hwnd, GWL_STYLE) & 0x1F) != static_cast<LONG>(SS_ICON)) {
             painter.Text(painter.Client(), DT_LEFT | DT_WORDBREAK);
@@ -279,7 +311,7 @@ void Select(HWND hwnd, WPARAM start, LPARAM end) {
 // The box, sunken, with its text; all of it highlighted while it is
 // selected in the focused box.
 void PaintEdit(HWND hwnd) {
-    const ControlPainter painter(hwnd);
+    const ControlPainter painter(hwnd, WM_CTLCOLOREDIT, PaintTime::ForPaintMessage);
     RECT client = painter.Client();
     painter.Fill(client, COLOR_WINDOW);
     DrawEdge(painter.Dc(), &client, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
