@@ -39,10 +39,7 @@ class Reentrancy : public WatchTest {
 TEST_F(Reentrancy, SendsNestSixtyFourDeep) {
     constexpr WPARAM kDeepest = 64;
     const HWND hwnd = CreateWatched("window");
-    const auto mgr1 = Watch("mgr1");
-    const auto mgr2 = Watch("mgr2");
-    mgr1->Subclass(hwnd);
-    mgr2->Subclass(hwnd);
+    const auto [mgr1, mgr2] = WatchTwice(hwnd);
     mgr1->OnMessage.Connect([](HWND h, UINT uMsg, WPARAM wParam, LPARAM, bool&, LRESULT&) {
         if (uMsg == WM_PING && wParam < kDeepest) {
             SendMessageA(h, WM_PING, wParam + 1, 0);
@@ -107,10 +104,7 @@ TEST_F(Reentrancy, ReleasingTheNextManagerInsideOnMessageIsImmediate) {
     // It has not seen the message yet, so it has nothing in progress: it
     // neither sees the message nor hears the answer.
     const HWND hwnd = CreateWatched("window");
-    const auto mgr1 = Watch("mgr1");
-    const auto mgr2 = Watch("mgr2");
-    mgr1->Subclass(hwnd);
-    mgr2->Subclass(hwnd);
+    const auto [mgr1, mgr2] = WatchTwice(hwnd);
     mgr1->OnMessage.Connect(
         [&](HWND h, UINT, WPARAM, LPARAM, bool&, LRESULT&) { mgr2->UnSubclass(h); });
 
@@ -127,10 +121,7 @@ TEST_F(Reentrancy, ReleasingTheNextManagerInsideOnMessageIsImmediate) {
 
 TEST_F(Reentrancy, ReleasingTheEarlierManagerInsideOnMessageWaitsForTheMessage) {
     const HWND hwnd = CreateWatched("window");
-    const auto mgr1 = Watch("mgr1");
-    const auto mgr2 = Watch("mgr2");
-    mgr1->Subclass(hwnd);
-    mgr2->Subclass(hwnd);
+    const auto [mgr1, mgr2] = WatchTwice(hwnd);
     mgr2->OnMessage.Connect([&](HWND h, UINT uMsg, WPARAM, LPARAM, bool&, LRESULT&) {
         if (uMsg == WM_PING) {
             mgr1->UnSubclass(h);
@@ -246,10 +237,7 @@ TEST_F(Reentrancy, AnAnswerWithoutTheMessageInsideANestedOneDoesNotReleaseEarly)
     // having seen the nested message, which must not count as the end of
     // the outer one.
     const HWND hwnd = CreateWatched("window");
-    const auto mgr1 = Watch("mgr1");
-    const auto mgr2 = Watch("mgr2");
-    mgr1->Subclass(hwnd);
-    mgr2->Subclass(hwnd);
+    const auto [mgr1, mgr2] = WatchTwice(hwnd);
     mgr1->OnMessage.Connect([](HWND, UINT uMsg, WPARAM, LPARAM, bool& bHandled, LRESULT& answer) {
         if (uMsg == WM_NESTED) {
             bHandled = true;
@@ -288,10 +276,7 @@ TEST_F(Reentrancy, DestroyingTheWindowInsideOnMessage) {
     // window until it has been answered, so they also see WM_NCDESTROY; a
     // manager that had not seen it yet (mgr2) lets go after WM_DESTROY.
     const HWND hwnd = CreateWatched("window");
-    const auto mgr1 = Watch("mgr1");
-    const auto mgr2 = Watch("mgr2");
-    mgr1->Subclass(hwnd);
-    mgr2->Subclass(hwnd);
+    const auto [mgr1, mgr2] = WatchTwice(hwnd);
     mgr1->OnMessage.Connect([](HWND h, UINT uMsg, WPARAM, LPARAM, bool&, LRESULT&) {
         if (uMsg == WM_PING) {
             DestroyWindow(h);
@@ -325,10 +310,7 @@ TEST_F(Reentrancy, DestroyingTheWindowInsideOnMessage) {
 
 TEST_F(Reentrancy, DestroyingTheWindowInsideOnMessageProcessed) {
     const HWND hwnd = CreateWatched("window");
-    const auto mgr1 = Watch("mgr1");
-    const auto mgr2 = Watch("mgr2");
-    mgr1->Subclass(hwnd);
-    mgr2->Subclass(hwnd);
+    const auto [mgr1, mgr2] = WatchTwice(hwnd);
     mgr1->OnMessageProcessed.Connect([](HWND h, UINT uMsg, WPARAM, LPARAM, LRESULT) {
         if (uMsg == WM_PING) {
             DestroyWindow(h);
@@ -430,10 +412,7 @@ TEST_F(Reentrancy, ReleasedDuringTheAnswersStillHearsItOnce) {
 
 TEST_F(Reentrancy, ManagersReleasingThemselvesDuringTheAnswersLeaveAfterwards) {
     const HWND hwnd = CreateWatched("window");
-    const auto mgr1 = Watch("mgr1");
-    const auto mgr2 = Watch("mgr2");
-    mgr1->Subclass(hwnd);
-    mgr2->Subclass(hwnd);
+    const auto [mgr1, mgr2] = WatchTwice(hwnd);
     mgr1->OnMessageProcessed.Connect([&](HWND h, UINT uMsg, WPARAM, LPARAM, LRESULT) {
         if (uMsg == WM_PING) {
             mgr2->UnSubclass(h);  // both have the message in progress

@@ -177,6 +177,15 @@ std::shared_ptr<WindowProcMgr> WatchTest::Watch(const std::string& name) {
     return manager;
 }
 
+std::pair<std::shared_ptr<WindowProcMgr>, std::shared_ptr<WindowProcMgr>> WatchTest::WatchTwice(
+    HWND hwnd) {
+    auto first = Watch("mgr1");
+    auto second = Watch("mgr2");
+    first->Subclass(hwnd);
+    second->Subclass(hwnd);
+    return {first, second};
+}
+
 LONG WatchTest::Subclassed() {
     return WndProcToLong(&modWindowProcMgr::SubclassedWindowProc);
 }

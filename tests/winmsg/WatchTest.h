@@ -10,6 +10,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "PlatformTest.h"
@@ -90,6 +91,10 @@ class WatchTest : public PlatformTest {
 
     // A manager traced under its name, released at the end of the test.
     std::shared_ptr<WindowProcMgr> Watch(const std::string& name);
+
+    // "mgr1" and "mgr2", subclassing the window in that order.
+    std::pair<std::shared_ptr<WindowProcMgr>, std::shared_ptr<WindowProcMgr>> WatchTwice(
+        win::HWND hwnd);
 
     // Procedure slot values: the registry's, and the watched class's own.
     static win::LONG Subclassed();

@@ -32,10 +32,7 @@ void Swallow(const std::shared_ptr<WindowProcMgr>& manager, UINT message, LRESUL
 
 TEST_F(WindowProcMgrTest, TwoManagersSeeMessagesInOrderOfSubscription) {
     const HWND hwnd = CreateWatched("window");
-    const auto mgr1 = Watch("mgr1");
-    const auto mgr2 = Watch("mgr2");
-    mgr1->Subclass(hwnd);
-    mgr2->Subclass(hwnd);
+    const auto [mgr1, mgr2] = WatchTwice(hwnd);
     EXPECT_EQ(SlotOf(hwnd), Subclassed());
 
     EXPECT_EQ(SendMessageA(hwnd, WM_PING, 1, 2), 3);
@@ -169,10 +166,7 @@ TEST_F(WindowProcMgrTest, WmDestroyIsSeenThenReleasesTheWindow) {
 
 TEST_F(WindowProcMgrTest, TwoManagersBothReleaseOnWmDestroy) {
     const HWND hwnd = CreateWatched("window");
-    const auto mgr1 = Watch("mgr1");
-    const auto mgr2 = Watch("mgr2");
-    mgr1->Subclass(hwnd);
-    mgr2->Subclass(hwnd);
+    const auto [mgr1, mgr2] = WatchTwice(hwnd);
     Trace::Current().Clear();
 
     DestroyWindow(hwnd);
@@ -268,10 +262,7 @@ TEST_F(WindowProcMgrTest, UnSubclassInsideOnMessageTakesEffectAfterTheMessage) {
 
 TEST_F(WindowProcMgrTest, UnSubclassInsideOnMessageProcessedTakesEffectAfterIt) {
     const HWND hwnd = CreateWatched("window");
-    const auto mgr1 = Watch("mgr1");
-    const auto mgr2 = Watch("mgr2");
-    mgr1->Subclass(hwnd);
-    mgr2->Subclass(hwnd);
+    const auto [mgr1, mgr2] = WatchTwice(hwnd);
     mgr1->OnMessageProcessed.Connect(
         [&](HWND h, UINT, WPARAM, LPARAM, LRESULT) { mgr1->UnSubclass(h); });
 
