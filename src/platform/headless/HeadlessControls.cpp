@@ -10,6 +10,7 @@
 #include "platform/GdiConstants.h"
 #include "platform/WinApi.h"
 #include "platform/WinConstants.h"
+#include "platform/headless/ControlPainter.h"
 #include "platform/headless/Controls.h"
 #include "platform/headless/WindowSystem.h"
 
@@ -18,11 +19,6 @@ namespace zv::headless {
 namespace {
 
 LRESULT ZV_CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-
-// Controls paint for WM_PAINT, and buttons also at once when their state
-// changes; either way the parent is first asked for colours
-// (WM_CTLCOLORBTN and its kin) with the DC about to be used.
-enum class PaintTime { ForPaintMessage, AtOnce };
 
 // Bits of a button's state.
 constexpr int kChecked = 1;
@@ -41,15 +37,6 @@ bool IsButton(HWND hwnd) {
     const Window* window = System().Find(hwnd);
     return window != nullptr && window->windowClass != nullptr &&
            window->windowClass->info.lpfnWndProc == ButtonProc;
-}
-
-int& StateOf(HWND hwnd) {
-    return System().Find(hwnd)->controlState;
-}
-
-void NotifyParent(HWND hwnd, UINT code) {
-    const WPARAM wParam = static_cast<WPARAM>((GetDlgCtrlID(hwnd) & 0xFFFF) | (code << 16));
-    SendMessageA(GetParent(hwnd), WM_COMMAND, wParam, static_cast<LPARAM>(hwnd));
 }
 
 void PaintButton(HWND hwnd, PaintTime when);
@@ -127,58 +114,6 @@ void Release(HWND hwnd, bool over) {
     }
 }
 
-// Painting: the classic look, in the dialog font and the system colours.
-class ControlPainter {
-  public:
-    ControlPainter(HWND hwnd, UINT ctlColorMessage, PaintTime when)
-        : m_hwnd(hwnd),
-          m_atOnce(when == PaintTime::AtOnce),
-          m_dc(m_atOnce ? GetDC(hwnd) : BeginPaint(hwnd, &m_paint)) {
-        SendMessageA(GetParent(hwnd), ctlColorMessage, static_cast<WPARAM>(m_dc),
-                     static_cast<LPARAM>(hwnd));
-        GetClientRect(hwnd, &m_client);
-        m_oldFont = SelectObject(m_dc, GetStockObject(DEFAULT_GUI_FONT));
-        SetBkMode(m_dc, TRANSPARENT);
-        SetTextColor(m_dc, GetSysColor(IsWindowEnabled(hwnd) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-    }
-    ControlPainter(const ControlPainter&) = delete;
-    ControlPainter& operator=(const ControlPainter&) = delete;
-    ~ControlPainter() {
-        SelectObject(m_dc, m_oldFont);
-        if (m_atOnce) {
-            ReleaseDC(m_hwnd, m_dc);
-        } else {
-            EndPaint(m_hwnd, &m_paint);
-        }
-    }
-
-    HDC Dc() const { return m_dc; }
-    RECT Client() const { return m_client; }
-
-    void Fill(RECT rect, int colour) const { FillRect(m_dc, &rect, GetSysColorBrush(colour)); }
-
-    // A one-pixel frame just inside the rectangle.
-    void Frame(RECT r, int colour) const {
-        Fill(RECT{r.left, r.top, r.right, r.top + 1}, colour);
-        Fill(RECT{r.left, r.bottom - 1, r.right, r.bottom}, colour);
-        Fill(RECT{r.left, r.top, r.left + 1, r.bottom}, colour);
-        Fill(RECT{r.right - 1, r.top, r.right, r.bottom}, colour);
-    }
-
-    void Text(RECT rect, UINT format) const {
-        const std::string text = WindowText(m_hwnd);
-        DrawTextA(m_dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
-    }
-
-  private:
-    HWND m_hwnd;
-    bool m_atOnce;
-    PAINTSTRUCT m_paint{};
-    HDC m_dc;
-    RECT m_client{};
-    HGDIOBJ m_oldFont = 0;
-};
-
 // The small square of a check box or option button, with its mark.
 void PaintMark(const ControlPainter& painter, bool checked) {
     const RECT client = painter.Client();
@@ -195,7 +130,7 @@ void PaintButton(HWND hwnd, PaintTime when) {
     const ControlPainter painter(hwnd, WM_CTLCOLORBTN, when);
     RECT client = painter.Client();
     const DWORD type = ButtonType(hwnd);
-    painter.Fill(client, COLOR_BTNFACE);
+    painter.FillBackground(client);
     if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
         type == BS_AUTORADIOBUTTON) {
         PaintMark(painter, (StateOf(hwnd) & kChecked) != 0);
@@ -223,6 +158,9 @@ void PaintButton(HWND hwnd, PaintTime when) {
 }
 
 LRESULT ZV_CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT result = 0; TakeFontMessage(hwnd, message, wParam, lParam, result)) {
+        return result;
+    }
     switch (message) {
         case WM_LBUTTONDOWN:
             SetFocus(hwnd);
@@ -274,9 +212,12 @@ LRESULT ZV_CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 }
 
 LRESULT ZV_CALLBACK StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT result = 0; TakeFontMessage(hwnd, message, wParam, lParam, result)) {
+        return result;
+    }
     if (message == WM_PAINT) {
         const ControlPainter painter(hwnd, WM_CTLCOLORSTATIC, PaintTime::ForPaintMessage);
-        painter.Fill(painter.Client(), COLOR_BTNFACE);
+        painter.FillBackground(painter.Client());
         if ((GetWindowLongA(hwnd, GWL_STYLE) & 0x1F) != static_cast<LONG>(SS_ICON)) {
             painter.Text(painter.Client(), DT_LEFT | DT_WORDBREAK);
         }
@@ -313,7 +254,7 @@ void Select(HWND hwnd, WPARAM start, LPARAM end) {
 void PaintEdit(HWND hwnd) {
     const ControlPainter painter(hwnd, WM_CTLCOLOREDIT, PaintTime::ForPaintMessage);
     RECT client = painter.Client();
-    painter.Fill(client, COLOR_WINDOW);
+    painter.FillBackground(client);
     DrawEdge(painter.Dc(), &client, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
     InflateRect(&client, -1, 0);
     const std::string text = WindowText(hwnd);
@@ -325,13 +266,14 @@ void PaintEdit(HWND hwnd) {
         selection.bottom = client.bottom;
         painter.Fill(selection, COLOR_HIGHLIGHT);
         SetTextColor(painter.Dc(), GetSysColor(COLOR_HIGHLIGHTTEXT));
-    } else {
-        SetTextColor(painter.Dc(), GetSysColor(COLOR_WINDOWTEXT));
     }
     painter.Text(client, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 LRESULT ZV_CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT result = 0; TakeFontMessage(hwnd, message, wParam, lParam, result)) {
+        return result;
+    }
     switch (message) {
         case WM_PAINT:
             PaintEdit(hwnd);

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/GdiApi.h"
 #include "platform/GdiConstants.h"
 #include "platform/WinApi.h"
 #include "platform/WinConstants.h"
@@ -318,6 +319,16 @@ void ValidateByPainting(HWND hwnd) {
     EndPaint(hwnd, &paint);
 }
 
+// Text in the window text colour; edit boxes and lists on the window
+// colour, everything else on the button face.
+HBRUSH DefControlColours(UINT message, HDC dc) {
+    const int background =
+        message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX ? COLOR_WINDOW : COLOR_3DFACE;
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(background));
+    return GetSysColorBrush(background);
+}
+
 }  // namespace
 
 LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
@@ -374,6 +385,13 @@ LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
         case WM_PAINT:
             ValidateByPainting(hWnd);
             return 0;
+        case WM_CTLCOLORMSGBOX:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSTATIC:
+            return static_cast<LRESULT>(DefControlColours(Msg, static_cast<HDC>(wParam)));
         default:
             return 0;
     }

@@ -46,6 +46,7 @@ struct Window {
     RECT client;                             // screen coordinates
     std::array<SCROLLINFO, 2> scrollBars{};  // SB_HORZ, SB_VERT
     int controlState = 0;                    // what a system control keeps in its extra bytes
+    HANDLE controlFont = 0;                  // what WM_SETFONT gave a system control
     bool destroying = false;
     bool needSize = false;  // WM_SIZE and WM_MOVE wait for the first showing
 };
