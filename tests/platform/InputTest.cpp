@@ -266,5 +266,65 @@ TEST_F(Input, InputReachesOtherThreadsWindowsOnTheirThread) {
     EXPECT_EQ(g_threadOfPress, otherThread);
 }
 
+// A class with CS_DBLCLKS hears the second of two quick presses as a double
+// click; one without hears two presses.
+TEST_F(Input, QuickSecondPressesAreDoubleClicksForClassesThatAskForThem) {
+    ZV_REQUIRES_HEADLESS("the scripted user and the virtual clock");
+    WNDCLASSA wanting;
+    wanting.style = CS_DBLCLKS;
+    wanting.lpfnWndProc = RecorderProc;
+    wanting.lpszClassName = "ZvDoubleClicks";
+    ASSERT_NE(RegisterClassA(&wanting), 0);
+    const HWND hwnd = CreateWindowExA(0, "ZvDoubleClicks", "twice", WS_POPUP | WS_VISIBLE, 10, 20,
+                                      100, 50, 0, 0, 0, nullptr);
+    const HWND plain = CreateRecorder("plain", WS_POPUP | WS_VISIBLE);  // under it, at 10,20
+    SetWindowPos(plain, 0, 200, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    MessageLog::Current().Name(hwnd, "twice");
+    MessageLog::Current().Clear();
+
+    headless::Click(20, 30);
+    headless::AdvanceClock(100);
+    headless::Click(21, 31);  // a double click
+    headless::Click(21, 31);  // starts again
+    headless::AdvanceClock(GetDoubleClickTime() + 1);
+    headless::Click(21, 31);  // too late
+    headless::Click(210, 30);
+    headless::Click(210, 30);
+
+    std::vector<UINT> presses;
+    for (const auto& entry : Only({WM_LBUTTONDOWN, WM_LBUTTONDBLCLK})) {
+        presses.push_back(entry.hwnd == hwnd ? entry.message : entry.message | 0x10000u);
+    }
+    EXPECT_EQ(presses,
+              (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONDOWN, WM_LBUTTONDOWN,
+                                 WM_LBUTTONDOWN | 0x10000u, WM_LBUTTONDOWN | 0x10000u}));
+}
+
+// With Alt held, keys are system keys and typed characters system
+// characters: what access keys are made of.
+TEST_F(Input, KeysWithAltHeldAreSystemKeys) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
+    const HWND main = CreateRecorder("main", WS_POPUP | WS_VISIBLE);
+    SetForegroundWindow(main);
+    MessageLog::Current().Clear();
+
+    headless::PressKey(VK_MENU);
+    headless::PressKey('S');
+    headless::ReleaseKey('S');
+    headless::ReleaseKey(VK_MENU);
+
+    const auto keys = Only({WM_SYSKEYDOWN, WM_SYSCHAR, WM_SYSKEYUP, WM_KEYDOWN, WM_KEYUP});
+    std::vector<std::pair<UINT, WPARAM>> seen;
+    for (const auto& key : keys) {
+        seen.emplace_back(key.message, key.wParam);
+        EXPECT_NE(static_cast<std::uint32_t>(key.lParam) & 0x20000000u, 0u);
+    }
+    EXPECT_EQ(seen, (std::vector<std::pair<UINT, WPARAM>>{{WM_SYSKEYDOWN, VK_MENU},
+                                                          {WM_SYSKEYDOWN, 'S'},
+                                                          {WM_SYSCHAR, 's'},
+                                                          {WM_SYSKEYUP, 'S'},
+                                                          {WM_SYSKEYUP, VK_MENU}}));
+}
+
 }  // namespace
 }  // namespace zv::test

@@ -6,6 +6,7 @@
 // and moves or sizes a window in a loop of its own while the button is down.
 
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 #include "platform/WinApi.h"
@@ -98,6 +99,29 @@ UINT ClientMessageOf(const RawInput& event) {
     }
 }
 
+constexpr UINT kDoubleClickTime = 500;
+
+// A press soon after the last one of the same button on the same window,
+// and near it, is a double click for a class that asks for them; the press
+// after a double click starts again.
+UINT WithDoubleClicks(HWND target, UINT message, POINT point) {
+    const bool press =
+        message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+    if (!press) {
+        return message;
+    }
+    ButtonPress& last = System().LastPress();
+    const Window* window = System().Find(target);
+    const bool wanted = window != nullptr && window->windowClass != nullptr &&
+                        (window->windowClass->info.style & CS_DBLCLKS) != 0;
+    const bool twice = wanted && last.hwnd == target && last.message == message &&
+                       System().Now() - last.time <= kDoubleClickTime &&
+                       std::abs(point.x - last.point.x) <= System().Metric(SM_CXDOUBLECLK) / 2 &&
+                       std::abs(point.y - last.point.y) <= System().Metric(SM_CYDOUBLECLK) / 2;
+    last = twice ? ButtonPress{} : ButtonPress{target, message, System().Now(), point};
+    return twice ? message + (WM_LBUTTONDBLCLK - WM_LBUTTONDOWN) : message;
+}
+
 // The non-client message that stands for a client one.
 UINT NonClientMessageOf(UINT clientMessage) {
     return clientMessage - WM_MOUSEMOVE + WM_NCMOUSEMOVE;
@@ -186,7 +210,7 @@ std::optional<MSG> MouseMessage(const RawInput& event, HWND target) {
     msg.pt = point;
     if (hit == HTCLIENT) {
         const POINT origin = ClientOrigin(target);
-        msg.message = clientMessage;
+        msg.message = WithDoubleClicks(target, clientMessage, point);
         msg.wParam = MouseKeyFlags();
         msg.lParam = MakeLParam(point.x - origin.x, point.y - origin.y);
     } else {
@@ -204,8 +228,14 @@ MSG KeyMessage(const RawInput& event, HWND target) {
     msg.pt = System().Cursor();
     msg.wParam = static_cast<WPARAM>(event.key);
     const bool down = event.kind == RawInput::Kind::KeyDown;
-    msg.message = down ? WM_KEYDOWN : WM_KEYUP;
-    msg.lParam = down ? 1 : static_cast<LPARAM>(static_cast<std::int32_t>(0xC0000001u));
+    // With Alt held (and not Ctrl) keys go to the system: menus and access
+    // keys; the context bit says so.
+    const bool alt = System().KeyDown(VK_MENU) || event.key == VK_MENU;
+    const bool system = alt && !System().KeyDown(VK_CONTROL);
+    msg.message = system ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
+    const std::uint32_t context = alt ? 0x20000000u : 0;
+    msg.lParam =
+        static_cast<LPARAM>(static_cast<std::int32_t>((down ? 1u : 0xC0000001u) | context));
     return msg;
 }
 
@@ -475,7 +505,7 @@ using headless::System;
 }  // namespace
 
 BOOL TranslateMessage(const MSG* lpMsg) {
-    if (lpMsg == nullptr || lpMsg->message != WM_KEYDOWN) {
+    if (lpMsg == nullptr || (lpMsg->message != WM_KEYDOWN && lpMsg->message != WM_SYSKEYDOWN)) {
         return FALSE;
     }
     const char character =
@@ -483,9 +513,13 @@ BOOL TranslateMessage(const MSG* lpMsg) {
     if (character == 0) {
         return FALSE;
     }
-    PostMessageA(lpMsg->hwnd, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(character)),
-                 lpMsg->lParam);
+    PostMessageA(lpMsg->hwnd, lpMsg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR,
+                 static_cast<WPARAM>(static_cast<unsigned char>(character)), lpMsg->lParam);
     return TRUE;
+}
+
+UINT GetDoubleClickTime() {
+    return headless::kDoubleClickTime;
 }
 
 HWND SetCapture(HWND hWnd) {

@@ -19,7 +19,8 @@ const std::vector<std::pair<int, int>> kDefaultMetrics = {
     {SM_CYFIXEDFRAME, 3}, {SM_SWAPBUTTON, 0},    {SM_CXSIZE, 18},      {SM_CYSIZE, 18},
     {SM_CXSIZEFRAME, 4},  {SM_CYSIZEFRAME, 4},   {SM_CXMINTRACK, 112}, {SM_CYMINTRACK, 27},
     {SM_CXEDGE, 2},       {SM_CYEDGE, 2},        {SM_CYSMCAPTION, 16}, {SM_CXSMSIZE, 15},
-    {SM_CYSMSIZE, 15},    {SM_CXMAXTRACK, 1036}, {SM_CYMAXTRACK, 780},
+    {SM_CYSMSIZE, 15},    {SM_CXMAXTRACK, 1036}, {SM_CYMAXTRACK, 780}, {SM_CXDOUBLECLK, 4},
+    {SM_CYDOUBLECLK, 4},
 };
 
 constexpr LONG kFirstProcedureValue = 0x00400000;
@@ -76,6 +77,7 @@ void WindowSystem::Reset() {
     m_keysDown.fill(false);
     m_lockedWindow = 0;
     m_rawInput.clear();
+    m_lastPress = ButtonPress{};
     // One 1024 x 768 display with a 30-pixel task bar along the bottom.
     SetMonitors({Monitor{RECT{0, 0, 1024, 768}, RECT{0, 0, 1024, 738}}});
     m_now = 0;

@@ -82,6 +82,14 @@ struct InputState {
     HWND capture = 0;
 };
 
+// The last press of a mouse button in a client area, to tell double clicks.
+struct ButtonPress {
+    HWND hwnd = 0;
+    UINT message = 0;
+    std::uint64_t time = 0;
+    POINT point;
+};
+
 // A hardware event waiting to become window messages: the thread that owns
 // the window it reaches turns it into messages when it reads its queue.
 struct RawInput {
@@ -146,6 +154,7 @@ class WindowSystem {
     bool& KeyDown(int vk) { return m_keysDown[static_cast<std::size_t>(vk & 0xFF)]; }
     HWND& LockedWindow() { return m_lockedWindow; }
     std::deque<RawInput>& RawInputQueue() { return m_rawInput; }
+    ButtonPress& LastPress() { return m_lastPress; }
 
     // System metrics by GetSystemMetrics index.
     int Metric(int index) const;
@@ -210,6 +219,7 @@ class WindowSystem {
     std::array<bool, 256> m_keysDown{};
     HWND m_lockedWindow = 0;
     std::deque<RawInput> m_rawInput;
+    ButtonPress m_lastPress;
     std::uint64_t m_now = 0;
     UINT_PTR m_lastTimerId = 0;
     std::vector<Hook> m_hooks;

@@ -51,6 +51,10 @@ SHORT GetAsyncKeyState(int vKey) {
     return ::GetAsyncKeyState(vKey);
 }
 
+UINT GetDoubleClickTime() {
+    return ::GetDoubleClickTime();
+}
+
 BOOL LockWindowUpdate(HWND hWndLock) {
     return ::LockWindowUpdate(ToHwnd(hWndLock));
 }
