@@ -42,9 +42,11 @@ fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZV_SANITIZE=ON \
 	    -DZV_BUILD_FUZZERS=ON -DZV_BUILD_TESTS=OFF -DZV_BUILD_BENCHMARKS=OFF
 	cmake --build $(FUZZ)
-	mkdir -p $(FUZZ)/corpus
+	mkdir -p $(FUZZ)/corpus/cmdline $(FUZZ)/corpus/formfile
 	$(FUZZ)/tests/fuzz/zvfuzz_cmdline -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
-	    $(FUZZ)/corpus
+	    $(FUZZ)/corpus/cmdline
+	$(FUZZ)/tests/fuzz/zvfuzz_formfile -max_total_time=$(FUZZ_SECONDS) -max_len=8192 \
+	    $(FUZZ)/corpus/formfile
 
 deps:
 	@tools/ensure-deps.sh

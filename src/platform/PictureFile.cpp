@@ -101,8 +101,9 @@ std::optional<PictureImage> DecodeDib(const std::vector<unsigned char>& bytes, s
             std::uint32_t pixel;
             if (bitCount >= 24) {
                 const std::size_t p = row + static_cast<std::size_t>(x) * (bitCount / 8u);
-                pixel = static_cast<std::uint32_t>(all.U8(p)) | (all.U8(p + 1) << 8) |
-                        (all.U8(p + 2) << 16);
+                pixel = static_cast<std::uint32_t>(all.U8(p)) |
+                        (static_cast<std::uint32_t>(all.U8(p + 1)) << 8) |
+                        (static_cast<std::uint32_t>(all.U8(p + 2)) << 16);
             } else {
                 const std::size_t bit = static_cast<std::size_t>(x) * bitCount;
                 const unsigned shift = 8u - bitCount - static_cast<unsigned>(bit % 8);
