@@ -115,7 +115,20 @@ BOOL LineTo(HDC hdc, int x, int y);
 // hbr may also be a system colour index + 1.
 int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr);
 BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom);
+// Figures inside a rectangle (its right and bottom edges left out), outlined
+// with the pen and filled with the brush; without a pen they keep their
+// size, where Rectangle loses its right and bottom pixel. RoundRect's
+// corners are quarters of an ellipse of the given width and height.
+BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom);
+BOOL RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height);
 BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop);
+// BitBlt from a source rectangle of another size; a negative width or height
+// on one side only mirrors the picture. Each destination pixel takes the
+// nearest source pixel, as in the COLORONCOLOR mode (the platform's default
+// mode, which the headless backend does not have, ANDs the rows and columns
+// that a shrinking drops).
+BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc, int xSrc,
+                int ySrc, int wSrc, int hSrc, DWORD rop);
 BOOL DrawEdge(HDC hdc, RECT* qrc, UINT edge, UINT grfFlags);
 BOOL DrawFocusRect(HDC hDC, const RECT* lprc);
 

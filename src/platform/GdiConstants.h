@@ -57,6 +57,7 @@ inline constexpr int PS_SOLID = 0;
 inline constexpr int PS_DASH = 1;
 inline constexpr int PS_DOT = 2;
 inline constexpr int PS_DASHDOT = 3;
+inline constexpr int PS_DASHDOTDOT = 4;
 inline constexpr int PS_NULL = 5;
 
 // Stock objects

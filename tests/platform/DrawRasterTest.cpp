@@ -1,5 +1,6 @@
-// Raster operations, colour and monochrome conversions, transparent blits,
-// lines and filled shapes, checked pixel by pixel through memory DCs.
+// Raster operations, colour and monochrome conversions, transparent and
+// stretched blits, lines and filled shapes, checked pixel by pixel through
+// memory DCs.
 
 #include <gtest/gtest.h>
 
@@ -191,6 +192,189 @@ TEST_F(DrawRaster, RectanglesOutlineWithThePenAndFillWithTheBrush) {
     SelectObject(canvas.Dc(), oldPen);
     SelectObject(canvas.Dc(), oldBrush);
     EXPECT_TRUE(DeleteObject(brush));
+}
+
+// A red pen (solid or none) and a green brush selected into a DC while a
+// figure is drawn.
+class RedOutlineGreenFill {
+  public:
+    RedOutlineGreenFill(HDC dc, int penStyle)
+        : m_dc(dc), m_pen(CreatePen(penStyle, 1, kRed)), m_brush(CreateSolidBrush(kGreen)) {
+        m_oldPen = SelectObject(dc, m_pen);
+        m_oldBrush = SelectObject(dc, m_brush);
+    }
+    ~RedOutlineGreenFill() {
+        SelectObject(m_dc, m_oldPen);
+        SelectObject(m_dc, m_oldBrush);
+        DeleteObject(m_pen);
+        DeleteObject(m_brush);
+    }
+    RedOutlineGreenFill(const RedOutlineGreenFill&) = delete;
+    RedOutlineGreenFill& operator=(const RedOutlineGreenFill&) = delete;
+
+  private:
+    HDC m_dc;
+    HPEN m_pen;
+    HBRUSH m_brush;
+    HGDIOBJ m_oldPen = 0;
+    HGDIOBJ m_oldBrush = 0;
+};
+
+TEST_F(DrawRaster, EllipsesTouchEachSideOfTheirRectangleAndLeaveTheCornersOut) {
+    MemoryDc canvas(22, 12);
+    canvas.Fill(kWhite, RECT{0, 0, 22, 12});
+    {
+        const RedOutlineGreenFill tools(canvas.Dc(), PS_SOLID);
+        ASSERT_TRUE(Ellipse(canvas.Dc(), 1, 1, 21, 11));
+    }
+    for (const POINT corner : {POINT{1, 1}, POINT{20, 1}, POINT{1, 10}, POINT{20, 10}}) {
+        EXPECT_EQ(canvas.At(corner.x, corner.y), kWhite) << corner.x << "," << corner.y;
+    }
+    // The middle rows reach the left and right edges, the middle columns the
+    // top and bottom ones (the right and bottom edges left out).
+    EXPECT_EQ(canvas.At(1, 5), kRed);
+    EXPECT_EQ(canvas.At(20, 6), kRed);
+    EXPECT_EQ(canvas.At(10, 1), kRed);
+    EXPECT_EQ(canvas.At(11, 10), kRed);
+    EXPECT_EQ(canvas.At(0, 5), kWhite);
+    EXPECT_EQ(canvas.At(21, 6), kWhite);
+    EXPECT_EQ(canvas.At(11, 11), kWhite);
+    EXPECT_EQ(canvas.At(11, 6), kGreen);
+}
+
+TEST_F(DrawRaster, CirclesAreSymmetricAboutBothAxesAndTheDiagonal) {
+    constexpr int kSide = 15;
+    MemoryDc canvas(kSide, kSide);
+    canvas.Fill(kWhite, RECT{0, 0, kSide, kSide});
+    {
+        const RedOutlineGreenFill tools(canvas.Dc(), PS_SOLID);
+        Ellipse(canvas.Dc(), 0, 0, kSide, kSide);
+    }
+    for (int y = 0; y < kSide; ++y) {
+        for (int x = 0; x < kSide; ++x) {
+            const COLORREF pixel = canvas.At(x, y);
+            EXPECT_EQ(canvas.At(kSide - 1 - x, y), pixel) << x << "," << y;
+            EXPECT_EQ(canvas.At(x, kSide - 1 - y), pixel) << x << "," << y;
+            EXPECT_EQ(canvas.At(y, x), pixel) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(DrawRaster, WithoutAPenAnEllipseKeepsItsSizeWhereARectangleLosesAPixel) {
+    MemoryDc ellipse(11, 11);
+    MemoryDc rectangle(11, 11);
+    for (const MemoryDc* canvas : {&ellipse, &rectangle}) {
+        canvas->Fill(kWhite, RECT{0, 0, 11, 11});
+        const RedOutlineGreenFill tools(canvas->Dc(), PS_NULL);
+        if (canvas == &ellipse) {
+            Ellipse(canvas->Dc(), 0, 0, 10, 10);
+        } else {
+            Rectangle(canvas->Dc(), 0, 0, 10, 10);
+        }
+    }
+    EXPECT_EQ(ellipse.At(0, 4), kGreen);
+    EXPECT_EQ(ellipse.At(9, 5), kGreen);
+    EXPECT_EQ(ellipse.At(4, 9), kGreen);
+    EXPECT_EQ(ellipse.At(10, 5), kWhite);
+    EXPECT_EQ(ellipse.At(0, 0), kWhite);
+    EXPECT_EQ(rectangle.At(8, 8), kGreen);
+    EXPECT_EQ(rectangle.At(9, 4), kWhite);
+    EXPECT_EQ(rectangle.At(4, 9), kWhite);
+}
+
+TEST_F(DrawRaster, RoundedRectanglesCutTheirCornersOnly) {
+    MemoryDc canvas(21, 21);
+    canvas.Fill(kWhite, RECT{0, 0, 21, 21});
+    {
+        const RedOutlineGreenFill tools(canvas.Dc(), PS_SOLID);
+        ASSERT_TRUE(RoundRect(canvas.Dc(), 0, 0, 20, 20, 8, 8));
+    }
+    for (const POINT corner : {POINT{0, 0}, POINT{19, 0}, POINT{0, 19}, POINT{19, 19}}) {
+        EXPECT_EQ(canvas.At(corner.x, corner.y), kWhite) << corner.x << "," << corner.y;
+    }
+    // The straight parts of the sides lie on the rectangle's edges.
+    for (int along = 5; along < 15; ++along) {
+        EXPECT_EQ(canvas.At(along, 0), kRed) << along;
+        EXPECT_EQ(canvas.At(0, along), kRed) << along;
+        EXPECT_EQ(canvas.At(along, 19), kRed) << along;
+        EXPECT_EQ(canvas.At(19, along), kRed) << along;
+    }
+    EXPECT_EQ(canvas.At(10, 10), kGreen);
+    EXPECT_EQ(canvas.At(20, 10), kWhite);
+}
+
+TEST_F(DrawRaster, ARoundedRectangleWithoutCornersIsARectangle) {
+    MemoryDc rounded(7, 7);
+    MemoryDc plain(7, 7);
+    for (const MemoryDc* canvas : {&rounded, &plain}) {
+        canvas->Fill(kWhite, RECT{0, 0, 7, 7});
+    }
+    {
+        const RedOutlineGreenFill tools(rounded.Dc(), PS_SOLID);
+        RoundRect(rounded.Dc(), 1, 1, 6, 6, 0, 0);
+    }
+    {
+        const RedOutlineGreenFill tools(plain.Dc(), PS_SOLID);
+        Rectangle(plain.Dc(), 1, 1, 6, 6);
+    }
+    for (int y = 0; y < 7; ++y) {
+        for (int x = 0; x < 7; ++x) {
+            EXPECT_EQ(rounded.At(x, y), plain.At(x, y)) << x << "," << y;
+        }
+    }
+}
+
+// Red, green / blue, white.
+void FillFourColours(const MemoryDc& canvas) {
+    canvas.Fill(kRed, RECT{0, 0, 1, 1});
+    canvas.Fill(kGreen, RECT{1, 0, 2, 1});
+    canvas.Fill(kBlue, RECT{0, 1, 1, 2});
+    canvas.Fill(kWhite, RECT{1, 1, 2, 2});
+}
+
+TEST_F(DrawRaster, StretchBltDoublesEachPixelIntoASquare) {
+    MemoryDc source(2, 2);
+    FillFourColours(source);
+    MemoryDc dest(5, 5);
+    dest.Fill(kMagenta, RECT{0, 0, 5, 5});
+    ASSERT_TRUE(StretchBlt(dest.Dc(), 0, 0, 4, 4, source.Dc(), 0, 0, 2, 2, SRCCOPY));
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            EXPECT_EQ(dest.At(x, y), source.At(x / 2, y / 2)) << x << "," << y;
+        }
+    }
+    EXPECT_EQ(dest.At(4, 4), kMagenta);
+}
+
+TEST_F(DrawRaster, StretchBltShrinksAndMirrors) {
+    MemoryDc source(4, 1);
+    source.Fill(kRed, RECT{0, 0, 2, 1});
+    source.Fill(kGreen, RECT{2, 0, 4, 1});
+    MemoryDc dest(2, 2);
+    // Pairs of equal pixels shrink to the same colour in every stretching mode.
+    ASSERT_TRUE(StretchBlt(dest.Dc(), 0, 0, 2, 1, source.Dc(), 0, 0, 4, 1, SRCCOPY));
+    EXPECT_EQ(dest.At(0, 0), kRed);
+    EXPECT_EQ(dest.At(1, 0), kGreen);
+    // A negative width on one side runs the picture backwards, from the
+    // origin's pixel.
+    ASSERT_TRUE(StretchBlt(dest.Dc(), 1, 1, -2, 1, source.Dc(), 0, 0, 4, 1, SRCCOPY));
+    EXPECT_EQ(dest.At(0, 1), kGreen);
+    EXPECT_EQ(dest.At(1, 1), kRed);
+}
+
+TEST_F(DrawRaster, StretchBltAppliesTheRasterOperationAndTheMonochromeColours) {
+    MemoryDc mask(2, 2, true);
+    mask.Fill(kBlack, RECT{0, 0, 2, 2});
+    mask.Fill(kWhite, RECT{1, 0, 2, 2});
+    MemoryDc dest(4, 4);
+    dest.Fill(kBlue, RECT{0, 0, 4, 4});
+    SetTextColor(dest.Dc(), kBlack);
+    SetBkColor(dest.Dc(), kWhite);
+    // Where the mask is white the destination stays, where black it clears.
+    ASSERT_TRUE(StretchBlt(dest.Dc(), 0, 0, 4, 4, mask.Dc(), 0, 0, 2, 2, SRCAND));
+    EXPECT_EQ(dest.At(1, 3), kBlack);
+    EXPECT_EQ(dest.At(2, 0), kBlue);
+    EXPECT_EQ(dest.At(3, 3), kBlue);
 }
 
 TEST_F(DrawRaster, FillRectTakesSystemColourIndexesPlusOne) {

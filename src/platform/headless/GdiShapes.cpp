@@ -1,8 +1,10 @@
-// Pixels, lines, filled areas, three-dimensional edges and focus rectangles
-// on the headless backend, and the rectangle helpers.
+// Pixels, lines, filled areas, ellipses and rounded rectangles,
+// three-dimensional edges and focus rectangles on the headless backend, and
+// the rectangle helpers.
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <span>
 #include <vector>
@@ -141,6 +143,106 @@ RECT Inside(const RECT& rect, UINT sides) {
                 rect.bottom - ((sides & BF_BOTTOM) != 0 ? 1 : 0)};
 }
 
+// A figure of rounded corners: its size in pixels and the size of the
+// ellipse whose quarters make its corners (the whole size for an ellipse).
+struct RoundedFigure {
+    int width = 0;
+    int height = 0;
+    int cornerWidth = 0;
+    int cornerHeight = 0;
+};
+
+// How far in from either side an ellipse of the given size reaches on one
+// of its rows: the pixels whose centres lie inside it. Its radii reach a
+// third of a pixel past the centres of its outermost pixels, which matches
+// the platform's curves within a pixel here and there.
+int EllipseInset(int width, int height, int row) {
+    constexpr double kReach = 1.0 / 3.0;
+    const double centre = (width - 1) / 2.0;
+    const double dy = (row - (height - 1) / 2.0) / ((height - 1) / 2.0 + kReach);
+    const double half = (centre + kReach) * std::sqrt(std::max(0.0, 1.0 - dy * dy));
+    return std::max(0, static_cast<int>(std::ceil(centre - half)));
+}
+
+// Each row's inset: the figure covers [inset, width - inset) of it.
+std::vector<int> RowInsets(const RoundedFigure& figure) {
+    std::vector<int> insets(static_cast<std::size_t>(figure.height), 0);
+    if (figure.cornerWidth <= 0 || figure.cornerHeight <= 0) {
+        return insets;
+    }
+    for (int row = 0; row < figure.height; ++row) {
+        const int fromBottom = row - (figure.height - figure.cornerHeight);
+        int& inset = insets[static_cast<std::size_t>(row)];
+        if (2 * row + 1 < figure.cornerHeight) {
+            inset = EllipseInset(figure.cornerWidth, figure.cornerHeight, row);
+        } else if (2 * fromBottom + 1 > figure.cornerHeight) {
+            inset = EllipseInset(figure.cornerWidth, figure.cornerHeight, fromBottom);
+        }
+    }
+    return insets;
+}
+
+// The figure's outline: the pixels inside it with a neighbour outside, so
+// that the ring is closed wherever it turns.
+template <typename Visit>
+void ForEachOutlinePixel(const RoundedFigure& figure, const std::vector<int>& insets, Visit visit) {
+    const auto inside = [&](int x, int row) {
+        if (row < 0 || row >= figure.height) {
+            return false;
+        }
+        const int inset = insets[static_cast<std::size_t>(row)];
+        return x >= inset && x < figure.width - inset;
+    };
+    for (int row = 0; row < figure.height; ++row) {
+        const int inset = insets[static_cast<std::size_t>(row)];
+        for (int x = inset; x < figure.width - inset; ++x) {
+            if (x == inset || x == figure.width - inset - 1 || !inside(x, row - 1) ||
+                !inside(x, row + 1)) {
+                visit(x, row);
+            }
+        }
+    }
+}
+
+// Ellipse and RoundRect: the brush fills the figure, then the pen outlines
+// it (styled pens draw solid here). Unlike Rectangle, they keep their size
+// without an outline.
+BOOL DrawRounded(HDC hdc, const RECT& box, int cornerWidth, int cornerHeight) {
+    const DeviceContext* dc = Gdi().Find<DeviceContext>(hdc);
+    const auto canvas = CanvasOf(hdc);
+    if (dc == nullptr || !canvas) {
+        return FALSE;
+    }
+    RoundedFigure figure{box.right - box.left, box.bottom - box.top};
+    figure.cornerWidth = std::min(cornerWidth, figure.width);
+    figure.cornerHeight = std::min(cornerHeight, figure.height);
+    if (figure.width <= 0 || figure.height <= 0) {
+        return TRUE;
+    }
+    const std::vector<int> insets = RowInsets(figure);
+    if (const auto color = headless::BrushColor(dc->brush)) {
+        for (int row = 0; row < figure.height; ++row) {
+            const int inset = insets[static_cast<std::size_t>(row)];
+            canvas->Fill(
+                RECT{box.left + inset, box.top + row, box.right - inset, box.top + row + 1},
+                *color);
+        }
+    }
+    const Pen* pen = Gdi().Find<Pen>(dc->pen);
+    if (pen != nullptr && pen->style != PS_NULL) {
+        ForEachOutlinePixel(figure, insets, [&](int x, int row) {
+            PlotWide(*canvas, box.left + x, box.top + row, pen->width, pen->color);
+        });
+    }
+    return TRUE;
+}
+
+// The rectangle with its corners put in order, as the figures take it.
+RECT Ordered(int left, int top, int right, int bottom) {
+    return RECT{std::min(left, right), std::min(top, bottom), std::max(left, right),
+                std::max(top, bottom)};
+}
+
 // Every pixel of a rectangle's one-pixel border, each once.
 template <typename Visit>
 void ForEachBorderPixel(const RECT& rect, Visit visit) {
@@ -238,6 +340,15 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
         }
     }
     return TRUE;
+}
+
+BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
+    const RECT box = Ordered(left, top, right, bottom);
+    return DrawRounded(hdc, box, box.right - box.left, box.bottom - box.top);
+}
+
+BOOL RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height) {
+    return DrawRounded(hdc, Ordered(left, top, right, bottom), width, height);
 }
 
 BOOL DrawEdge(HDC hdc, RECT* qrc, UINT edge, UINT grfFlags) {

@@ -34,8 +34,22 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
     return ::Rectangle(ToReal<::HDC>(hdc), left, top, right, bottom);
 }
 
+BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
+    return ::Ellipse(ToReal<::HDC>(hdc), left, top, right, bottom);
+}
+
+BOOL RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height) {
+    return ::RoundRect(ToReal<::HDC>(hdc), left, top, right, bottom, width, height);
+}
+
 BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop) {
     return ::BitBlt(ToReal<::HDC>(hdc), x, y, cx, cy, ToReal<::HDC>(hdcSrc), x1, y1, rop);
+}
+
+BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc, int xSrc,
+                int ySrc, int wSrc, int hSrc, DWORD rop) {
+    return ::StretchBlt(ToReal<::HDC>(hdcDest), xDest, yDest, wDest, hDest, ToReal<::HDC>(hdcSrc),
+                        xSrc, ySrc, wSrc, hSrc, rop);
 }
 
 BOOL DrawEdge(HDC hdc, RECT* qrc, UINT edge, UINT grfFlags) {
