@@ -96,6 +96,14 @@ void Application::SetMousePointer(std::int16_t pointer) {
     ShowPointer(pointer);
 }
 
+bool Application::ShowMousePointer() const {
+    if (m_mousePointer == mouse_pointer::kDefault) {
+        return false;
+    }
+    ShowPointer(m_mousePointer);
+    return true;
+}
+
 Application& App() {
     static Application application;
     return application;

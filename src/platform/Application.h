@@ -52,6 +52,11 @@ class Application {
     std::int16_t MousePointer() const noexcept { return m_mousePointer; }
     void SetMousePointer(std::int16_t pointer);
 
+    // For a window asked for its cursor (WM_SETCURSOR): shows the
+    // application-wide pointer and answers true, or answers false when the
+    // window should show its own.
+    bool ShowMousePointer() const;
+
   private:
     std::wstring m_title;
     std::wstring m_path;

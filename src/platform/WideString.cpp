@@ -179,4 +179,22 @@ bool Contains(std::wstring_view text, wchar_t ch) noexcept {
     return text.find(ch) != std::wstring_view::npos;
 }
 
+std::string ToAnsi(std::wstring_view text) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (const wchar_t ch : text) {
+        bytes.push_back(static_cast<std::uint32_t>(ch) < 256 ? static_cast<char>(ch) : '?');
+    }
+    return bytes;
+}
+
+std::wstring FromAnsi(std::string_view text) {
+    std::wstring wide;
+    wide.reserve(text.size());
+    for (const char ch : text) {
+        wide.push_back(static_cast<wchar_t>(static_cast<unsigned char>(ch)));
+    }
+    return wide;
+}
+
 }  // namespace zv

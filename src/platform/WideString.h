@@ -19,6 +19,11 @@ std::wstring FromUtf8(std::string_view text);
 // The upper-case form used to compare collection keys without regard to case.
 // Deterministic on every machine: it does not depend on the C locale. Covers
 // Basic Latin, Latin-1, Latin Extended-A, Greek and Cyrillic.
+// Text for the single-byte forms of the window functions and back: the
+// first 256 characters as they are, any other as '?'.
+std::string ToAnsi(std::wstring_view text);
+std::wstring FromAnsi(std::string_view text);
+
 wchar_t FoldCase(wchar_t ch) noexcept;
 std::wstring FoldCase(std::wstring_view text);
 

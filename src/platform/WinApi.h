@@ -292,6 +292,8 @@ int ScrollWindowEx(HWND hWnd, int dx, int dy, const RECT* prcScroll, const RECT*
 // Window relations
 HWND GetDesktopWindow();
 HWND GetParent(HWND hWnd);
+// Whether hWnd is a child window below hWndParent, at any depth.
+BOOL IsChild(HWND hWndParent, HWND hWnd);
 HWND GetWindow(HWND hWnd, UINT uCmd);
 HWND SetParent(HWND hWndChild, HWND hWndNewParent);
 BOOL EnumChildWindows(HWND hWndParent, WNDENUMPROC lpEnumFunc, LPARAM lParam);

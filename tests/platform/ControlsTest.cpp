@@ -1,8 +1,7 @@
 // The system's controls: buttons tell their parent of clicks, check boxes
-// and option buttons keep their check, edit boxes take typing.
+// and option buttons keep their check (edit boxes have EditTest).
 
 #include <array>
-#include <string>
 
 #include "PlatformTest.h"
 #include "platform/GdiApi.h"
@@ -35,12 +34,6 @@ class Controls : public PlatformTest {
 
 WPARAM Clicked(int id) {
     return static_cast<WPARAM>(id) | (static_cast<WPARAM>(BN_CLICKED) << 16);
-}
-
-std::string TextOf(HWND hwnd) {
-    char text[64] = {};
-    GetWindowTextA(hwnd, text, sizeof text);
-    return text;
 }
 
 // The button takes the focus and paints at once as it gains it, is pressed
@@ -96,23 +89,6 @@ TEST_F(Controls, AButtonClicksWhenTheMouseIsReleasedOverIt) {
     const LoggedMessage& last = MessageLog::Current().Messages().back();
     EXPECT_EQ(last.message, WM_COMMAND);
     EXPECT_EQ(last.wParam, Clicked(7));
-}
-
-TEST_F(Controls, AnEditBoxTakesTypingAndReplacesAllThatIsSelected) {
-    ZV_REQUIRES_HEADLESS("the scripted user");
-    const HWND edit = Control("Edit", "draft", ES_AUTOHSCROLL, 5, 10);
-    SetForegroundWindow(parent);
-    headless::Click(20, 20);
-    EXPECT_EQ(GetFocus(), edit);
-    headless::TypeText("ed2");
-    EXPECT_EQ(TextOf(edit), "drafted2");
-    headless::PressKey(VK_BACK);
-    headless::ReleaseKey(VK_BACK);
-    EXPECT_EQ(TextOf(edit), "drafted");
-
-    SendMessageA(edit, EM_SETSEL, 0, -1);
-    headless::TypeText("Final");
-    EXPECT_EQ(TextOf(edit), "Final");
 }
 
 // How many pixels of the window's client area have the colour.

@@ -176,6 +176,13 @@ TEST_F(Input, TypingReachesTheFocusWindowAsKeysAndCharacters) {
         }
     }
     EXPECT_EQ(characters, (std::vector<WPARAM>{'H', 'i'}));
+    MessageLog::Current().Clear();
+    headless::PressKey(VK_CONTROL);
+    headless::TypeText("a");
+    headless::ReleaseKey(VK_CONTROL);
+    const auto control = Only({WM_CHAR});
+    ASSERT_EQ(control.size(), 1u);
+    EXPECT_EQ(control[0].wParam, 1u);  // Ctrl+A
     EXPECT_EQ(keys.front().message, WM_KEYDOWN);
     EXPECT_EQ(keys.front().wParam, static_cast<WPARAM>(VK_SHIFT));
 }

@@ -4,6 +4,7 @@
 // and the sample host use to set the scene (a fresh desktop, other processes
 // and threads). It does not exist on the Win32 backend.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,13 @@ class DialogAnswer {
 };
 
 void AnswerDialog(const std::string& caption, DialogAnswer answer);
+
+// Where TypeInto looks when no window of the dialog bears the label: for
+// labels drawn by their container (a form's labels have no window). Given
+// the dialog and the label's caption, the box's window, or 0. One finder,
+// kept across fresh desktops.
+using LabelledBoxFinder = std::function<win::HWND(win::HWND dialog, const std::string& label)>;
+void SetLabelledBoxFinder(LabelledBoxFinder finder);
 
 // What went wrong with the script since the last call, one line each: a
 // dialog that waited for an answer nobody registered (a modal loop then ends

@@ -1,10 +1,8 @@
 // The system's control classes on the headless backend: buttons (push
-// buttons, check boxes, option buttons), static texts and one-line edit
-// boxes, registered with every fresh desktop. They keep their state where
-// the platform's controls keep it, in the window, and tell their parent of
-// clicks with WM_COMMAND.
-
-#include <string>
+// buttons, check boxes, option buttons) and static texts, and the
+// registration of every control class with each fresh desktop. They keep
+// their state where the platform's controls keep it, in the window, and
+// tell their parent of clicks with WM_COMMAND.
 
 #include "platform/GdiApi.h"
 #include "platform/GdiConstants.h"
@@ -23,11 +21,6 @@ LRESULT ZV_CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 // Bits of a button's state.
 constexpr int kChecked = 1;
 constexpr int kPushed = 4;
-
-// Bits of an edit box's state.
-constexpr int kAllSelected = 1;
-
-constexpr UINT EN_CHANGE = 0x0300;
 
 DWORD ButtonType(HWND hwnd) {
     return static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE)) & BS_TYPEMASK;
@@ -191,6 +184,15 @@ LRESULT ZV_CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         case BM_SETCHECK:
             SetChecked(hwnd, wParam == BST_CHECKED);
             return 0;
+        case BM_SETSTYLE: {
+            const auto style = static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
+            SetWindowLongA(hwnd, GWL_STYLE,
+                           static_cast<LONG>((style & 0xFFFF0000u) | (wParam & 0xFFFFu)));
+            if (lParam != 0) {
+                Repaint(hwnd);
+            }
+            return 0;
+        }
         case WM_PAINT:
             PaintButton(hwnd, PaintTime::ForPaintMessage);
             return 0;
@@ -229,93 +231,10 @@ LRESULT ZV_CALLBACK StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-// Typing goes at the end; with everything selected it replaces the text.
-void Type(HWND hwnd, char ch) {
-    const bool replacing = (StateOf(hwnd) & kAllSelected) != 0;
-    StateOf(hwnd) &= ~kAllSelected;
-    std::string text = replacing ? std::string() : WindowText(hwnd);
-    if (ch != '\b') {
-        text.push_back(ch);
-    } else if (!replacing && !text.empty()) {
-        text.pop_back();
-    }
-    DefWindowProcA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    NotifyParent(hwnd, EN_CHANGE);
-}
-
-void Select(HWND hwnd, WPARAM start, LPARAM end) {
-    const bool all = start == 0 && (end == -1 || end >= GetWindowTextLengthA(hwnd));
-    StateOf(hwnd) = all ? StateOf(hwnd) | kAllSelected : StateOf(hwnd) & ~kAllSelected;
-    Repaint(hwnd);
-}
-
-// The box, sunken, with its text; all of it highlighted while it is
-// selected in the focused box.
-void PaintEdit(HWND hwnd) {
-    const ControlPainter painter(hwnd, WM_CTLCOLOREDIT, PaintTime::ForPaintMessage);
-    RECT client = painter.Client();
-    painter.FillBackground(client);
-    DrawEdge(painter.Dc(), &client, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
-    InflateRect(&client, -1, 0);
-    const std::string text = WindowText(hwnd);
-    if ((StateOf(hwnd) & kAllSelected) != 0 && GetFocus() == hwnd && !text.empty()) {
-        RECT selection = client;
-        DrawTextA(painter.Dc(), text.c_str(), static_cast<int>(text.size()), &selection,
-                  DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-        selection.top = client.top;
-        selection.bottom = client.bottom;
-        painter.Fill(selection, COLOR_HIGHLIGHT);
-        SetTextColor(painter.Dc(), GetSysColor(COLOR_HIGHLIGHTTEXT));
-    }
-    painter.Text(client, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-}
-
-LRESULT ZV_CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (LRESULT result = 0; TakeFontMessage(hwnd, message, wParam, lParam, result)) {
-        return result;
-    }
-    switch (message) {
-        case WM_PAINT:
-            PaintEdit(hwnd);
-            return 0;
-        case WM_SETFOCUS:
-        case WM_KILLFOCUS:
-        case WM_SETTEXT:
-            Repaint(hwnd);
-            break;
-        case WM_LBUTTONDOWN:
-            SetFocus(hwnd);
-            StateOf(hwnd) &= ~kAllSelected;
-            return 0;
-        case WM_CHAR:
-            if (wParam == '\b' || wParam >= ' ') {
-                Type(hwnd, static_cast<char>(wParam));
-            }
-            return 0;
-        case WM_KEYDOWN:
-            // The caret stays at the end: shift and Home select it all.
-            if (wParam == static_cast<WPARAM>(VK_HOME) && GetAsyncKeyState(VK_SHIFT) < 0) {
-                Select(hwnd, 0, -1);
-            } else if (wParam == static_cast<WPARAM>(VK_END)) {
-                Select(hwnd, 0, 0);
-            }
-            return 0;
-        case EM_SETSEL:
-            Select(hwnd, wParam, lParam);
-            return 0;
-        case EM_GETSEL: {
-            const auto length = static_cast<LRESULT>(GetWindowTextLengthA(hwnd));
-            const LRESULT start = (StateOf(hwnd) & kAllSelected) != 0 ? 0 : length;
-            return start | (length << 16);
-        }
-        default:
-            break;
-    }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
-void AddSystemClass(WindowSystem& system, const char* name, WNDPROC proc, int background) {
+void AddSystemClass(WindowSystem& system, const char* name, WNDPROC proc, int background,
+                    UINT classStyle = 0) {
     WNDCLASSA info;
+    info.style = classStyle;
     info.lpfnWndProc = proc;
     info.lpszClassName = name;
     info.hbrBackground = background + 1;  // a system colour's brush
@@ -327,7 +246,10 @@ void AddSystemClass(WindowSystem& system, const char* name, WNDPROC proc, int ba
 void RegisterControlClasses(WindowSystem& system) {
     AddSystemClass(system, "Button", ButtonProc, COLOR_BTNFACE);
     AddSystemClass(system, "Static", StaticProc, COLOR_BTNFACE);
-    AddSystemClass(system, "Edit", EditProc, COLOR_WINDOW);
+    AddSystemClass(system, "Edit", EditProc, COLOR_WINDOW, CS_DBLCLKS);
+    AddSystemClass(system, "ListBox", ListBoxProc, COLOR_WINDOW, CS_DBLCLKS);
+    AddSystemClass(system, "ComboLBox", ListBoxProc, COLOR_WINDOW, CS_DBLCLKS);
+    AddSystemClass(system, "ComboBox", ComboBoxProc, COLOR_WINDOW, CS_DBLCLKS);
 }
 
 }  // namespace zv::headless

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/GdiConstants.h"
+#include "platform/MessagePump.h"
 #include "platform/WinApi.h"
 #include "platform/WinConstants.h"
 #include "platform/headless/Controls.h"
@@ -134,9 +135,7 @@ void RunLoop(HWND dialog, DialogRun& run) {
     while (!run.done && IsWindow(dialog)) {
         const BOOL got = GetMessageA(&msg, 0, 0, 0);
         if (got == -1) {
-            char caption[256] = {};
-            GetWindowTextA(dialog, caption, sizeof caption);
-            ReportUnansweredDialog(caption);
+            ReportUnansweredWindow(dialog);
             break;
         }
         if (got == 0) {

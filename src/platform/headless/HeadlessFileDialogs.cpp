@@ -113,6 +113,10 @@ HWND LayOut(HWND dialog, const OPENFILENAMEA& ofn) {
     const HWND name =
         CreateControl("Edit", ofn.lpstrFile != nullptr ? ofn.lpstrFile : "",
                       ES_AUTOHSCROLL | WS_TABSTOP, dialog, IDC_FILE_NAME, RECT{100, 40, 340, 61});
+    // Sunken, as the platform's dialogs make their boxes: with a client edge.
+    SetWindowLongA(name, GWL_EXSTYLE, static_cast<LONG>(WS_EX_CLIENTEDGE));
+    SetWindowPos(name, 0, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     CreateControl("Static", "Save as &type:", SS_LEFT, dialog, -1, RECT{12, 76, 96, 92});
     CreateControl("Static", type.c_str(), SS_LEFT, dialog, -1, RECT{100, 76, 340, 92});
     CreateControl("Button", "&Save", BS_DEFPUSHBUTTON | WS_TABSTOP, dialog, IDOK,

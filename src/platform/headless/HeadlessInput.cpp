@@ -508,10 +508,15 @@ BOOL TranslateMessage(const MSG* lpMsg) {
     if (lpMsg == nullptr || (lpMsg->message != WM_KEYDOWN && lpMsg->message != WM_SYSKEYDOWN)) {
         return FALSE;
     }
-    const char character =
+    char character =
         headless::CharacterOfKey(static_cast<int>(lpMsg->wParam), System().KeyDown(VK_SHIFT));
     if (character == 0) {
         return FALSE;
+    }
+    // With Ctrl held a letter types its control character (Ctrl+A is 1).
+    const auto key = static_cast<int>(lpMsg->wParam);
+    if (System().KeyDown(VK_CONTROL) && key >= 'A' && key <= 'Z') {
+        character = static_cast<char>(key - 'A' + 1);
     }
     PostMessageA(lpMsg->hwnd, lpMsg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR,
                  static_cast<WPARAM>(static_cast<unsigned char>(character)), lpMsg->lParam);

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/MessagePump.h"
 #include "platform/WinApi.h"
 #include "platform/WinConstants.h"
 #include "platform/headless/Driver.h"
@@ -75,8 +76,14 @@ bool IsEditBox(HWND hwnd) {
     return FoldName(name) == "EDIT";
 }
 
+LabelledBoxFinder& BoxFinder() {
+    static LabelledBoxFinder finder;
+    return finder;
+}
+
 // The edit box after the label with that caption, or the dialog's first
-// edit box for an empty label.
+// edit box for an empty label; else what the finder knows of labels
+// without windows.
 HWND EditBoxAfter(HWND dialog, const std::string& label) {
     bool labelSeen = label.empty();
     for (HWND hwnd : Descendants(dialog)) {
@@ -85,7 +92,7 @@ HWND EditBoxAfter(HWND dialog, const std::string& label) {
         }
         labelSeen = labelSeen || Readable(WindowText(hwnd)) == Readable(label);
     }
-    return 0;
+    return BoxFinder() ? BoxFinder()(dialog, label) : 0;
 }
 
 void EnterClickAt(HWND hwnd) {
@@ -155,11 +162,16 @@ void DialogAnswer::GiveTo(HWND dialog) const {
             break;
         case Kind::TypeInto:
             if (const HWND box = EditBoxAfter(dialog, m_target)) {
-                // Into the box, everything selected, then the new text.
+                // Into the box, everything selected (Ctrl+End, then Shift
+                // with Ctrl+Home, whatever line the click left the caret
+                // on), then the new text.
                 EnterClickAt(box);
+                EnterRawInput(RawInput::Kind::KeyDown, System().Cursor(), VK_CONTROL);
+                EnterKeyStroke(VK_END);
                 EnterRawInput(RawInput::Kind::KeyDown, System().Cursor(), VK_SHIFT);
                 EnterKeyStroke(VK_HOME);
                 EnterRawInput(RawInput::Kind::KeyUp, System().Cursor(), VK_SHIFT);
+                EnterRawInput(RawInput::Kind::KeyUp, System().Cursor(), VK_CONTROL);
                 EnterTyping(m_text);
             } else {
                 Problem(where + ": no such box");
@@ -174,6 +186,10 @@ void DialogAnswer::GiveTo(HWND dialog) const {
             PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
             break;
     }
+}
+
+void SetLabelledBoxFinder(LabelledBoxFinder finder) {
+    BoxFinder() = std::move(finder);
 }
 
 void AnswerDialog(const std::string& caption, DialogAnswer answer) {
@@ -209,10 +225,6 @@ bool TakeScriptedTurn() {
     return true;
 }
 
-void ReportUnansweredDialog(const std::string& caption) {
-    Problem("dialog '" + caption + "' waited for an answer that nobody gave");
-}
-
 void EnterRawInput(RawInput::Kind kind, POINT point, int key) {
     RawInput event;
     event.kind = kind;
@@ -243,3 +255,12 @@ void ResetScript() {
 }
 
 }  // namespace zv::headless
+
+namespace zv {
+
+void ReportUnansweredWindow(win::HWND window) {
+    headless::Problem("dialog '" + headless::WindowText(window) +
+                      "' waited for an answer that nobody gave");
+}
+
+}  // namespace zv

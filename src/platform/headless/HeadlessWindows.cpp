@@ -441,6 +441,8 @@ LONG GetWindowLongA(HWND hWnd, int nIndex) {
             return System().ProcToLong(window->proc);
         case GWL_HINSTANCE:
             return window->instance;
+        case GWL_HWNDPARENT:
+            return IsChild(*window) ? window->parent : window->owner;
         case GWL_ID:
             return window->id;
         case GWL_STYLE:
@@ -452,6 +454,16 @@ LONG GetWindowLongA(HWND hWnd, int nIndex) {
         default:
             return 0;
     }
+}
+
+BOOL IsChild(HWND hWndParent, HWND hWnd) {
+    for (const Window* window = System().Find(hWnd); window != nullptr && IsChild(*window);
+         window = System().Find(window->parent)) {
+        if (window->parent == hWndParent) {
+            return TRUE;
+        }
+    }
+    return FALSE;
 }
 
 namespace {
@@ -497,6 +509,9 @@ LONG SetWindowLongA(HWND hWnd, int nIndex, LONG dwNewLong) {
             return ownProcess ? SetStyle(hWnd, nIndex, static_cast<DWORD>(dwNewLong)) : 0;
         case GWL_HINSTANCE:
             return std::exchange(window->instance, dwNewLong);
+        case GWL_HWNDPARENT:
+            // Gives a top-level window a new owner; a child keeps its parent.
+            return IsChild(*window) ? window->parent : std::exchange(window->owner, dwNewLong);
         case GWL_ID:
             return std::exchange(window->id, dwNewLong);
         case GWL_USERDATA:

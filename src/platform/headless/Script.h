@@ -1,8 +1,9 @@
 #pragma once
 
 // The scripted user's side of waiting for input: what the backend asks when
-// a thread would wait, and where modal loops report a dialog that nobody
-// answered. Internal to the backend; tests script through Driver.h.
+// a thread would wait (modal loops report a dialog that nobody answered
+// with ReportUnansweredWindow, in MessagePump.h). Internal to the backend; tests script through
+// Driver.h.
 
 #include <string>
 
@@ -14,9 +15,6 @@ namespace zv::headless {
 // for the caption of its active window, the user gives it (its input waits
 // in the queue) and the result is true.
 bool TakeScriptedTurn();
-
-// A modal loop found nothing to do and no answer for its dialog.
-void ReportUnansweredDialog(const std::string& caption);
 
 // Enters one hardware event without letting it run.
 void EnterRawInput(RawInput::Kind kind, POINT point, int key);

@@ -5,6 +5,7 @@
 // window procedures known by 32-bit values, and simulated processes and
 // threads. Only the backend's own units include this header.
 
+#include <any>
 #include <array>
 #include <cstdint>
 #include <deque>
@@ -47,6 +48,7 @@ struct Window {
     std::array<SCROLLINFO, 2> scrollBars{};  // SB_HORZ, SB_VERT
     int controlState = 0;                    // what a system control keeps in its extra bytes
     HANDLE controlFont = 0;                  // what WM_SETFONT gave a system control
+    std::any controlData;                    // the rest of a system control's state
     bool destroying = false;
     bool needSize = false;  // WM_SIZE and WM_MOVE wait for the first showing
 };

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/Application.h"
+#include "platform/MessagePump.h"
 #include "platform/headless/Driver.h"
 #include "platform/win32/Win32.h"
 
@@ -184,6 +185,9 @@ void EndProcess(win::DWORD) {
     Unavailable("EndProcess");
 }
 
+// The real dialogs are answered by a real user: there is nothing to find.
+void SetLabelledBoxFinder(LabelledBoxFinder) {}
+
 DialogAnswer DialogAnswer::ClickOn(std::string) {
     Unavailable("DialogAnswer");
 }
@@ -224,3 +228,11 @@ ThreadScope::ThreadScope(win::DWORD) : m_previous(0) {
 ThreadScope::~ThreadScope() = default;
 
 }  // namespace zv::headless
+
+namespace zv {
+
+// GetMessageA fails on the platform only for bad arguments, which no loop of
+// the library passes: there is nothing to report.
+void ReportUnansweredWindow(win::HWND) {}
+
+}  // namespace zv

@@ -81,6 +81,10 @@ HWND GetParent(HWND hWnd) {
     return FromHwnd(::GetParent(ToHwnd(hWnd)));
 }
 
+BOOL IsChild(HWND hWndParent, HWND hWnd) {
+    return ::IsChild(ToHwnd(hWndParent), ToHwnd(hWnd));
+}
+
 HWND GetWindow(HWND hWnd, UINT uCmd) {
     return FromHwnd(::GetWindow(ToHwnd(hWnd), uCmd));
 }
