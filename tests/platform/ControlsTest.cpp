@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "Pixels.h"
 #include "PlatformTest.h"
 #include "platform/GdiApi.h"
 #include "platform/GdiConstants.h"
@@ -89,22 +90,6 @@ TEST_F(Controls, AButtonClicksWhenTheMouseIsReleasedOverIt) {
     const LoggedMessage& last = MessageLog::Current().Messages().back();
     EXPECT_EQ(last.message, WM_COMMAND);
     EXPECT_EQ(last.wParam, Clicked(7));
-}
-
-// How many pixels of the window's client area have the colour.
-int PixelsOf(HWND hwnd, COLORREF colour) {
-    UpdateWindow(hwnd);
-    RECT client;
-    GetClientRect(hwnd, &client);
-    const HDC dc = GetDC(hwnd);
-    int count = 0;
-    for (int y = client.top; y < client.bottom; ++y) {
-        for (int x = client.left; x < client.right; ++x) {
-            count += GetPixel(dc, x, y) == colour ? 1 : 0;
-        }
-    }
-    ReleaseDC(hwnd, dc);
-    return count;
 }
 
 TEST_F(Controls, ControlsPaintTheirCaptionsAndState) {

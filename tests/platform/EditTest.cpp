@@ -13,6 +13,7 @@
 #include <string>
 #include <utility>
 
+#include "Pixels.h"
 #include "PlatformTest.h"
 #include "platform/GdiApi.h"
 #include "platform/GdiConstants.h"
@@ -983,22 +984,6 @@ TEST_F(EditPainting, TheParentIsAskedForColours) {
         ExpectedMessage{"parent", WM_CTLCOLORSTATIC, kLParam, 0, static_cast<LPARAM>(box)},
     };
     EXPECT_SEQUENCE(EditColoursSeq);
-}
-
-// How many pixels of the box's client area have the colour.
-int PixelsOf(HWND hwnd, COLORREF colour) {
-    UpdateWindow(hwnd);
-    RECT client;
-    GetClientRect(hwnd, &client);
-    const HDC dc = GetDC(hwnd);
-    int count = 0;
-    for (int y = client.top; y < client.bottom; ++y) {
-        for (int x = client.left; x < client.right; ++x) {
-            count += GetPixel(dc, x, y) == colour ? 1 : 0;
-        }
-    }
-    ReleaseDC(hwnd, dc);
-    return count;
 }
 
 TEST_F(EditPainting, TheSelectionShowsWhileTheBoxHasTheFocus) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "Pixels.h"
 #include "PlatformTest.h"
 #include "platform/GdiApi.h"
 #include "platform/GdiConstants.h"
@@ -526,21 +527,6 @@ TEST_F(ListControls, AListPaintsInTheColoursItsParentAnswers) {
         ExpectedMessage{"recorder", WM_CTLCOLORLISTBOX, kLParam, 0, list},
     };
     EXPECT_SEQUENCE(ListPaintSeq);
-}
-
-// How many pixels of the window's client area have the colour.
-int PixelsOf(HWND hwnd, COLORREF colour) {
-    UpdateWindow(hwnd);
-    const RECT client = ClientRectOf(hwnd);
-    const HDC dc = GetDC(hwnd);
-    int count = 0;
-    for (int y = client.top; y < client.bottom; ++y) {
-        for (int x = client.left; x < client.right; ++x) {
-            count += GetPixel(dc, x, y) == colour ? 1 : 0;
-        }
-    }
-    ReleaseDC(hwnd, dc);
-    return count;
 }
 
 TEST_F(ListControls, TheSelectedItemIsHighlighted) {

@@ -10,9 +10,13 @@ int& StateOf(HWND hwnd) {
     return System().Find(hwnd)->controlState;
 }
 
-void NotifyParent(HWND hwnd, UINT code) {
+void Notify(HWND owner, HWND hwnd, UINT code) {
     const WPARAM wParam = static_cast<WPARAM>((GetDlgCtrlID(hwnd) & 0xFFFF) | (code << 16));
-    SendMessageA(GetParent(hwnd), WM_COMMAND, wParam, static_cast<LPARAM>(hwnd));
+    SendMessageA(owner, WM_COMMAND, wParam, static_cast<LPARAM>(hwnd));
+}
+
+void NotifyParent(HWND hwnd, UINT code) {
+    Notify(GetParent(hwnd), hwnd, code);
 }
 
 bool TakeFontMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -21,7 +21,10 @@ enum class PaintTime { ForPaintMessage, AtOnce };
 // What a system control keeps in its extra bytes.
 int& StateOf(HWND hwnd);
 
-// WM_COMMAND with the control's id and a notification code.
+// WM_COMMAND with the control's id and a notification code, to the window
+// that owns the control (a combo box's list tells its combo box), or to its
+// parent.
+void Notify(HWND owner, HWND hwnd, UINT code);
 void NotifyParent(HWND hwnd, UINT code);
 
 // WM_SETFONT and WM_GETFONT, which every control answers alike; true when

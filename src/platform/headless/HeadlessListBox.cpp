@@ -185,8 +185,7 @@ void Select(HWND hwnd, int index) {
 void Notify(HWND hwnd, UINT code) {
     const ListBox* list = FindControlData<ListBox>(hwnd);
     if (list != nullptr) {
-        const WPARAM wParam = static_cast<WPARAM>((GetDlgCtrlID(hwnd) & 0xFFFF) | (code << 16));
-        SendMessageA(list->owner, WM_COMMAND, wParam, static_cast<LPARAM>(hwnd));
+        headless::Notify(list->owner, hwnd, code);
     }
 }
 
