@@ -19,6 +19,9 @@ constexpr std::array kScenes = {
           RunHooksScene},
     Scene{L"drawing", L"edges, transparent pictures and text in several fonts, as a PNG picture",
           RunDrawingScene},
+    Scene{L"forms",
+          L"a form with every intrinsic control, answered, saved, loaded, as a PNG picture",
+          RunFormsScene},
 };
 
 }  // namespace

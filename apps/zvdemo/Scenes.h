@@ -22,6 +22,7 @@ const Scene* FindScene(const std::wstring& name);
 
 void RunDrawingScene(SceneLog& log);
 void RunErrorsScene(SceneLog& log);
+void RunFormsScene(SceneLog& log);
 void RunHooksScene(SceneLog& log);
 void RunUtilitiesScene(SceneLog& log);
 void RunWindowPlumbingScene(SceneLog& log);

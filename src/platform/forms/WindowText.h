@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+#include "platform/WinApi.h"
+
+namespace zv::forms {
+
+// A window's text, read through the single-byte window functions.
+std::wstring WindowTextOf(win::HWND hwnd);
+
+}  // namespace zv::forms
