@@ -238,5 +238,38 @@ TEST_F(DrawText, SnapshotsShowTheWindowAsPaintedAndLoadBackAsPictures) {
     SelectObject(m_dc, previous);
 }
 
+// A scroll bar shows its trough, its end buttons and, with room to scroll, a
+// thumb where the position lies.
+TEST_F(DrawText, SnapshotsShowScrollBarsWithTheirThumb) {
+    ZV_REQUIRES_HEADLESS("snapshots");
+    WNDCLASSA windowClass;
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.lpszClassName = "ZvScrolled";
+    windowClass.hbrBackground = COLOR_WINDOW + 1;
+    ASSERT_NE(RegisterClassA(&windowClass), 0);
+    const HWND top = CreateWindowExA(0, "ZvScrolled", "", WS_POPUP | WS_VSCROLL | WS_VISIBLE, 0, 0,
+                                     100, 116, 0, 0, 0, nullptr);
+    SCROLLINFO info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMax = 99;
+    info.nPage = 50;
+    info.nPos = 50;  // the bottom half: the thumb is in the lower part of the track
+    SetScrollInfo(top, SB_VERT, &info, TRUE);
+    UpdateWindow(top);
+    const std::string path = TempPath("zv-scrolled.png");
+    ASSERT_TRUE(headless::SnapshotWindow(top, path));
+    const auto picture = LoadPicture(std::wstring(path.begin(), path.end()));
+    std::remove(path.c_str());
+    const HGDIOBJ previous = SelectObject(m_dc, picture->Handle());
+    const int x = 100 - 8;                                         // the middle of the 16-pixel bar
+    EXPECT_EQ(GetPixel(m_dc, x, 12), GetSysColor(COLOR_BTNFACE));  // the up button, below its arrow
+    // The track checkered above the thumb, the thumb plain.
+    EXPECT_NE(GetPixel(m_dc, x, 30), GetPixel(m_dc, x + 1, 30));
+    EXPECT_EQ(GetPixel(m_dc, x, 80), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(GetPixel(m_dc, x + 1, 80), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(GetPixel(m_dc, 40, 58), GetSysColor(COLOR_WINDOW));  // the client area
+    SelectObject(m_dc, previous);
+}
+
 }  // namespace
 }  // namespace zv::test

@@ -666,6 +666,9 @@ LRESULT ZV_CALLBACK ComboEditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 LRESULT ZV_CALLBACK ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         MakeControlData<ComboBox>(hwnd);
+        // The scroll bars asked for are the list's: the field has none.
+        const auto style = static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
+        SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG>(style & ~(WS_VSCROLL | WS_HSCROLL)));
     }
     ComboBox* combo = FindControlData<ComboBox>(hwnd);
     if (combo == nullptr) {
