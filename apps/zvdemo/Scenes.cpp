@@ -22,6 +22,7 @@ constexpr std::array kScenes = {
     Scene{L"forms",
           L"a form with every intrinsic control, answered, saved, loaded, as a PNG picture",
           RunFormsScene},
+    Scene{L"questions", L"the option box, answered, as a PNG picture", RunQuestionsScene},
 };
 
 }  // namespace

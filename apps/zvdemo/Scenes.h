@@ -24,6 +24,7 @@ void RunDrawingScene(SceneLog& log);
 void RunErrorsScene(SceneLog& log);
 void RunFormsScene(SceneLog& log);
 void RunHooksScene(SceneLog& log);
+void RunQuestionsScene(SceneLog& log);
 void RunUtilitiesScene(SceneLog& log);
 void RunWindowPlumbingScene(SceneLog& log);
 

@@ -1,0 +1,35 @@
+#include "msgbox/IOptionBox.h"
+
+#include "msgbox/frmRadioOptions.h"
+#include "platform/AutomationError.h"
+#include "platform/WinApi.h"
+
+namespace zv {
+
+namespace {
+
+constexpr std::int16_t kNoChoices = -2;
+constexpr std::int16_t kCancelled = -1;
+
+}  // namespace
+
+std::int16_t IOptionBox::OptionBox(const std::wstring& strOptions, const std::wstring& strCaption,
+                                   const std::wstring& strTitle, const std::wstring& sDefaultOption,
+                                   std::int16_t iHelpId) {
+    try {
+        frmRadioOptions dialog;
+        if (!dialog.Prepare(strOptions, strCaption, strTitle, sDefaultOption, iHelpId)) {
+            dialog.Unload();
+            return kNoChoices;
+        }
+        dialog.ShowModalOver(win::GetActiveWindow());
+        const std::int16_t result = dialog.Cancelled() == 0 ? dialog.SelectedIndex() : kCancelled;
+        dialog.Unload();
+        return result;
+    } catch (const AutomationError&) {
+        // No error leaves the library: the box just did not ask.
+        return kNoChoices;
+    }
+}
+
+}  // namespace zv
