@@ -52,7 +52,8 @@ class Picture {
 
 // Loads a BMP, ICO or PNG file. Raises AutomationError 53 (file not found)
 // when it cannot be read and 481 (invalid picture) when it is not a picture.
-// PNG transparency is laid over white; an icon keeps its mask.
+// PNG transparency is laid over white; an icon keeps its mask. Built on the
+// headless backend only (decoding needs libpng).
 std::shared_ptr<Picture> LoadPicture(const std::wstring& path);
 
 }  // namespace zv

@@ -1,0 +1,412 @@
+// ctlImage and ImageSelect on a shown form: what they draw, read back pixel
+// by pixel from their windows; ImageSelect's catalogue look-ups, its texts
+// and its persisted properties.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Pixels.h"
+#include "PlatformTest.h"
+#include "controls/ImageSelect.h"
+#include "controls/RegisterControls.h"
+#include "controls/ctlImage.h"
+#include "platform/AutomationObject.h"
+#include "platform/Collection.h"
+#include "platform/GdiApi.h"
+#include "platform/GdiConstants.h"
+#include "platform/Picture.h"
+#include "platform/PropertyBag.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Twips.h"
+#include "platform/headless/Driver.h"
+
+namespace zv::test {
+namespace {
+
+using namespace zv::forms;
+using namespace zv::win;
+
+constexpr COLORREF kGrey = RGB(200, 200, 200);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kGreen = RGB(0, 255, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+
+// 32-bit pixels as CreateBitmap takes them: 0x00RRGGBB.
+std::uint32_t Bits(COLORREF colour) {
+    return static_cast<std::uint32_t>(GetRValue(colour)) << 16 |
+           static_cast<std::uint32_t>(GetGValue(colour)) << 8 | GetBValue(colour);
+}
+
+// A square bitmap of one colour with one pixel of another.
+std::shared_ptr<Picture> BitmapWithDot(int size, COLORREF colour, POINT dot, COLORREF dotColour) {
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size * size), Bits(colour));
+    pixels[static_cast<std::size_t>(dot.y * size + dot.x)] = Bits(dotColour);
+    return std::make_shared<Picture>(PictureType::Bitmap,
+                                     CreateBitmap(size, size, 1, 32, pixels.data()));
+}
+
+// Transparent, green / blue, transparent.
+std::shared_ptr<Picture> DiagonalIcon() {
+    const std::uint32_t pixels[] = {0, Bits(kGreen), Bits(kBlue), 0};
+    const unsigned char mask[] = {0x80, 0x00, 0x40, 0x00};
+    return std::make_shared<Picture>(PictureType::Icon, CreateBitmap(2, 2, 1, 32, pixels),
+                                     CreateBitmap(2, 2, 1, 1, mask));
+}
+
+COLORREF PixelOf(HWND hwnd, int x, int y) {
+    UpdateWindow(hwnd);
+    const HDC dc = GetDC(hwnd);
+    const COLORREF pixel = GetPixel(dc, x, y);
+    ReleaseDC(hwnd, dc);
+    return pixel;
+}
+
+// A shown form, 200 by 120 pixels inside, with a green image control.
+class ImageControl : public PlatformTest {
+  protected:
+    void SetUp() override {
+        PlatformTest::SetUp();
+        form = std::make_unique<Form>(L"frmImages");
+        form->SetBackColor(kGrey);
+        form->SetClientSize(TwipsX(200), TwipsY(120));
+        image = form->Add<ctlImage>(L"ctlImage1");
+        image->Move(TwipsX(10), TwipsY(10), TwipsX(50), TwipsY(50));
+        image->SetBackColor(kGreen);
+        form->Show();
+        UpdateWindow(form->hWnd());
+    }
+    void TearDown() override {
+        image.reset();
+        form.reset();
+        PlatformTest::TearDown();
+    }
+
+    std::unique_ptr<Form> form;
+    std::shared_ptr<ctlImage> image;
+};
+
+TEST_F(ImageControl, ABitmapTakesItsOwnSizeAndLeavesTheMaskColourOut) {
+    image->SetPicture(BitmapWithDot(4, kRed, {1, 2}, kMagenta));
+    EXPECT_EQ(image->GetWidth_InPixels(), 4);
+    EXPECT_EQ(image->GetHeight_InPixels(), 4);
+    EXPECT_EQ(image->Width(), TwipsX(4));
+    EXPECT_EQ(image->Height(), TwipsY(4));
+    EXPECT_EQ(PixelsOf(image->hwnd(), kRed), 15);
+    EXPECT_EQ(PixelOf(image->hwnd(), 1, 2), kGreen);
+
+    image->SetMaskColor(kRed);
+    image->ReDraw();
+    EXPECT_EQ(PixelsOf(image->hwnd(), kGreen), 15);
+    EXPECT_EQ(PixelOf(image->hwnd(), 1, 2), kMagenta);
+}
+
+TEST_F(ImageControl, SetHeightTakesTheWidthFirstAndAppliesAtTheNextRepaint) {
+    image->SetPicture(BitmapWithDot(40, kRed, {0, 0}, kRed));
+    image->SetHeight(10, 20);
+    EXPECT_EQ(image->Width(), TwipsX(40));  // no repaint yet
+    image->ReDraw();
+    EXPECT_EQ(image->GetWidth_InPixels(), 10);
+    EXPECT_EQ(image->GetHeight_InPixels(), 20);
+    EXPECT_EQ(image->Width(), TwipsX(10));
+    EXPECT_EQ(image->Height(), TwipsY(20));
+    EXPECT_EQ(PixelsOf(image->hwnd(), kRed), 200);
+}
+
+TEST_F(ImageControl, AGivenSizeIsUsedAsItIsAndNoPictureMeansNoSize) {
+    image->SetPicture(BitmapWithDot(8, kRed, {0, 0}, kRed), 3, 5);
+    EXPECT_EQ(image->GetHeight_InPixels(), 3);
+    EXPECT_EQ(image->GetWidth_InPixels(), 5);
+    image->SetPicture(nullptr);
+    EXPECT_EQ(image->GetHeight_InPixels(), 0);
+    EXPECT_EQ(image->GetWidth_InPixels(), 0);
+    EXPECT_EQ(PixelsOf(image->hwnd(), kRed), 0);
+}
+
+TEST_F(ImageControl, OffsetsShowAWindowOfALargerBitmapAtAChosenPlace) {
+    image->SetPicture(BitmapWithDot(8, kRed, {4, 4}, kBlue), 4, 4);
+    image->SetSourceOffset(4, 4);
+    image->SetDestinationOffset(1, 1);
+    image->ReDraw();
+    EXPECT_EQ(PixelOf(image->hwnd(), 0, 0), kGreen);
+    EXPECT_EQ(PixelOf(image->hwnd(), 1, 1), kBlue);
+    EXPECT_EQ(PixelOf(image->hwnd(), 2, 1), kRed);
+    EXPECT_EQ(PixelOf(image->hwnd(), 3, 3), kRed);
+}
+
+TEST_F(ImageControl, IconsShowThroughTheImageControlAtTheirOwnSizeWithoutOffsets) {
+    const auto icon = DiagonalIcon();
+    image->SetSourceOffset(1, 1);
+    image->SetDestinationOffset(3, 3);
+    image->SetPicture(icon);
+    Image& shown = image->IconImage();
+    EXPECT_TRUE(shown.Visible());
+    EXPECT_EQ(shown.Picture(), icon);
+    EXPECT_EQ(shown.Left(), 0);
+    EXPECT_EQ(shown.Top(), 0);
+    EXPECT_EQ(shown.Width(), TwipsX(2));
+    EXPECT_EQ(shown.Height(), TwipsY(2));
+    EXPECT_EQ(PixelOf(image->hwnd(), 0, 0), kGreen);
+    EXPECT_EQ(PixelOf(image->hwnd(), 1, 0), kGreen);  // the icon's own green
+    EXPECT_EQ(PixelOf(image->hwnd(), 0, 1), kBlue);
+
+    image->SetPicture(BitmapWithDot(2, kRed, {0, 0}, kRed));
+    EXPECT_FALSE(shown.Visible());
+}
+
+TEST_F(ImageControl, AClickOnTheControlOrItsIconIsTheControlsClick) {
+    int clicks = 0;
+    image->Click.Connect([&] { ++clicks; });
+    image->SetPicture(DiagonalIcon());
+    image->Move(image->Left(), image->Top(), TwipsX(50), TwipsY(50));  // room beside the icon
+    POINT origin{0, 0};
+    ClientToScreen(image->hwnd(), &origin);
+    headless::Click(origin.x + 1, origin.y);
+    headless::Click(origin.x + 30, origin.y + 30);
+    EXPECT_EQ(clicks, 2);
+}
+
+// ---- ImageSelect ----
+
+// A catalogue entry as a host makes one: Name, Image and Description.
+class DeviceType : public AutomationObject {
+  public:
+    DeviceType(std::wstring name, std::wstring image, std::wstring description)
+        : m_name(std::move(name)),
+          m_image(std::move(image)),
+          m_description(std::move(description)) {
+        Expose(1, L"Name").Get([this] { return Variant(m_name); });
+        Expose(2, L"Image").Get([this] { return Variant(m_image); });
+        Expose(3, L"Description").Get([this] { return Variant(m_description); });
+    }
+
+  private:
+    std::wstring m_name;
+    std::wstring m_image;
+    std::wstring m_description;
+};
+
+// A one-pixel 24-bit BMP file of a colour.
+void WriteOnePixelBmp(const std::filesystem::path& path, COLORREF colour) {
+    const unsigned char bytes[] = {'B',
+                                   'M',
+                                   58,
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   54,
+                                   0,
+                                   0,
+                                   0,  // file header
+                                   40,
+                                   0,
+                                   0,
+                                   0,
+                                   1,
+                                   0,
+                                   0,
+                                   0,
+                                   1,
+                                   0,
+                                   0,
+                                   0,
+                                   1,
+                                   0,
+                                   24,
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   4,
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   0,  // info header
+                                   GetBValue(colour),
+                                   GetGValue(colour),
+                                   GetRValue(colour),
+                                   0};  // one row, padded
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes), sizeof bytes);
+}
+
+constexpr const wchar_t* kNotFound = L"Can not find device. Reinstall the Zarvane Database.";
+
+class ImageSelectTest : public PlatformTest {
+  protected:
+    void SetUp() override {
+        PlatformTest::SetUp();
+        folder = std::filesystem::temp_directory_path() / "zv-image-select";
+        std::filesystem::create_directories(folder);
+        WriteOnePixelBmp(folder / "panel.bmp", kRed);
+        catalogue = std::make_shared<Collection<Variant>>();
+        catalogue->Add(Variant(std::make_shared<DeviceType>(L"Panel", L"panel.bmp", L"A panel")));
+        catalogue->Add(Variant(std::make_shared<DeviceType>(L"Dimmer", L"none.bmp", L"A dimmer")));
+        catalogue->Add(Variant(std::make_shared<DeviceType>(L"Panel", L"none.bmp", L"Later")));
+        form = std::make_unique<Form>(L"frmSelect");
+        select = form->Add<ImageSelect>(L"ImageSelect1");
+        EXPECT_FALSE(select->SetCollection(catalogue));
+        select->SetImagePath(folder.wstring() + L"/");
+    }
+    void TearDown() override {
+        select.reset();
+        form.reset();
+        std::filesystem::remove_all(folder);
+        PlatformTest::TearDown();
+    }
+
+    std::filesystem::path folder;
+    std::shared_ptr<Collection<Variant>> catalogue;
+    std::unique_ptr<Form> form;
+    std::shared_ptr<ImageSelect> select;
+};
+
+TEST_F(ImageSelectTest, AGoodEntryShowsItsPictureDescriptionAndName) {
+    EXPECT_EQ(select->GetLastError(), L"Error loading image.");
+    EXPECT_TRUE(select->SetCurrent(L"Panel"));
+    const auto& picture = select->PictureSelected().Picture();
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->Type(), PictureType::Bitmap);
+    EXPECT_EQ(Picture::PixelsFromHiMetric(picture->Width()), 1);
+    EXPECT_EQ(select->LabelDescription().Caption(), L"A panel");  // the first "Panel"
+    EXPECT_EQ(select->PictureSelected().ToolTipText(), L"Panel");
+    EXPECT_EQ(select->GetLastError(), L"Error loading image.");
+}
+
+TEST_F(ImageSelectTest, AnEmptyTypeSucceedsAndChangesNothing) {
+    EXPECT_TRUE(select->SetCurrent(L""));
+    EXPECT_FALSE(select->PictureSelected().Picture());
+    EXPECT_EQ(select->LabelDescription().Caption(), L"");
+    EXPECT_EQ(select->GetLastError(), L"Error loading image.");
+}
+
+TEST_F(ImageSelectTest, AnUnknownTypeKeepsWhatIsShownAndSaysWhy) {
+    ASSERT_TRUE(select->SetCurrent(L"Panel"));
+    const auto shown = select->PictureSelected().Picture();
+    EXPECT_FALSE(select->SetCurrent(L"panel"));  // names compare with case
+    EXPECT_EQ(select->GetLastError(), kNotFound);
+    EXPECT_EQ(select->PictureSelected().Picture(), shown);
+    EXPECT_EQ(select->LabelDescription().Caption(), L"A panel");
+    EXPECT_EQ(select->PictureSelected().ToolTipText(), L"Panel");
+}
+
+TEST_F(ImageSelectTest, AMissingFileNamesItselfInTheError) {
+    ASSERT_TRUE(select->SetCurrent(L"Panel"));
+    EXPECT_FALSE(select->SetCurrent(L"Dimmer"));
+    EXPECT_EQ(select->GetLastError(),
+              L"Error opening database image file: " + folder.wstring() +
+                  L"/none.bmp\n\nPlease verify the Zarvane Database path and/or reinstall the "
+                  L"Zarvane Database.");
+    EXPECT_EQ(select->LabelDescription().Caption(), L"A panel");
+}
+
+TEST_F(ImageSelectTest, WithoutACatalogueNoTypeIsFound) {
+    EXPECT_FALSE(select->SetCollection(nullptr));
+    EXPECT_FALSE(select->SetCurrent(L"Panel"));
+    EXPECT_EQ(select->GetLastError(), kNotFound);
+}
+
+TEST_F(ImageSelectTest, AnEntryThatIsNoObjectFailsWithoutRaising) {
+    auto broken = std::make_shared<Collection<Variant>>();
+    broken->Add(Variant(L"Panel"));
+    select->SetCollection(broken);
+    EXPECT_FALSE(select->SetCurrent(L"Panel"));
+    EXPECT_NE(select->GetLastError(), L"Error loading image.");
+}
+
+TEST_F(ImageSelectTest, SetCurrentLeavesTheHostsValuesAlone) {
+    select->SetSelectedType(L"Dimmer");
+    select->SetSelectedID(7);
+    select->SetSelectedDescription(L"Hall");
+    ASSERT_TRUE(select->SetCurrent(L"Panel"));
+    EXPECT_EQ(select->SelectedType(), L"Dimmer");
+    EXPECT_EQ(select->SelectedID(), 7);
+    EXPECT_EQ(select->SelectedDescription(), L"Hall");
+}
+
+TEST_F(ImageSelectTest, EverySetterMarksItsPropertyChanged) {
+    std::vector<std::wstring> changed;
+    select->OnPropertyChanged.Connect([&](const std::wstring& name) { changed.push_back(name); });
+    select->SetImagePath(Variant(L"C:\\Types\\"));
+    select->SetSelectedDescription(L"Hall");
+    select->SetSelectedID(3);
+    select->SetSelectedType(L"Panel");
+    EXPECT_EQ(changed, (std::vector<std::wstring>{L"ImagePath", L"SelectedDescription",
+                                                  L"SelectedID", L"SelectedType"}));
+}
+
+TEST_F(ImageSelectTest, ThePropertiesGoThroughTheBagInTheirOrder) {
+    select->SetSelectedType(L"Panel");
+    select->SetSelectedID(3);
+    select->SetSelectedDescription(L"Hall");
+    PropertyBag bag(L"Form", L"frmSelect");
+    form->WriteTo(bag);
+    ASSERT_EQ(bag.Children().size(), 1u);
+    std::vector<std::wstring> names;
+    for (const auto& property : bag.Children()[0]->Properties()) {
+        if (property.name == L"ImagePath" || property.name.starts_with(L"Selected")) {
+            names.push_back(property.name);
+        }
+    }
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"ImagePath", L"SelectedDescription", L"SelectedID",
+                                                L"SelectedType"}));
+
+    RegisterControls();
+    Form again(L"frmSelect");
+    again.ReadFrom(bag);
+    auto& loaded = again.Get<ImageSelect>(L"ImageSelect1");
+    EXPECT_EQ(loaded.ImagePath().ToText(), folder.wstring() + L"/");
+    EXPECT_EQ(loaded.SelectedDescription(), L"Hall");
+    EXPECT_EQ(loaded.SelectedID(), 3);
+    EXPECT_EQ(loaded.SelectedType(), L"Panel");
+    EXPECT_FALSE(loaded.HasChanges());
+}
+
+TEST_F(ImageSelectTest, ANewInstanceWritesNoneOfItsDefaults) {
+    auto fresh = form->Add<ImageSelect>(L"ImageSelect2");
+    PropertyBag bag(L"ImageSelect", L"ImageSelect2");
+    fresh->WriteProperties(bag);
+    for (const auto& property : bag.Properties()) {
+        EXPECT_FALSE(property.name == L"ImagePath" || property.name.starts_with(L"Selected"))
+            << "wrote " << std::string(property.name.begin(), property.name.end());
+    }
+}
+
+TEST_F(ImageSelectTest, AClickOnThePictureIsOnPictureClick) {
+    int clicks = 0;
+    select->OnPictureClick.Connect([&] { ++clicks; });
+    form->Show();
+    UpdateWindow(form->hWnd());
+    POINT origin{0, 0};
+    ClientToScreen(select->PictureSelected().hWnd(), &origin);
+    headless::Click(origin.x + 2, origin.y + 2);
+    EXPECT_EQ(clicks, 1);
+}
+
+}  // namespace
+}  // namespace zv::test
