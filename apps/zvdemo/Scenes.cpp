@@ -22,7 +22,10 @@ constexpr std::array kScenes = {
     Scene{L"forms",
           L"a form with every intrinsic control, answered, saved, loaded, as a PNG picture",
           RunFormsScene},
-    Scene{L"questions", L"the option box, answered, as a PNG picture", RunQuestionsScene},
+    Scene{L"questions",
+          L"the option box, the message box and the platform's box with a count-down, as PNG "
+          L"pictures",
+          RunQuestionsScene},
 };
 
 }  // namespace

@@ -1,0 +1,43 @@
+#include "msgbox/IMessageBox.h"
+
+#include "msgbox/frmMessageBox.h"
+#include "platform/Application.h"
+#include "platform/AutomationError.h"
+#include "winmsg/modMousePointer.h"
+
+namespace zv {
+
+namespace {
+
+constexpr std::int16_t kSetUpFailed = -2;
+
+// The arrow while the user answers, whatever pointer the host had set.
+void ShowWithArrowPointer(frmMessageBox& dialog) {
+    const std::int16_t saved = App().MousePointer();
+    HideBusyPointer();
+    dialog.Show(forms::FormShow::Modal);
+    App().SetMousePointer(saved);
+}
+
+}  // namespace
+
+std::int16_t IMessageBox::DMsgBox(const std::wstring& strCaption, const std::wstring& strButtons,
+                                  const std::wstring& strTitle, const std::wstring& sDefaultButton,
+                                  const std::shared_ptr<Picture>& pPicture,
+                                  const std::wstring& strChkBox, std::int16_t chkValue) {
+    frmMessageBox dialog;
+    try {
+        dialog.Prepare(strCaption, strButtons, strTitle, sDefaultButton, pPicture, strChkBox,
+                       chkValue);
+    } catch (const AutomationError&) {
+        // No error leaves the library: the box just did not ask.
+        return kSetUpFailed;
+    }
+    ShowWithArrowPointer(dialog);
+    m_iCheckBoxValue = dialog.CheckBoxValue();
+    const std::int16_t pressed = dialog.PressedIndex();
+    dialog.Unload();
+    return pressed;
+}
+
+}  // namespace zv
