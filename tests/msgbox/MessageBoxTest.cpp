@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ActivationWatch.h"
 #include "forms/FormsFixture.h"
 #include "msgbox/IMessageBox.h"
 #include "msgbox/frmMessageBox.h"
@@ -38,27 +39,9 @@ struct ShownBox {
 // as the window system announces the activation.
 class BoxWatch {
   public:
-    BoxWatch() {
-        s_current = this;
-        m_hook = win::SetWindowsHookExA(win::WH_CBT, &BoxWatch::Hook, 0, win::GetCurrentThreadId());
-    }
-    ~BoxWatch() {
-        win::UnhookWindowsHookEx(m_hook);
-        s_current = nullptr;
-    }
-    BoxWatch(const BoxWatch&) = delete;
-    BoxWatch& operator=(const BoxWatch&) = delete;
-
     const std::vector<ShownBox>& Shown() const { return m_shown; }
 
   private:
-    static win::LRESULT ZV_CALLBACK Hook(int code, win::WPARAM wParam, win::LPARAM lParam) {
-        if (code == win::HCBT_ACTIVATE && s_current != nullptr) {
-            s_current->Saw(static_cast<win::HWND>(wParam));
-        }
-        return win::CallNextHookEx(0, code, wParam, lParam);
-    }
-
     void Saw(win::HWND hwnd) {
         const auto* box = dynamic_cast<const frmMessageBox*>(Form::FromWindow(hwnd));
         if (box == nullptr) {
@@ -82,9 +65,8 @@ class BoxWatch {
         m_shown.push_back(shown);
     }
 
-    static inline BoxWatch* s_current = nullptr;
-    win::HHOOK m_hook = 0;
     std::vector<ShownBox> m_shown;
+    ActivationWatch m_watch{[this](win::HWND hwnd) { Saw(hwnd); }};
 };
 
 class MessageBoxTest : public FormsTest {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "PlatformTest.h"
+#include "WindowFacts.h"
 #include "msgbox/modMessageBox.h"
 #include "platform/Application.h"
 #include "platform/WideString.h"
@@ -23,18 +24,6 @@ using namespace zv::win;
 constexpr UINT kLookPeriod = 250;
 constexpr const char* kCaption = "Upload";
 constexpr const wchar_t* kPrompt = L"Upload the system?";
-
-std::string TextOf(HWND hwnd) {
-    char text[256] = {};
-    GetWindowTextA(hwnd, text, sizeof text);
-    return text;
-}
-
-std::string ClassOf(HWND hwnd) {
-    char name[64] = {};
-    GetClassNameA(hwnd, name, sizeof name);
-    return name;
-}
 
 // What the box showed while it was up.
 struct BoxSeen {

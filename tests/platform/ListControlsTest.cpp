@@ -10,6 +10,7 @@
 
 #include "Pixels.h"
 #include "PlatformTest.h"
+#include "WindowFacts.h"
 #include "platform/GdiApi.h"
 #include "platform/GdiConstants.h"
 #include "platform/WinConstants.h"
@@ -64,18 +65,6 @@ LRESULT Send(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
 
 // -1 as an index, the way it travels in wParam.
 const WPARAM kNone = static_cast<WPARAM>(-1);
-
-std::string TextOf(HWND hwnd) {
-    char text[128] = {};
-    GetWindowTextA(hwnd, text, static_cast<int>(sizeof text));
-    return text;
-}
-
-std::string ClassOf(HWND hwnd) {
-    char name[64] = {};
-    GetClassNameA(hwnd, name, static_cast<int>(sizeof name));
-    return name;
-}
 
 RECT WindowRectOf(HWND hwnd) {
     RECT rect;

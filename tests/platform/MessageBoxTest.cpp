@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "PlatformTest.h"
+#include "WindowFacts.h"
 #include "platform/WinConstants.h"
 #include "platform/headless/Driver.h"
 
@@ -18,18 +19,6 @@ namespace {
 using namespace zv::win;
 using headless::AnswerDialog;
 using headless::DialogAnswer;
-
-std::string TextOf(HWND hwnd) {
-    char text[256] = {};
-    GetWindowTextA(hwnd, text, sizeof text);
-    return text;
-}
-
-std::string ClassOf(HWND hwnd) {
-    char name[64] = {};
-    GetClassNameA(hwnd, name, sizeof name);
-    return name;
-}
 
 // What the box looked like when it was activated.
 struct Seen {
