@@ -35,10 +35,7 @@ frmRadioOptions::frmRadioOptions() : Form(L"frmRadioOptions") {
     Font()->SetName(L"Tahoma");
     Font()->SetSize(8);
     AddDesignTimeControls();
-    OnLoad.Connect([this] {
-        TakeOwner();
-        FitToButtonRow();
-    });
+    OnLoad.Connect([this] { FitToButtonRow(); });
     Paint.Connect([this] {
         FitToButtonRow();
         HideCaptionFrameUnlessShown();
@@ -204,15 +201,7 @@ void frmRadioOptions::HideCaptionFrameUnlessShown() {
 }
 
 void frmRadioOptions::ShowModalOver(win::HWND owner) {
-    m_hwndOwner = owner;
-    Show(FormShow::Modal, Form::FromWindow(owner));
-}
-
-// Any window owns the dialog; only a form is also centred on.
-void frmRadioOptions::TakeOwner() {
-    if (m_hwndOwner != 0) {
-        win::SetWindowLongA(hWnd(), win::GWL_HWNDPARENT, static_cast<win::LONG>(m_hwndOwner));
-    }
+    Show(FormShow::Modal, owner);
 }
 
 void frmRadioOptions::Close(std::int16_t cancelled) {

@@ -50,7 +50,6 @@ class frmRadioOptions : public forms::Form {
                           std::int32_t height);
     void PlaceButtonRow();
     void SelectDefault(const std::wstring& sDefaultOption);
-    void TakeOwner();
     void FitToButtonRow();
     void HideCaptionFrameUnlessShown();
     void Close(std::int16_t cancelled);
@@ -65,7 +64,6 @@ class frmRadioOptions : public forms::Form {
     std::int16_t m_iCancelled = -1;
     bool m_bCaptionShown = false;
     std::int16_t m_iHelpId = 0;
-    win::HWND m_hwndOwner = 0;
 };
 
 }  // namespace zv

@@ -135,6 +135,24 @@ TEST_F(FormsTest, AModalFormDisablesTheOtherFormsUntilItIsHidden) {
               static_cast<win::LONG>(main.hWnd()));
 }
 
+// Hosts give their own windows as owners: the form is owned by the window
+// and centred over it.
+TEST_F(FormsTest, AFormCentresOverAnOwnerWindowThatIsNoForm) {
+    const win::HWND host = CreateRecorder("host", win::WS_POPUP | win::WS_VISIBLE);
+    win::MoveWindow(host, 100, 100, 400, 300, win::TRUE);
+    Form form(L"frmOwned");
+    form.SetStartUpPosition(StartUpPosition::CenterOwner);
+    form.Move(0, 0, TwipsX(200), TwipsY(100));
+
+    form.Show(FormShow::Modeless, host);
+
+    EXPECT_EQ(win::GetWindowLongA(form.hWnd(), win::GWL_HWNDPARENT), static_cast<win::LONG>(host));
+    win::RECT rect;
+    win::GetWindowRect(form.hWnd(), &rect);
+    EXPECT_EQ(rect.left, 100 + (400 - 200) / 2);
+    EXPECT_EQ(rect.top, 100 + (300 - 100) / 2);
+}
+
 TEST_F(FormsTest, AModalFormNobodyAnswersFailsByNameInsteadOfHanging) {
     SignIn dialog;
     dialog.form.Show(FormShow::Modal);

@@ -165,6 +165,10 @@ void Form::CreateControlWindows(ControlContainer& container) {
 }
 
 void Form::Show(FormShow style, Form* owner) {
+    Show(style, owner != nullptr ? owner->hWnd() : 0);
+}
+
+void Form::Show(FormShow style, HWND owner) {
     if (style == FormShow::Modal && Visible()) {
         throw AutomationError(kFormAlreadyShown, L"Form already displayed; can't show modally");
     }
@@ -173,8 +177,8 @@ void Form::Show(FormShow style, Form* owner) {
     if (m_hwnd == 0) {
         return;
     }
-    if (owner != nullptr && owner->hWnd() != 0) {
-        SetWindowLongA(m_hwnd, GWL_HWNDPARENT, static_cast<LONG>(owner->hWnd()));
+    if (owner != 0) {
+        SetWindowLongA(m_hwnd, GWL_HWNDPARENT, static_cast<LONG>(owner));
     }
     if (firstShow) {
         PlaceForStart(owner);
@@ -186,13 +190,13 @@ void Form::Show(FormShow style, Form* owner) {
     }
 }
 
-void Form::PlaceForStart(Form* owner) {
+void Form::PlaceForStart(HWND owner) {
     if (m_startPosition == StartUpPosition::Manual) {
         return;
     }
     RECT area;
-    if (m_startPosition == StartUpPosition::CenterOwner && owner != nullptr && owner->hWnd() != 0) {
-        GetWindowRect(owner->hWnd(), &area);
+    if (m_startPosition == StartUpPosition::CenterOwner && IsWindow(owner)) {
+        GetWindowRect(owner, &area);
     } else {
         MONITORINFO monitor;
         GetMonitorInfoA(MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);

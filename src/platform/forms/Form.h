@@ -64,6 +64,8 @@ class Form : public ControlContainer, public MessageTarget, public InputEvents {
     // windows and returns once the form is hidden or unloaded; showing a
     // visible form modally raises 400.
     void Show(FormShow style = FormShow::Modeless, Form* owner = nullptr);
+    // The same with any window as the owner (0 for none), as hosts give it.
+    void Show(FormShow style, win::HWND owner);
     void Hide();
     // Asks QueryUnload and Unload (either may cancel), then destroys the
     // window; true when the form was unloaded. The controls stay, so the
@@ -212,7 +214,7 @@ class Form : public ControlContainer, public MessageTarget, public InputEvents {
     void CreateControlWindows(ControlContainer& container);
     win::DWORD WindowStyle() const;
     win::DWORD WindowExStyle() const;
-    void PlaceForStart(Form* owner);
+    void PlaceForStart(win::HWND owner);
     void RunModal();
     bool AskToUnload(std::int16_t mode);
     void Destroyed();
