@@ -60,14 +60,6 @@ std::shared_ptr<Picture> DiagonalIcon() {
                                      CreateBitmap(2, 2, 1, 1, mask));
 }
 
-COLORREF PixelOf(HWND hwnd, int x, int y) {
-    UpdateWindow(hwnd);
-    const HDC dc = GetDC(hwnd);
-    const COLORREF pixel = GetPixel(dc, x, y);
-    ReleaseDC(hwnd, dc);
-    return pixel;
-}
-
 // A shown form, 200 by 120 pixels inside, with a green image control.
 class ImageControl : public PlatformTest {
   protected:

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ErrorNumber.h"
+#include "Pixels.h"
 #include "PlatformTest.h"
 #include "platform/GdiApi.h"
 #include "platform/GdiConstants.h"
@@ -61,13 +62,6 @@ std::shared_ptr<Picture> PlainBitmap(int width, int height, COLORREF colour) {
     const std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width * height), Bits(colour));
     return std::make_shared<Picture>(PictureType::Bitmap,
                                      CreateBitmap(width, height, 1, 32, pixels.data()));
-}
-
-COLORREF PixelOf(HWND hwnd, int x, int y) {
-    const HDC dc = GetDC(hwnd);
-    const COLORREF pixel = GetPixel(dc, x, y);
-    ReleaseDC(hwnd, dc);
-    return pixel;
 }
 
 // A form with a grey background, 200 by 120 pixels inside; controls are

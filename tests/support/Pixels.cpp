@@ -19,4 +19,12 @@ int PixelsOf(HWND hwnd, COLORREF colour) {
     return count;
 }
 
+COLORREF PixelOf(HWND hwnd, int x, int y) {
+    UpdateWindow(hwnd);
+    const HDC dc = GetDC(hwnd);
+    const COLORREF pixel = GetPixel(dc, x, y);
+    ReleaseDC(hwnd, dc);
+    return pixel;
+}
+
 }  // namespace zv::test

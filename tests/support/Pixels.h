@@ -8,4 +8,7 @@ namespace zv::test {
 // painted.
 int PixelsOf(win::HWND hwnd, win::COLORREF colour);
 
+// The colour of one pixel of the window's client area, once it has painted.
+win::COLORREF PixelOf(win::HWND hwnd, int x, int y);
+
 }  // namespace zv::test
