@@ -253,7 +253,10 @@ class ImageSelectTest : public PlatformTest {
   protected:
     void SetUp() override {
         PlatformTest::SetUp();
-        folder = std::filesystem::temp_directory_path() / "zv-image-select";
+        // One folder per case: ctest runs cases side by side.
+        folder = std::filesystem::temp_directory_path() /
+                 ("zv-image-select-" +
+                  std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::create_directories(folder);
         WriteOnePixelBmp(folder / "panel.bmp", kRed);
         catalogue = std::make_shared<Collection<Variant>>();
