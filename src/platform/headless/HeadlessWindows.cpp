@@ -3,6 +3,7 @@
 // relations and texts.
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -13,6 +14,7 @@
 #include "platform/WinApi.h"
 #include "platform/WinConstants.h"
 #include "platform/headless/Focus.h"
+#include "platform/headless/Frames.h"
 #include "platform/headless/GdiPaint.h"
 #include "platform/headless/Geometry.h"
 #include "platform/headless/Input.h"
@@ -313,6 +315,27 @@ LRESULT EraseWithClassBrush(HWND hwnd, HDC hdc) {
     return 1;
 }
 
+// The default frame painting: the frame drawn over the whole window, with
+// the title asked of the window (WM_GETTEXT) when it has a caption.
+void PaintDefaultFrame(HWND hwnd) {
+    const Window* window = System().Find(hwnd);
+    if (window == nullptr || !headless::HasFrame(*window)) {
+        return;
+    }
+    std::string title;
+    if ((window->style & WS_CAPTION) == WS_CAPTION) {
+        std::array<char, 256> text{};
+        title.assign(text.data(), static_cast<std::size_t>(
+                                      std::max(0, GetWindowTextA(hwnd, text.data(), text.size()))));
+        if ((window = System().Find(hwnd)) == nullptr) {
+            return;
+        }
+    }
+    const HDC hdc = GetWindowDC(hwnd);
+    headless::DrawFrame(hdc, *window, title);
+    ReleaseDC(hwnd, hdc);
+}
+
 void ValidateByPainting(HWND hwnd) {
     PAINTSTRUCT paint;
     BeginPaint(hwnd, &paint);
@@ -384,6 +407,9 @@ LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
             return EraseWithClassBrush(hWnd, static_cast<HDC>(wParam));
         case WM_PAINT:
             ValidateByPainting(hWnd);
+            return 0;
+        case WM_NCPAINT:
+            PaintDefaultFrame(hWnd);
             return 0;
         case WM_CTLCOLORMSGBOX:
         case WM_CTLCOLOREDIT:
