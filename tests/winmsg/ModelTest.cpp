@@ -502,8 +502,6 @@ std::size_t PickWindow(Random& random, const Model& model, Pick pick, std::size_
 }
 
 TEST_F(ModelRun, RandomOperationsMatchTheModel) {
-    ZV_KNOWN_WIN32_DIFFERENCE(
-        "a DestroyWindow inside the window's own WM_DESTROY sends it again (not settled)");
     Harness real;
     Model model;
     Random random(kRandomStart);
@@ -543,7 +541,13 @@ TEST_F(ModelRun, RandomOperationsMatchTheModel) {
             if (!alive) {
                 continue;
             }
-            const Script script = RandomScript(random);
+            Script script = RandomScript(random);
+            if (script.action == Action::Destroy) {
+                // Destroying a window again from inside its own WM_DESTROY is
+                // left out: Wine sends WM_DESTROY again, nested, where the
+                // headless backend ignores the call; which is right is open.
+                script.action = Action::SendNested;
+            }
             what = "destroy";
             real.Expect(hwnd, WM_DESTROY, 0, script);
             DestroyWindow(hwnd);
