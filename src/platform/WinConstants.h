@@ -419,6 +419,7 @@ inline constexpr UINT SWP_SHOWWINDOW = 0x0040;
 inline constexpr UINT SWP_HIDEWINDOW = 0x0080;
 inline constexpr UINT SWP_NOOWNERZORDER = 0x0200;
 inline constexpr UINT SWP_NOSENDCHANGING = 0x0400;
+inline constexpr UINT SWP_DEFERERASE = 0x2000;
 // Set by the system in WM_WINDOWPOSCHANGED when the client area kept its
 // size or place; the default procedure then leaves out WM_SIZE or WM_MOVE.
 inline constexpr UINT SWP_NOCLIENTSIZE = 0x0800;

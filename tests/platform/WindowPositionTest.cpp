@@ -5,6 +5,7 @@
 #include <array>
 
 #include "PlatformTest.h"
+#include "platform/GdiConstants.h"
 #include "platform/WinConstants.h"
 #include "platform/headless/Driver.h"
 
@@ -178,7 +179,6 @@ TEST_F(WindowPosition, SizeableWindowsAreHeldWithinTheirLimits) {
 }
 
 TEST_F(WindowPosition, ShowingAndHidingAChild) {
-    ZV_KNOWN_WIN32_DIFFERENCE("hiding a child erases the parent's uncovered area at once");
     const HWND parent = CreateRecorder("parent", WS_POPUP | WS_VISIBLE);
     const HWND child = CreateRecorder("child", WS_CHILD, parent, 1);
     MessageLog::Current().Clear();
@@ -195,13 +195,14 @@ TEST_F(WindowPosition, ShowingAndHidingAChild) {
         ExpectedMessage{"child", WM_WINDOWPOSCHANGED},
         ExpectedMessage{"child", WM_SHOWWINDOW, kBothParams, FALSE, 0},
         ExpectedMessage{"child", WM_WINDOWPOSCHANGING},
+        ExpectedMessage{"parent", WM_ERASEBKGND},  // what the child uncovered, at once
         ExpectedMessage{"child", WM_WINDOWPOSCHANGED},
     };
+    // Shown, the child is not erased yet: its parent has still to paint.
     EXPECT_SEQUENCE(WmShowHideChildSeq);
 }
 
 TEST_F(WindowPosition, AnOverlappedWindowHearsItsSizeWhenFirstShown) {
-    ZV_KNOWN_WIN32_DIFFERENCE("showing sends WM_GETICON, WM_NCPAINT and WM_ERASEBKGND");
     const HWND main = CreateRecorder("main", WS_OVERLAPPED | WS_CAPTION);
     MessageLog::Current().Clear();
     ShowWindow(main, SW_SHOWNA);
@@ -212,6 +213,9 @@ TEST_F(WindowPosition, AnOverlappedWindowHearsItsSizeWhenFirstShown) {
     const std::array WmShowOverlappedSeq = {
         ExpectedMessage{"main", WM_SHOWWINDOW, kWParam, TRUE},
         ExpectedMessage{"main", WM_WINDOWPOSCHANGING},
+        ExpectedMessage{"main", WM_NCPAINT, kWParam, 1},
+        ExpectedMessage{"main", WM_GETTEXT, kDefProc},  // the caption's title
+        ExpectedMessage{"main", WM_ERASEBKGND},
         ExpectedMessage{"main", WM_WINDOWPOSCHANGED},
         ExpectedMessage{"main", WM_SIZE, kBothParams, SIZE_RESTORED,
                         MakeLParam(client.right, client.bottom)},
@@ -221,6 +225,9 @@ TEST_F(WindowPosition, AnOverlappedWindowHearsItsSizeWhenFirstShown) {
         ExpectedMessage{"main", WM_WINDOWPOSCHANGED},
         ExpectedMessage{"main", WM_SHOWWINDOW, kWParam, TRUE},
         ExpectedMessage{"main", WM_WINDOWPOSCHANGING},
+        ExpectedMessage{"main", WM_NCPAINT, kWParam, 1},
+        ExpectedMessage{"main", WM_GETTEXT, kDefProc},
+        ExpectedMessage{"main", WM_ERASEBKGND},
         ExpectedMessage{"main", WM_WINDOWPOSCHANGED},
     };
     EXPECT_SEQUENCE(WmShowOverlappedSeq);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "PlatformTest.h"
+#include "platform/GdiConstants.h"
 #include "platform/WinConstants.h"
 #include "platform/headless/Driver.h"
 
@@ -16,7 +17,6 @@ using namespace zv::win;
 class WindowTree : public PlatformTest {};
 
 TEST_F(WindowTree, SetParentHidesMovesAndShowsAgain) {
-    ZV_KNOWN_WIN32_DIFFERENCE("the old parent is erased at once and WM_GETICON is sent");
     const HWND oldParent = CreateRecorder("old", WS_POPUP | WS_VISIBLE);
     const HWND newParent = CreateRecorder("new", WS_POPUP | WS_VISIBLE);
     MoveWindow(newParent, 300, 300, 200, 200, TRUE);
@@ -36,11 +36,16 @@ TEST_F(WindowTree, SetParentHidesMovesAndShowsAgain) {
     const std::array WmSetParentSeq = {
         ExpectedMessage{"child", WM_SHOWWINDOW, kWParam, FALSE},
         ExpectedMessage{"child", WM_WINDOWPOSCHANGING},
+        ExpectedMessage{"old", WM_ERASEBKGND},  // what the child uncovered, at once
         ExpectedMessage{"child", WM_WINDOWPOSCHANGED},
         ExpectedMessage{"child", WM_WINDOWPOSCHANGING},
         ExpectedMessage{"child", WM_CHILDACTIVATE},
         ExpectedMessage{"child", WM_WINDOWPOSCHANGED},
         ExpectedMessage{"child", WM_MOVE},
+        // Shown again; erased later, once the new parent has painted.
+        ExpectedMessage{"child", WM_SHOWWINDOW, kWParam, TRUE},
+        ExpectedMessage{"child", WM_WINDOWPOSCHANGING},
+        ExpectedMessage{"child", WM_WINDOWPOSCHANGED},
     };
     EXPECT_SEQUENCE(WmSetParentSeq);
 }

@@ -1,12 +1,14 @@
 // Painting on the headless backend: each window's update rectangle (one
-// rectangle bounding what is invalid), WM_PAINT when its thread has nothing
-// else to do, BeginPaint with WM_ERASEBKGND, and the surfaces that window
-// DCs draw on.
+// rectangle bounding what is invalid) and whether its frame and background
+// need painting; WM_PAINT when its thread has nothing else to do; WM_NCPAINT
+// and WM_ERASEBKGND from BeginPaint, or at once as windows are shown, hidden
+// and sized; and the surfaces that window DCs draw on.
 
 #include "platform/headless/GdiPaint.h"
 
 #include <algorithm>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "platform/headless/GdiObjects.h"
@@ -41,31 +43,16 @@ RECT ChildClientInParent(const Window& child, const Window& parent) {
     return Offset(child.client, -parent.client.left, -parent.client.top);
 }
 
-// What a window uncovered (screen coordinates) becomes invalid in the
-// windows that it covered: its parent's client area, or for a top-level
-// window the top-level windows below it.
+// What a child uncovered (screen coordinates) becomes invalid in its
+// parent's client area. Top-level windows keep their own surfaces, so what
+// one uncovers needs no repainting.
 void Expose(const Window& window, const RECT& screenRect) {
     const Window* parent = System().Find(window.parent);
-    if (parent == nullptr) {
+    if (parent == nullptr || !IsChild(window)) {
         return;
     }
-    if (IsChild(window)) {
-        const RECT area = Offset(screenRect, -parent->client.left, -parent->client.top);
-        Invalidate(parent->handle, &area, true);
-        return;
-    }
-    bool below = false;
-    for (HWND sibling : std::vector<HWND>(parent->children)) {
-        const Window* other = System().Find(sibling);
-        if (sibling == window.handle || other == nullptr) {
-            below = below || sibling == window.handle;
-            continue;
-        }
-        if (below) {
-            const RECT area = Offset(screenRect, -other->client.left, -other->client.top);
-            Invalidate(sibling, &area, true);
-        }
-    }
+    const RECT area = Offset(screenRect, -parent->client.left, -parent->client.top);
+    Invalidate(parent->handle, &area, true);
 }
 
 bool SameSize(const RECT& a, const RECT& b) {
@@ -77,8 +64,10 @@ bool Contains(const RECT& outer, const RECT& inner) {
            inner.bottom <= outer.bottom;
 }
 
+void InvalidateArea(HWND hwnd, const RECT* rect, bool erase, bool frame);
+
 // A sized client area: all of it with CS_HREDRAW or CS_VREDRAW for the
-// dimension that changed, else what it grew by.
+// dimension that changed, else what it grew by; the frame with it.
 void InvalidateResized(const Window& window, const RECT& oldClient) {
     const LONG oldWidth = oldClient.right - oldClient.left;
     const LONG oldHeight = oldClient.bottom - oldClient.top;
@@ -86,19 +75,19 @@ void InvalidateResized(const Window& window, const RECT& oldClient) {
     const UINT classStyle = window.windowClass != nullptr ? window.windowClass->info.style : 0;
     if (((classStyle & CS_HREDRAW) != 0 && bounds.right != oldWidth) ||
         ((classStyle & CS_VREDRAW) != 0 && bounds.bottom != oldHeight)) {
-        Invalidate(window.handle, nullptr, true);
+        InvalidateArea(window.handle, nullptr, true, true);
         return;
     }
     const RECT right{oldWidth, 0, bounds.right, bounds.bottom};
     const RECT bottom{0, oldHeight, bounds.right, bounds.bottom};
-    Invalidate(window.handle, &right, true);
-    Invalidate(window.handle, &bottom, true);
+    InvalidateArea(window.handle, &right, true, true);
+    InvalidateArea(window.handle, &bottom, true, true);
 }
 
 bool WantsPaint(const Window& window, DWORD thread, HWND filter) {
     const auto record = Records().find(window.handle);
     if (window.thread != thread || record == Records().end() || IsEmpty(record->second.update) ||
-        UpdatesHeldBack(window.handle) || !IsVisible(window.handle)) {
+        !IsVisible(window.handle)) {
         return false;
     }
     if (filter == -1 || filter == 1) {
@@ -120,6 +109,98 @@ std::optional<HWND> FirstToPaint(const Window& window, DWORD thread, HWND filter
         }
     }
     return std::nullopt;
+}
+
+// A DC of the window's client area limited to a rectangle.
+HDC ClippedDc(HWND hwnd, const RECT& clip) {
+    const HDC hdc = GetDC(hwnd);
+    if (DeviceContext* dc = Gdi().Find<DeviceContext>(hdc)) {
+        dc->paintClip = clip;
+    }
+    return hdc;
+}
+
+// Sends WM_ERASEBKGND with a DC limited to the update rectangle; true when
+// the window erased (a non-zero answer).
+bool SendErase(HWND hwnd, const RECT& update) {
+    const HDC hdc = ClippedDc(hwnd, update);
+    const bool erased = SendMessageA(hwnd, WM_ERASEBKGND, static_cast<WPARAM>(hdc), 0) != 0;
+    Gdi().Remove(hdc);
+    return erased;
+}
+
+// Sends WM_NCPAINT when the window's frame is marked. The headless backend
+// keeps no regions, so the message always names the whole window.
+void PaintFrame(HWND hwnd, WindowPaint& record) {
+    if (std::exchange(record.frame, false)) {
+        SendMessageA(hwnd, WM_NCPAINT, 1, 0);
+    }
+}
+
+// Whether an ancestor that does not clip its children still has to paint:
+// its painting would cover what the window erased now.
+bool PaintedOverLater(const Window& window) {
+    for (const Window* current = &window; IsChild(*current);) {
+        const Window* parent = System().Find(current->parent);
+        if (parent == nullptr || (parent->style & WS_CLIPCHILDREN) != 0) {
+            return false;
+        }
+        const auto record = Records().find(parent->handle);
+        if (record != Records().end() && !IsEmpty(record->second.update)) {
+            return true;
+        }
+        current = parent;
+    }
+    return false;
+}
+
+// The part of the window's client area (client coordinates) that its
+// ancestors' client areas leave visible.
+RECT VisibleClientBounds(const Window& window) {
+    RECT visible = window.client;
+    for (const Window* current = &window; IsChild(*current);) {
+        const Window* parent = System().Find(current->parent);
+        if (parent == nullptr) {
+            break;
+        }
+        visible = Intersection(visible, parent->client);
+        current = parent;
+    }
+    return Offset(visible, -window.client.left, -window.client.top);
+}
+
+// Adds to the window's update (see Invalidate); frame marks its frame too.
+void InvalidateArea(HWND hwnd, const RECT* rect, bool erase, bool frame) {
+    const Window* window = System().Find(hwnd);
+    // The desktop is painted by a process of its own.
+    if (window == nullptr || hwnd == System().Desktop().handle || !IsVisible(hwnd)) {
+        return;
+    }
+    const RECT visible = VisibleClientBounds(*window);
+    const RECT area = Intersection(rect != nullptr ? *rect : visible, visible);
+    if (IsEmpty(area)) {
+        return;
+    }
+    WindowPaint& record = Records()[hwnd];
+    record.update = Union(record.update, area);
+    record.erase = record.erase || erase;
+    record.frame = record.frame || frame;
+    if ((window->style & WS_CLIPCHILDREN) != 0) {
+        return;
+    }
+    for (HWND child : std::vector<HWND>(window->children)) {
+        const Window* childWindow = System().Find(child);
+        const Window* self = System().Find(hwnd);
+        if (childWindow == nullptr || self == nullptr) {
+            continue;
+        }
+        const RECT inChild = Offset(Intersection(area, ChildClientInParent(*childWindow, *self)),
+                                    self->client.left - childWindow->client.left,
+                                    self->client.top - childWindow->client.top);
+        if (!IsEmpty(inChild)) {
+            InvalidateArea(child, &inChild, true, true);
+        }
+    }
 }
 
 }  // namespace
@@ -148,33 +229,12 @@ bool UpdatesHeldBack(HWND hwnd) {
 }
 
 void Invalidate(HWND hwnd, const RECT* rect, bool erase) {
-    const Window* window = System().Find(hwnd);
-    if (window == nullptr || !IsVisible(hwnd)) {
-        return;
-    }
-    const RECT area =
-        Intersection(rect != nullptr ? *rect : ClientBounds(*window), ClientBounds(*window));
-    if (IsEmpty(area)) {
-        return;
-    }
-    WindowPaint& record = Records()[hwnd];
-    record.update = Union(record.update, area);
-    record.erase = record.erase || erase;
-    if ((window->style & WS_CLIPCHILDREN) != 0) {
-        return;
-    }
-    for (HWND child : std::vector<HWND>(window->children)) {
-        const Window* childWindow = System().Find(child);
-        const Window* self = System().Find(hwnd);
-        if (childWindow == nullptr || self == nullptr) {
-            continue;
-        }
-        const RECT inChild = Offset(Intersection(area, ChildClientInParent(*childWindow, *self)),
-                                    self->client.left - childWindow->client.left,
-                                    self->client.top - childWindow->client.top);
-        if (!IsEmpty(inChild)) {
-            Invalidate(child, &inChild, erase);
-        }
+    InvalidateArea(hwnd, rect, erase, false);
+}
+
+void MarkFrame(HWND hwnd) {
+    if (WindowPaint* record = PaintOf(hwnd)) {
+        record->frame = true;
     }
 }
 
@@ -207,15 +267,38 @@ std::optional<HWND> NextWindowToPaint(DWORD thread, HWND filter) {
     return std::nullopt;
 }
 
-void ValidateAfterPaintMessage(HWND hwnd) {
-    if (const auto record = Records().find(hwnd); record != Records().end()) {
-        record->second.update = RECT{};
-        record->second.erase = false;
+void EraseAfterPositionChange(HWND hwnd, const RECT& oldRect, bool wasVisible, UINT flags) {
+    const Window* window = System().Find(hwnd);
+    if (window == nullptr || (flags & (SWP_NOREDRAW | SWP_DEFERERASE)) != 0) {
+        return;
+    }
+    const bool visible = (window->style & WS_VISIBLE) != 0;
+    const bool reshaped = !SameSize(window->rect, oldRect) || (flags & SWP_NOZORDER) == 0 ||
+                          (flags & (SWP_NOCLIENTSIZE | SWP_FRAMECHANGED)) != SWP_NOCLIENTSIZE;
+    if ((wasVisible && !visible) || (visible == wasVisible && reshaped)) {
+        EraseNow(IsChild(*window) ? window->parent : hwnd);
+    }
+    if (visible && !wasVisible) {
+        EraseNow(hwnd);
+    }
+}
+
+void EraseNow(HWND hwnd) {
+    const Window* window = System().Find(hwnd);
+    const auto found = Records().find(hwnd);
+    if (window == nullptr || found == Records().end() || !IsVisible(hwnd) ||
+        IsEmpty(found->second.update) || PaintedOverLater(*window)) {
+        return;
+    }
+    WindowPaint& record = found->second;  // kept as long as its window is
+    PaintFrame(hwnd, record);
+    if (IsWindow(hwnd) && std::exchange(record.erase, false)) {
+        SendErase(hwnd, record.update);
     }
 }
 
 void InvalidateWhole(HWND hwnd) {
-    Invalidate(hwnd, nullptr, true);
+    InvalidateArea(hwnd, nullptr, true, true);
     if (const Window* window = System().Find(hwnd)) {
         for (HWND child : std::vector<HWND>(window->children)) {
             InvalidateWhole(child);
@@ -235,25 +318,9 @@ using headless::PaintOf;
 using headless::System;
 using headless::WindowPaint;
 
-// A DC of the window's client area limited to a rectangle.
-HDC ClippedDc(HWND hwnd, const RECT& clip) {
-    const HDC hdc = GetDC(hwnd);
-    if (DeviceContext* dc = Gdi().Find<DeviceContext>(hdc)) {
-        dc->paintClip = clip;
-    }
-    return hdc;
-}
-
-// Sends WM_ERASEBKGND with a DC limited to the rectangle; true when the
-// window erased (a non-zero answer).
-bool SendErase(HWND hwnd, HDC hdc) {
-    return SendMessageA(hwnd, WM_ERASEBKGND, static_cast<WPARAM>(hdc), 0) != 0;
-}
-
 void PaintNow(HWND hwnd) {
     const WindowPaint* record = PaintOf(hwnd);
-    if (record != nullptr && !headless::IsEmpty(record->update) &&
-        !headless::UpdatesHeldBack(hwnd) && IsWindowVisible(hwnd)) {
+    if (record != nullptr && !headless::IsEmpty(record->update) && IsWindowVisible(hwnd)) {
         SendMessageA(hwnd, WM_PAINT, 0, 0);
     }
     if (const headless::Window* window = System().Find(hwnd)) {
@@ -327,11 +394,8 @@ BOOL GetUpdateRect(HWND hWnd, RECT* lpRect, BOOL bErase) {
     if (headless::IsEmpty(update)) {
         return FALSE;
     }
-    if (bErase != FALSE && record->erase && !headless::UpdatesHeldBack(hWnd)) {
-        record->erase = false;
-        const HDC hdc = ClippedDc(hWnd, update);
-        SendErase(hWnd, hdc);
-        Gdi().Remove(hdc);
+    if (bErase != FALSE) {
+        headless::EraseNow(hWnd);
     }
     return TRUE;
 }
@@ -341,15 +405,19 @@ HDC BeginPaint(HWND hWnd, PAINTSTRUCT* lpPaint) {
     if (record == nullptr || lpPaint == nullptr) {
         return 0;
     }
-    const RECT update = record->update;
-    const bool erase = record->erase;
-    record->update = RECT{};
-    record->erase = false;
-    const HDC hdc = ClippedDc(hWnd, update);
+    headless::PaintFrame(hWnd, *record);
+    if (!IsWindow(hWnd)) {
+        return 0;
+    }
+    const RECT update = std::exchange(record->update, RECT{});
+    const bool erase = std::exchange(record->erase, false);
+    const HDC hdc = headless::ClippedDc(hWnd, update);
     *lpPaint = PAINTSTRUCT{};
     lpPaint->hdc = hdc;
     lpPaint->rcPaint = update;
-    lpPaint->fErase = erase && !SendErase(hWnd, hdc) ? TRUE : FALSE;
+    const bool erased =
+        erase && SendMessageA(hWnd, WM_ERASEBKGND, static_cast<WPARAM>(hdc), 0) != 0;
+    lpPaint->fErase = erase && !erased ? TRUE : FALSE;
     return hdc;
 }
 

@@ -320,6 +320,10 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy,
     ApplyPosition(*window, newRect, newClient, pos);
     headless::RepaintAfterPositionChange(hWnd, oldRect, oldClient, wasVisible, pos.flags);
     FollowActivation(*window, pos.flags);
+    headless::EraseAfterPositionChange(hWnd, oldRect, wasVisible, pos.flags);
+    if ((window = System().Find(hWnd)) == nullptr) {
+        return TRUE;
+    }
     if (!ChangedNothing(oldRect, oldClient, newRect, newClient, pos.flags)) {
         SendMessageA(hWnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
     }

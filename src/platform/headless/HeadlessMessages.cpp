@@ -222,12 +222,7 @@ LRESULT DispatchMessageA(const MSG* lpMsg) {
     if (window == nullptr || window->thread != System().CurrentThread()) {
         return 0;
     }
-    const LRESULT result =
-        CallWindowProcA(window->proc, lpMsg->hwnd, lpMsg->message, lpMsg->wParam, lpMsg->lParam);
-    if (lpMsg->message == WM_PAINT) {
-        headless::ValidateAfterPaintMessage(lpMsg->hwnd);
-    }
-    return result;
+    return CallWindowProcA(window->proc, lpMsg->hwnd, lpMsg->message, lpMsg->wParam, lpMsg->lParam);
 }
 
 BOOL InSendMessage() {

@@ -61,7 +61,10 @@ HWND SetParent(HWND hWndChild, HWND hWndNewParent) {
     window->parent = newParent;
     System().Find(newParent)->children.insert(System().Find(newParent)->children.begin(),
                                               hWndChild);
-    SetWindowPos(hWndChild, HWND_TOP, x, y, 0, 0, SWP_NOSIZE | (wasVisible ? SWP_SHOWWINDOW : 0));
+    SetWindowPos(hWndChild, HWND_TOP, x, y, 0, 0, SWP_NOSIZE);
+    if (wasVisible) {
+        ShowWindow(hWndChild, SW_SHOW);
+    }
     return oldParent == GetDesktopWindow() ? GetDesktopWindow() : oldParent;
 }
 

@@ -236,7 +236,7 @@ HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, D
     const HWND hwnd = window.handle;
     window.windowClass = windowClass;
     window.proc = windowClass->info.lpfnWndProc;
-    window.style = WithForcedBits(dwStyle);
+    window.style = WithForcedBits(dwStyle & ~WS_VISIBLE);  // shown once it is made
     window.exStyle = dwExStyle;
     window.instance = hInstance;
     window.id = (dwStyle & WS_CHILD) != 0 ? hMenu : 0;
@@ -263,10 +263,10 @@ HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, D
     } else {
         headless::SendSizeAndPlace(*created);
     }
-    if ((dwStyle & WS_VISIBLE) != 0) {
-        headless::Invalidate(hwnd, nullptr, true);  // created visible: shown at once
-    }
     NotifyParent(hwnd, WM_CREATE);
+    if ((dwStyle & WS_VISIBLE) != 0 && IsWindow(hwnd)) {
+        ShowWindow(hwnd, SW_SHOW);
+    }
     return IsWindow(hwnd) ? hwnd : 0;
 }
 
@@ -508,6 +508,9 @@ LONG SetStyle(HWND hWnd, int nIndex, DWORD newStyle) {
     change.styleOld = previous;
     // A handler may have adjusted the new style.
     target = nIndex == GWL_STYLE ? WithForcedBits(change.styleNew) : change.styleNew;
+    if (nIndex == GWL_STYLE) {
+        headless::MarkFrame(hWnd);  // even an unchanged style: the platform repaints the frame
+    }
     SendMessageA(hWnd, WM_STYLECHANGED, changeParam, reinterpret_cast<LPARAM>(&change));
     return static_cast<LONG>(previous);
 }
