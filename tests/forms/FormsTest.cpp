@@ -106,6 +106,28 @@ TEST_F(FormsTest, AModalFormIsAnsweredTheWayAPersonWould) {
     EXPECT_FALSE(dialog.serial->Value());
 }
 
+TEST_F(FormsTest, AGreyedCheckBoxShowsSoAndAClickChecksIt) {
+    SignIn dialog;
+    dialog.remember->SetValue(2);
+    int clicks = 0;
+    dialog.remember->Click.Connect([&] { ++clicks; });
+    std::vector<win::LRESULT> shown;
+    dialog.ok->Click.Connect([&] {
+        shown.push_back(win::SendMessageA(dialog.remember->hWnd(), win::BM_GETCHECK, 0, 0));
+    });
+    AnswerDialog("Sign in", DialogAnswer::ClickOn("OK"));
+    AnswerDialog("Sign in", DialogAnswer::ClickOn("Remember me"));
+    AnswerDialog("Sign in", DialogAnswer::ClickOn("OK"));
+
+    dialog.form.Show(FormShow::Modal);
+    EXPECT_EQ(shown.front(), static_cast<win::LRESULT>(win::BST_INDETERMINATE));
+    dialog.form.Show(FormShow::Modal);
+
+    EXPECT_EQ(dialog.remember->Value(), 1);
+    EXPECT_EQ(shown.back(), static_cast<win::LRESULT>(win::BST_CHECKED));
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(FormsTest, EnterPressesTheDefaultButtonAndEscapeTheCancelButton) {
     SignIn first;
     AnswerDialog("Sign in", DialogAnswer::Press(win::VK_RETURN));

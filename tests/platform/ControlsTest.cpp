@@ -74,6 +74,33 @@ TEST_F(Controls, CheckBoxesToggleAndOptionsOfAGroupExcludeEachOther) {
     EXPECT_EQ(SendMessageA(nextGroup, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_CHECKED));
 }
 
+TEST_F(Controls, ThreeStateBoxesShowTheGreyedCheckAndOthersTheirHighest) {
+    const HWND cycling = Control("Button", "Cycling", BS_AUTO3STATE, 1, 10);
+    const HWND held = Control("Button", "Held", BS_3STATE, 2, 40);
+    const HWND twoState = Control("Button", "Two", BS_AUTOCHECKBOX, 3, 70);
+    const HWND push = Control("Button", "Push", BS_PUSHBUTTON, 4, 100);
+    const auto check = [](HWND hwnd) { return SendMessageA(hwnd, BM_GETCHECK, 0, 0); };
+
+    std::array<LRESULT, 3> cycle{};
+    for (LRESULT& seen : cycle) {
+        SendMessageA(cycling, BM_CLICK, 0, 0);
+        seen = check(cycling);
+    }
+    EXPECT_EQ(cycle, (std::array<LRESULT, 3>{1, 2, 0}));
+
+    SendMessageA(held, BM_SETCHECK, BST_INDETERMINATE, 0);
+    MessageLog::Current().Clear();
+    SendMessageA(held, BM_CLICK, 0, 0);  // not automatic: told, but unchanged
+    EXPECT_EQ(check(held), static_cast<LRESULT>(BST_INDETERMINATE));
+    ASSERT_FALSE(MessageLog::Current().Messages().empty());
+    EXPECT_EQ(MessageLog::Current().Messages().back().wParam, Clicked(2));
+
+    SendMessageA(twoState, BM_SETCHECK, BST_INDETERMINATE, 0);
+    EXPECT_EQ(check(twoState), static_cast<LRESULT>(BST_CHECKED));
+    SendMessageA(push, BM_SETCHECK, BST_CHECKED, 0);
+    EXPECT_EQ(check(push), static_cast<LRESULT>(BST_UNCHECKED));
+}
+
 TEST_F(Controls, AButtonClicksWhenTheMouseIsReleasedOverIt) {
     ZV_REQUIRES_HEADLESS("the scripted user");
     const HWND button = Control("Button", "Apply", BS_PUSHBUTTON, 7, 10);
@@ -102,6 +129,15 @@ TEST_F(Controls, ControlsPaintTheirCaptionsAndState) {
     const int unchecked = PixelsOf(box, GetSysColor(COLOR_WINDOWTEXT));
     SendMessageA(box, BM_SETCHECK, BST_CHECKED, 0);
     EXPECT_EQ(PixelsOf(box, GetSysColor(COLOR_WINDOWTEXT)), unchecked + 25);  // the 5 x 5 mark
+
+    const HWND greyed = Control("Button", "Greyed", BS_3STATE, 9, 70);
+    const int greyBefore = PixelsOf(greyed, GetSysColor(COLOR_GRAYTEXT));
+    const int faceBefore = PixelsOf(greyed, GetSysColor(COLOR_3DFACE));
+    const int inkBefore = PixelsOf(greyed, GetSysColor(COLOR_WINDOWTEXT));
+    SendMessageA(greyed, BM_SETCHECK, BST_INDETERMINATE, 0);
+    EXPECT_EQ(PixelsOf(greyed, GetSysColor(COLOR_GRAYTEXT)), greyBefore + 25);        // a grey mark
+    EXPECT_EQ(PixelsOf(greyed, GetSysColor(COLOR_3DFACE)), faceBefore + 9 * 9 - 25);  // in a face
+    EXPECT_EQ(PixelsOf(greyed, GetSysColor(COLOR_WINDOWTEXT)), inkBefore);
 }
 
 }  // namespace

@@ -12,7 +12,8 @@ CheckBox::CheckBox(Form& form, std::wstring name, std::int16_t index)
     : CaptionControl(form, name, index, 1215, 255, name) {}
 
 std::optional<Control::WindowKind> CheckBox::OwnWindowKind() const {
-    return WindowKind{"Button", BS_AUTOCHECKBOX};
+    // The runtime keeps the value, so that a click never makes it greyed.
+    return WindowKind{"Button", BS_3STATE};
 }
 
 void CheckBox::WindowCreated() {
@@ -42,8 +43,7 @@ void CheckBox::OnAccessKey() {
 
 void CheckBox::OnNotify(UINT code) {
     if (code == BN_CLICKED) {
-        m_value = static_cast<std::int16_t>(SendMessageA(hWnd(), BM_GETCHECK, 0, 0));
-        Click.Raise();
+        SetValue(m_value == 1 ? 0 : 1);  // a greyed box becomes checked
     }
 }
 

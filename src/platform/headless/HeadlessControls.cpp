@@ -1,8 +1,11 @@
 // The system's control classes on the headless backend: buttons (push
-// buttons, check boxes, option buttons) and static texts, and the
+// buttons, check boxes with two or three states, option buttons) and static
+// texts, and the
 // registration of every control class with each fresh desktop. They keep
 // their state where the platform's controls keep it, in the window, and
 // tell their parent of clicks with WM_COMMAND.
+
+#include <algorithm>
 
 #include "platform/GdiApi.h"
 #include "platform/GdiConstants.h"
@@ -18,8 +21,9 @@ namespace {
 
 LRESULT ZV_CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Bits of a button's state.
-constexpr int kChecked = 1;
+// Bits of a button's state: its check (BST_UNCHECKED, BST_CHECKED or
+// BST_INDETERMINATE) and whether it is pushed.
+constexpr int kCheckBits = 3;
 constexpr int kPushed = 4;
 
 DWORD ButtonType(HWND hwnd) {
@@ -44,9 +48,36 @@ void Repaint(HWND hwnd) {
     }
 }
 
-void SetChecked(HWND hwnd, bool checked) {
+WPARAM CheckOf(HWND hwnd) {
+    return static_cast<WPARAM>(StateOf(hwnd) & kCheckBits);
+}
+
+// The highest check a button of the type shows: none for push buttons and
+// group boxes, the greyed one for three-state boxes only.
+WPARAM HighestCheck(DWORD type) {
+    switch (type) {
+        case BS_CHECKBOX:
+        case BS_AUTOCHECKBOX:
+        case BS_RADIOBUTTON:
+        case BS_AUTORADIOBUTTON:
+            return BST_CHECKED;
+        case BS_3STATE:
+        case BS_AUTO3STATE:
+            return BST_INDETERMINATE;
+        default:
+            return BST_UNCHECKED;
+    }
+}
+
+bool ShowsCheck(DWORD type) {
+    return HighestCheck(type) != BST_UNCHECKED;
+}
+
+// A check beyond what the type shows becomes its highest.
+void SetCheck(HWND hwnd, WPARAM check) {
     int& state = StateOf(hwnd);
-    state = checked ? state | kChecked : state & ~kChecked;
+    state =
+        (state & ~kCheckBits) | static_cast<int>(std::min(check, HighestCheck(ButtonType(hwnd))));
     Repaint(hwnd);
 }
 
@@ -67,20 +98,24 @@ void UncheckOtherOptions(HWND hwnd) {
             break;
         }
         if (sibling != hwnd && ButtonType(sibling) == BS_AUTORADIOBUTTON) {
-            SetChecked(sibling, false);
+            SetCheck(sibling, BST_UNCHECKED);
         }
     }
 }
 
-// What a click does: automatic boxes and options change their check, then
-// the parent hears of it.
+// What a click does: automatic boxes and options change their check (a
+// three-state box goes on to greyed, then back to unchecked), then the
+// parent hears of it.
 void ClickButton(HWND hwnd) {
     switch (ButtonType(hwnd)) {
         case BS_AUTOCHECKBOX:
-            SetChecked(hwnd, (StateOf(hwnd) & kChecked) == 0);
+            SetCheck(hwnd, CheckOf(hwnd) == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
+            break;
+        case BS_AUTO3STATE:
+            SetCheck(hwnd, CheckOf(hwnd) == BST_INDETERMINATE ? BST_UNCHECKED : CheckOf(hwnd) + 1);
             break;
         case BS_AUTORADIOBUTTON:
-            SetChecked(hwnd, true);
+            SetCheck(hwnd, BST_CHECKED);
             UncheckOtherOptions(hwnd);
             break;
         default:
@@ -107,15 +142,17 @@ void Release(HWND hwnd, bool over) {
     }
 }
 
-// The small square of a check box or option button, with its mark.
-void PaintMark(const ControlPainter& painter, bool checked) {
+// The small square of a check box or option button, with its mark: grey on
+// the button face for the greyed check.
+void PaintMark(const ControlPainter& painter, WPARAM check) {
     const RECT client = painter.Client();
     const int top = (client.bottom - 13) / 2;
     RECT box{0, top, 13, top + 13};
-    painter.Fill(box, COLOR_WINDOW);
+    const bool greyed = check == BST_INDETERMINATE;
+    painter.Fill(box, greyed ? COLOR_3DFACE : COLOR_WINDOW);
     DrawEdge(painter.Dc(), &box, EDGE_SUNKEN, BF_RECT);
-    if (checked) {
-        painter.Fill(RECT{4, top + 4, 9, top + 9}, COLOR_WINDOWTEXT);
+    if (check != BST_UNCHECKED) {
+        painter.Fill(RECT{4, top + 4, 9, top + 9}, greyed ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT);
     }
 }
 
@@ -124,9 +161,8 @@ void PaintButton(HWND hwnd, PaintTime when) {
     RECT client = painter.Client();
     const DWORD type = ButtonType(hwnd);
     painter.FillBackground(client);
-    if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
-        type == BS_AUTORADIOBUTTON) {
-        PaintMark(painter, (StateOf(hwnd) & kChecked) != 0);
+    if (ShowsCheck(type)) {
+        PaintMark(painter, CheckOf(hwnd));
         painter.Text(RECT{17, client.top, client.right, client.bottom},
                      DT_LEFT | DT_VCENTER | DT_SINGLELINE);
         return;
@@ -180,9 +216,9 @@ LRESULT ZV_CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
             }
             break;
         case BM_GETCHECK:
-            return StateOf(hwnd) & kChecked;
+            return static_cast<LRESULT>(CheckOf(hwnd));
         case BM_SETCHECK:
-            SetChecked(hwnd, wParam == BST_CHECKED);
+            SetCheck(hwnd, wParam);
             return 0;
         case BM_SETSTYLE: {
             const auto style = static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
