@@ -72,6 +72,18 @@ TEST_F(SaveDialog, TheSuggestedNameIsTakenWithEnter) {
     EXPECT_EQ(std::string(file), (folder / "system.log").string());
 }
 
+TEST_F(SaveDialog, TabbingBackToTheNameSelectsItSoTypingReplacesIt) {
+    std::string("system.log").copy(file, 10);
+    Answer(DialogAnswer::Press(VK_END));    // the suggestion no longer selected
+    for (int stop = 0; stop < 3; ++stop) {  // to Save, to Cancel, back to the name
+        Answer(DialogAnswer::Press(VK_TAB));
+    }
+    Answer(DialogAnswer::Press('X'));
+    Answer(DialogAnswer::Press(VK_RETURN));
+    ASSERT_TRUE(GetSaveFileNameA(&ofn));
+    EXPECT_EQ(std::string(file), (folder / "x.txt").string());
+}
+
 TEST_F(SaveDialog, CancellingLeavesTheBufferAlone) {
     std::string("system.log").copy(file, 10);
     Answer(DialogAnswer::ClickOn("Cancel"));

@@ -64,6 +64,15 @@ std::vector<HWND> TabStops(HWND dialog) {
     return stops;
 }
 
+// The dialog keyboard's focusing: a control that keeps a selection (an edit
+// box) has all of its text selected, so that typing replaces it.
+void FocusByKeyboard(HWND control) {
+    SetFocus(control);
+    if ((SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0) {
+        SendMessageA(control, EM_SETSEL, 0, -1);
+    }
+}
+
 void MoveFocusByTab(HWND dialog, bool backwards) {
     const std::vector<HWND> stops = TabStops(dialog);
     if (stops.empty()) {
@@ -74,7 +83,7 @@ void MoveFocusByTab(HWND dialog, bool backwards) {
     const auto count = static_cast<std::ptrdiff_t>(stops.size());
     const std::ptrdiff_t next =
         at == stops.end() ? 0 : (index + (backwards ? count - 1 : 1)) % count;
-    SetFocus(stops[static_cast<std::size_t>(next)]);
+    FocusByKeyboard(stops[static_cast<std::size_t>(next)]);
 }
 
 void Command(HWND dialog, int id, HWND from) {
