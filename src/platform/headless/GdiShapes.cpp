@@ -54,11 +54,26 @@ bool DashOn(std::span<const int> dashes, int step) {
     return false;
 }
 
+// How far in from either side an ellipse of the given size reaches on one
+// of its rows: the pixels whose centres lie inside it. Its radii reach a
+// third of a pixel past the centres of its outermost pixels, which matches
+// the platform's curves within a pixel here and there.
+int EllipseInset(int width, int height, int row) {
+    constexpr double kReach = 1.0 / 3.0;
+    const double centre = (width - 1) / 2.0;
+    const double dy = (row - (height - 1) / 2.0) / ((height - 1) / 2.0 + kReach);
+    const double half = (centre + kReach) * std::sqrt(std::max(0.0, 1.0 - dy * dy));
+    return std::max(0, static_cast<int>(std::ceil(centre - half)));
+}
+
+// A point of a pen: for a wide pen a dot as round as the platform's pens
+// are, so that wide lines end and meet round.
 void PlotWide(const Canvas& canvas, int x, int y, int width, COLORREF color) {
     const int from = -(width - 1) / 2;
-    for (int dy = from; dy < from + width; ++dy) {
-        for (int dx = from; dx < from + width; ++dx) {
-            canvas.Plot(x + dx, y + dy, color);
+    for (int row = 0; row < width; ++row) {
+        const int inset = EllipseInset(width, width, row);
+        for (int column = inset; column < width - inset; ++column) {
+            canvas.Plot(x + from + column, y + from + row, color);
         }
     }
 }
@@ -151,18 +166,6 @@ struct RoundedFigure {
     int cornerWidth = 0;
     int cornerHeight = 0;
 };
-
-// How far in from either side an ellipse of the given size reaches on one
-// of its rows: the pixels whose centres lie inside it. Its radii reach a
-// third of a pixel past the centres of its outermost pixels, which matches
-// the platform's curves within a pixel here and there.
-int EllipseInset(int width, int height, int row) {
-    constexpr double kReach = 1.0 / 3.0;
-    const double centre = (width - 1) / 2.0;
-    const double dy = (row - (height - 1) / 2.0) / ((height - 1) / 2.0 + kReach);
-    const double half = (centre + kReach) * std::sqrt(std::max(0.0, 1.0 - dy * dy));
-    return std::max(0, static_cast<int>(std::ceil(centre - half)));
-}
 
 // Each row's inset: the figure covers [inset, width - inset) of it.
 std::vector<int> RowInsets(const RoundedFigure& figure) {
