@@ -1,9 +1,9 @@
 #include "platform/PictureFile.h"
 
-#include <png.h>
-
 #include <algorithm>
 #include <cstring>
+
+#include "platform/PngDecoder.h"
 
 namespace zv {
 
@@ -44,26 +44,6 @@ class Reader {
 bool StartsWith(const std::vector<unsigned char>& bytes, std::size_t at, const char* magic,
                 std::size_t count) {
     return bytes.size() >= at + count && std::memcmp(bytes.data() + at, magic, count) == 0;
-}
-
-std::optional<PictureImage> DecodePng(const std::vector<unsigned char>& bytes, std::size_t at,
-                                      std::size_t count) {
-    png_image image;
-    std::memset(&image, 0, sizeof image);
-    image.version = PNG_IMAGE_VERSION;
-    if (png_image_begin_read_from_memory(&image, bytes.data() + at, count) == 0) {
-        return std::nullopt;
-    }
-    image.format = PNG_FORMAT_BGRA;  // 0xAARRGGBB in little-endian words
-    PictureImage picture;
-    picture.width = static_cast<int>(image.width);
-    picture.height = static_cast<int>(image.height);
-    picture.pixels.resize(static_cast<std::size_t>(image.width) * image.height);
-    if (png_image_finish_read(&image, nullptr, picture.pixels.data(), 0, nullptr) == 0) {
-        png_image_free(&image);
-        return std::nullopt;
-    }
-    return picture;
 }
 
 // A device-independent bitmap: its header at `at`, its pixels at `bits`
@@ -146,7 +126,7 @@ void ApplyIconMask(const std::vector<unsigned char>& bytes, std::size_t mask,
 std::optional<PictureImage> DecodeIconImage(const std::vector<unsigned char>& bytes, std::size_t at,
                                             std::size_t size) {
     if (StartsWith(bytes, at, "\x89PNG", 4)) {
-        return DecodePng(bytes, at, size);
+        return DecodePng(bytes.data() + at, size);
     }
     const Reader header(bytes, at);
     const std::uint32_t headerSize = header.U32(0);
@@ -197,7 +177,7 @@ std::optional<PictureImage> DecodePicture(const std::vector<unsigned char>& byte
         return DecodeIco(bytes);
     }
     if (StartsWith(bytes, 0, "\x89PNG", 4)) {
-        return DecodePng(bytes, 0, bytes.size());
+        return DecodePng(bytes.data(), bytes.size());
     }
     return std::nullopt;
 }

@@ -153,6 +153,7 @@ TEST_F(ImageControl, IconsShowThroughTheImageControlAtTheirOwnSizeWithoutOffsets
 }
 
 TEST_F(ImageControl, AClickOnTheControlOrItsIconIsTheControlsClick) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     int clicks = 0;
     image->Click.Connect([&] { ++clicks; });
     image->SetPicture(DiagonalIcon());
@@ -393,6 +394,7 @@ TEST_F(ImageSelectTest, ANewInstanceWritesNoneOfItsDefaults) {
 }
 
 TEST_F(ImageSelectTest, AClickOnThePictureIsOnPictureClick) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     int clicks = 0;
     select->OnPictureClick.Connect([&] { ++clicks; });
     form->Show();

@@ -89,6 +89,7 @@ struct SignIn {
 };
 
 TEST_F(FormsTest, AModalFormIsAnsweredTheWayAPersonWould) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     SignIn dialog;
     AnswerDialog("Sign in", DialogAnswer::TypeInto("Name:", "Ada"));
     AnswerDialog("Sign in", DialogAnswer::ClickOn("Remember me"));
@@ -107,6 +108,7 @@ TEST_F(FormsTest, AModalFormIsAnsweredTheWayAPersonWould) {
 }
 
 TEST_F(FormsTest, AGreyedCheckBoxShowsSoAndAClickChecksIt) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     SignIn dialog;
     dialog.remember->SetValue(2);
     int clicks = 0;
@@ -129,6 +131,7 @@ TEST_F(FormsTest, AGreyedCheckBoxShowsSoAndAClickChecksIt) {
 }
 
 TEST_F(FormsTest, EnterPressesTheDefaultButtonAndEscapeTheCancelButton) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     SignIn first;
     AnswerDialog("Sign in", DialogAnswer::Press(win::VK_RETURN));
     first.form.Show(FormShow::Modal);
@@ -141,6 +144,7 @@ TEST_F(FormsTest, EnterPressesTheDefaultButtonAndEscapeTheCancelButton) {
 }
 
 TEST_F(FormsTest, AModalFormDisablesTheOtherFormsUntilItIsHidden) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     Form main(L"frmMain");
     main.SetCaption(L"Main");
     main.Show();
@@ -176,6 +180,7 @@ TEST_F(FormsTest, AFormCentresOverAnOwnerWindowThatIsNoForm) {
 }
 
 TEST_F(FormsTest, AModalFormNobodyAnswersFailsByNameInsteadOfHanging) {
+    ZV_REQUIRES_HEADLESS("the scripted user, whose modal loops end when nothing is left to do");
     SignIn dialog;
     dialog.form.Show(FormShow::Modal);
 
@@ -192,6 +197,7 @@ TEST_F(FormsTest, ShowingAVisibleFormModallyIsAnError) {
 }
 
 TEST_F(FormsTest, ClosingFromTheSystemMenuAsksQueryUnloadWhichMayRefuse) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     SignIn dialog;
     std::vector<std::wstring> heard;
     std::int16_t refuse = 1;
@@ -232,6 +238,7 @@ TEST_F(FormsTest, LoadRaisesLoadOnceAndMakesTheControlsWindows) {
 }
 
 TEST_F(FormsTest, AClickOnALabelReachesItWithTheMouseInTwips) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     SignIn dialog;
     dialog.form.Move(0, 0, 6000, 4500);
     dialog.form.Show();
@@ -251,6 +258,7 @@ TEST_F(FormsTest, AClickOnALabelReachesItWithTheMouseInTwips) {
 }
 
 TEST_F(FormsTest, TheApplicationPointerShowsOverForms) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     SignIn dialog;
     dialog.form.Show();
     win::RECT rect;
@@ -306,6 +314,7 @@ TEST_F(FormsTest, TextIsMeasuredInTheFormsFontInTwips) {
 }
 
 TEST_F(FormsTest, TheFrontWindowlessControlTakesTheClickAndZOrderChangesWhichIsInFront) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     Form form(L"frmStack");
     form.Move(0, 0, 6000, 4500);
     auto back = form.Add<Label>(L"lblBack");

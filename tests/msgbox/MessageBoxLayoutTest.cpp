@@ -39,6 +39,7 @@ class MessageBoxLayoutTest : public FormsTest {
     // The dialog measures its texts on the fresh desktop.
     void SetUp() override {
         FormsTest::SetUp();
+        ZV_REQUIRES_HEADLESS("the scripted user");
         m_made.emplace();
     }
     void TearDown() override {

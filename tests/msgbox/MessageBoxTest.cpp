@@ -74,6 +74,7 @@ class MessageBoxTest : public FormsTest {
     // The hook belongs to the fresh desktop.
     void SetUp() override {
         FormsTest::SetUp();
+        ZV_REQUIRES_HEADLESS("the scripted user");
         m_watching.emplace();
     }
     void TearDown() override {

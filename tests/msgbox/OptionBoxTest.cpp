@@ -100,6 +100,7 @@ TEST_F(OptionBoxTest, NoChoicesReturnsMinusTwoAndShowsNothing) {
 }
 
 TEST_F(OptionBoxTest, ChoicesWithoutCaptionShowOneVisibleOptionEachNoneChosen) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     AnswerDialog("Link", DialogAnswer::ClickOn("OK"));
 
     EXPECT_EQ(m_box.OptionBox(L"A,B,C", L"", L"Link"), 0);
@@ -118,6 +119,7 @@ TEST_F(OptionBoxTest, ChoicesWithoutCaptionShowOneVisibleOptionEachNoneChosen) {
 }
 
 TEST_F(OptionBoxTest, TheDefaultChoiceIsChosenAtTheStartAndOkReturnsIt) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     AnswerDialog("Link", DialogAnswer::ClickOn("OK"));
 
     EXPECT_EQ(m_box.OptionBox(L"A,B,C", L"", L"Link", L"B"), 1);
@@ -127,6 +129,7 @@ TEST_F(OptionBoxTest, TheDefaultChoiceIsChosenAtTheStartAndOkReturnsIt) {
 }
 
 TEST_F(OptionBoxTest, TheDefaultChoiceMatchesCaseAndWholeText) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     AnswerDialog("Link", DialogAnswer::ClickOn("OK"));
     AnswerDialog("Link", DialogAnswer::ClickOn("OK"));
 
@@ -139,6 +142,7 @@ TEST_F(OptionBoxTest, TheDefaultChoiceMatchesCaseAndWholeText) {
 }
 
 TEST_F(OptionBoxTest, TheChoiceTheUserMakesIsReturnedByOkOrEnter) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     AnswerDialog("Link", DialogAnswer::ClickOn("C"));
     AnswerDialog("Link", DialogAnswer::ClickOn("OK"));
     AnswerDialog("Link", DialogAnswer::ClickOn("A"));
@@ -149,6 +153,7 @@ TEST_F(OptionBoxTest, TheChoiceTheUserMakesIsReturnedByOkOrEnter) {
 }
 
 TEST_F(OptionBoxTest, CancelEscapeAndClosingReturnMinusOneEvenWithAChoiceMade) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     AnswerDialog("Link", DialogAnswer::ClickOn("B"));
     AnswerDialog("Link", DialogAnswer::ClickOn("Cancel"));
     AnswerDialog("Link", DialogAnswer::Press(win::VK_ESCAPE));
@@ -161,6 +166,7 @@ TEST_F(OptionBoxTest, CancelEscapeAndClosingReturnMinusOneEvenWithAChoiceMade) {
 }
 
 TEST_F(OptionBoxTest, TheHelpButtonShowsOnlyForAHelpTopic) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     for (int i = 0; i < 3; ++i) {
         AnswerDialog("Link", DialogAnswer::ClickOn("OK"));
     }
@@ -176,6 +182,7 @@ TEST_F(OptionBoxTest, TheHelpButtonShowsOnlyForAHelpTopic) {
 }
 
 TEST_F(OptionBoxTest, ACaptionShowsItsFrameAndAnEmptyTitleStaysEmpty) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     AnswerDialog("", DialogAnswer::ClickOn("OK"));
 
     m_box.OptionBox(L"A,B", L"Pick one");
@@ -186,6 +193,7 @@ TEST_F(OptionBoxTest, ACaptionShowsItsFrameAndAnEmptyTitleStaysEmpty) {
 }
 
 TEST_F(OptionBoxTest, TheBoxIsOwnedByTheActiveWindow) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     Form host(L"frmHost");
     host.SetCaption(L"Host");
     host.Show();
@@ -199,6 +207,7 @@ TEST_F(OptionBoxTest, TheBoxIsOwnedByTheActiveWindow) {
 }
 
 TEST_F(OptionBoxTest, EachCallShowsAFreshDialogWithOnlyItsOwnChoices) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     AnswerDialog("Link", DialogAnswer::ClickOn("C"));
     AnswerDialog("Link", DialogAnswer::ClickOn("OK"));
     AnswerDialog("Link", DialogAnswer::ClickOn("OK"));

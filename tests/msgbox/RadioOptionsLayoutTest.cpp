@@ -68,6 +68,7 @@ void ExpectWithinAPixel(std::int32_t actual, std::int32_t expected) {
 }
 
 TEST_F(RadioOptionsLayoutTest, TheLongestCaptionLineSetsTheWidthAndEachLineItsHeight) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     const std::wstring first = L"Choose how the panel reaches";
     const std::wstring second =
         L"the control processor when the building network is down for repair";
@@ -90,6 +91,7 @@ TEST_F(RadioOptionsLayoutTest, TheLongestCaptionLineSetsTheWidthAndEachLineItsHe
 }
 
 TEST_F(RadioOptionsLayoutTest, OptionsStackByTheTallestChoiceInAFrameSizedByTheirCount) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     PrepareAndShow(L"One,Two\r\nlines,Three", L"Pick one");
 
     const std::int32_t height =
@@ -103,6 +105,7 @@ TEST_F(RadioOptionsLayoutTest, OptionsStackByTheTallestChoiceInAFrameSizedByThei
 }
 
 TEST_F(RadioOptionsLayoutTest, TheLongestChoiceLineWidensEveryOption) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     const std::wstring longest =
         L"Over the building network through the gateway in the plant room on the second floor";
     PrepareAndShow(L"Serial,First line\r\n" + longest, L"How?");
@@ -115,6 +118,7 @@ TEST_F(RadioOptionsLayoutTest, TheLongestChoiceLineWidensEveryOption) {
 }
 
 TEST_F(RadioOptionsLayoutTest, WithoutHelpTheRowStillReservesTwoHelpWidths) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     PrepareAndShow(L"A,B,C", L"Hi");
 
     EXPECT_FALSE(Button(L"cmdHelp").Visible());
@@ -123,6 +127,7 @@ TEST_F(RadioOptionsLayoutTest, WithoutHelpTheRowStillReservesTwoHelpWidths) {
 }
 
 TEST_F(RadioOptionsLayoutTest, TheButtonRowSitsBelowTheOptionsWithCancelFlushRight) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     PrepareAndShow(L"A,B,C", L"Pick one");
 
     const CommandButton& help = Button(L"cmdHelp");
@@ -138,6 +143,7 @@ TEST_F(RadioOptionsLayoutTest, TheButtonRowSitsBelowTheOptionsWithCancelFlushRig
 }
 
 TEST_F(RadioOptionsLayoutTest, TheFormFitsThreeFrameMarginsAcrossAndOneBelowTheButtons) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     PrepareAndShow(L"A,B,C", L"Pick one");
 
     ExpectWithinAPixel(Dialog().Width(), 3 * Options().Left() + Options().Width());
@@ -146,6 +152,7 @@ TEST_F(RadioOptionsLayoutTest, TheFormFitsThreeFrameMarginsAcrossAndOneBelowTheB
 }
 
 TEST_F(RadioOptionsLayoutTest, WithoutCaptionTheOptionsTakeTheHiddenCaptionFramesPlace) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     PrepareAndShow(L"A,B", L"");
 
     EXPECT_FALSE(Dialog().CaptionShown());
@@ -162,6 +169,7 @@ TEST_F(RadioOptionsLayoutTest, PreparingWithoutChoicesFailsAndLeavesTheDialogCan
 }
 
 TEST_F(RadioOptionsLayoutTest, OkClearsCancelledAndKeepsTheHelpTopic) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     ASSERT_TRUE(Dialog().Prepare(L"A,B", L"", L"Layout", L"", 7));
     AnswerDialog("Layout", DialogAnswer::ClickOn("OK"));
 
