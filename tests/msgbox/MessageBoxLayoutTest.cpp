@@ -1,7 +1,7 @@
 // The message box's dialog lays itself out from its texts as measured in
-// its own font: each case prepares it, shows it until the scripted user
-// presses the first button, and checks the geometry it kept (the dialog
-// only hides). Widths and heights are the dialog's outer size.
+// its own font: each case prepares it, shows it until its first button is
+// clicked, and checks the geometry it kept (the dialog only hides). Widths and heights are the
+// dialog's outer size.
 
 #include <algorithm>
 #include <cstdlib>
@@ -14,19 +14,15 @@
 #include "msgbox/frmMessageBox.h"
 #include "platform/Picture.h"
 #include "platform/Rounding.h"
-#include "platform/WideString.h"
 #include "platform/forms/CheckBox.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/Twips.h"
-#include "platform/headless/Driver.h"
 
 namespace zv::test {
 namespace {
 
 using namespace zv::forms;
-using headless::AnswerDialog;
-using headless::DialogAnswer;
 
 constexpr std::int32_t kDesignButtonWidth = 1335;
 constexpr std::int32_t kButtonHeight = 375;
@@ -39,7 +35,6 @@ class MessageBoxLayoutTest : public FormsTest {
     // The dialog measures its texts on the fresh desktop.
     void SetUp() override {
         FormsTest::SetUp();
-        ZV_REQUIRES_HEADLESS("the scripted user");
         m_made.emplace();
     }
     void TearDown() override {
@@ -51,10 +46,9 @@ class MessageBoxLayoutTest : public FormsTest {
                         const std::wstring& checkBox = L"",
                         const std::shared_ptr<Picture>& picture = nullptr) {
         Dialog().Prepare(message, buttons, L"Layout", L"", picture, checkBox, 0);
-        AnswerDialog("Layout", DialogAnswer::ClickOn(ToAnsi(Button(0).Caption())));
+        ClickOnceShown(Button(0));
         Dialog().Show(FormShow::Modal);
         ASSERT_EQ(Dialog().PressedIndex(), 0);
-        ASSERT_TRUE(headless::TakeScriptProblems().empty());
     }
 
     std::int32_t TextWidth(const std::wstring& text) { return Dialog().TextWidth(text); }

@@ -13,14 +13,11 @@
 #include "platform/forms/Label.h"
 #include "platform/forms/OptionButton.h"
 #include "platform/forms/Twips.h"
-#include "platform/headless/Driver.h"
 
 namespace zv::test {
 namespace {
 
 using namespace zv::forms;
-using headless::AnswerDialog;
-using headless::DialogAnswer;
 
 constexpr std::int32_t kButtonRowWidth = 4 * 1215;
 
@@ -38,9 +35,8 @@ class RadioOptionsLayoutTest : public FormsTest {
 
     void PrepareAndShow(const std::wstring& options, const std::wstring& caption) {
         ASSERT_TRUE(Dialog().Prepare(options, caption, L"Layout", L"", 0));
-        AnswerDialog("Layout", DialogAnswer::ClickOn("OK"));
+        ClickOnceShown(Button(L"cmdOk"));
         Dialog().ShowModalOver(0);
-        ASSERT_TRUE(headless::TakeScriptProblems().empty());
     }
 
     // The common width: the button row, or the longest line and its padding.
@@ -68,7 +64,6 @@ void ExpectWithinAPixel(std::int32_t actual, std::int32_t expected) {
 }
 
 TEST_F(RadioOptionsLayoutTest, TheLongestCaptionLineSetsTheWidthAndEachLineItsHeight) {
-    ZV_REQUIRES_HEADLESS("the scripted user");
     const std::wstring first = L"Choose how the panel reaches";
     const std::wstring second =
         L"the control processor when the building network is down for repair";
@@ -91,7 +86,6 @@ TEST_F(RadioOptionsLayoutTest, TheLongestCaptionLineSetsTheWidthAndEachLineItsHe
 }
 
 TEST_F(RadioOptionsLayoutTest, OptionsStackByTheTallestChoiceInAFrameSizedByTheirCount) {
-    ZV_REQUIRES_HEADLESS("the scripted user");
     PrepareAndShow(L"One,Two\r\nlines,Three", L"Pick one");
 
     const std::int32_t height =
@@ -105,7 +99,6 @@ TEST_F(RadioOptionsLayoutTest, OptionsStackByTheTallestChoiceInAFrameSizedByThei
 }
 
 TEST_F(RadioOptionsLayoutTest, TheLongestChoiceLineWidensEveryOption) {
-    ZV_REQUIRES_HEADLESS("the scripted user");
     const std::wstring longest =
         L"Over the building network through the gateway in the plant room on the second floor";
     PrepareAndShow(L"Serial,First line\r\n" + longest, L"How?");
@@ -118,7 +111,6 @@ TEST_F(RadioOptionsLayoutTest, TheLongestChoiceLineWidensEveryOption) {
 }
 
 TEST_F(RadioOptionsLayoutTest, WithoutHelpTheRowStillReservesTwoHelpWidths) {
-    ZV_REQUIRES_HEADLESS("the scripted user");
     PrepareAndShow(L"A,B,C", L"Hi");
 
     EXPECT_FALSE(Button(L"cmdHelp").Visible());
@@ -127,7 +119,6 @@ TEST_F(RadioOptionsLayoutTest, WithoutHelpTheRowStillReservesTwoHelpWidths) {
 }
 
 TEST_F(RadioOptionsLayoutTest, TheButtonRowSitsBelowTheOptionsWithCancelFlushRight) {
-    ZV_REQUIRES_HEADLESS("the scripted user");
     PrepareAndShow(L"A,B,C", L"Pick one");
 
     const CommandButton& help = Button(L"cmdHelp");
@@ -143,7 +134,6 @@ TEST_F(RadioOptionsLayoutTest, TheButtonRowSitsBelowTheOptionsWithCancelFlushRig
 }
 
 TEST_F(RadioOptionsLayoutTest, TheFormFitsThreeFrameMarginsAcrossAndOneBelowTheButtons) {
-    ZV_REQUIRES_HEADLESS("the scripted user");
     PrepareAndShow(L"A,B,C", L"Pick one");
 
     ExpectWithinAPixel(Dialog().Width(), 3 * Options().Left() + Options().Width());
@@ -152,7 +142,6 @@ TEST_F(RadioOptionsLayoutTest, TheFormFitsThreeFrameMarginsAcrossAndOneBelowTheB
 }
 
 TEST_F(RadioOptionsLayoutTest, WithoutCaptionTheOptionsTakeTheHiddenCaptionFramesPlace) {
-    ZV_REQUIRES_HEADLESS("the scripted user");
     PrepareAndShow(L"A,B", L"");
 
     EXPECT_FALSE(Dialog().CaptionShown());
@@ -169,9 +158,8 @@ TEST_F(RadioOptionsLayoutTest, PreparingWithoutChoicesFailsAndLeavesTheDialogCan
 }
 
 TEST_F(RadioOptionsLayoutTest, OkClearsCancelledAndKeepsTheHelpTopic) {
-    ZV_REQUIRES_HEADLESS("the scripted user");
     ASSERT_TRUE(Dialog().Prepare(L"A,B", L"", L"Layout", L"", 7));
-    AnswerDialog("Layout", DialogAnswer::ClickOn("OK"));
+    ClickOnceShown(Button(L"cmdOk"));
 
     Dialog().ShowModalOver(0);
 
