@@ -212,6 +212,24 @@ TEST_F(DrawPaint, MovingAChildLeavesTheUncoveredAreaToBeErasedWhenPainted) {
     EXPECT_SEQUENCE(WmGrowChildSeq);
 }
 
+TEST_F(DrawPaint, NoRedrawAndDeferEraseLeaveTheErasingToLater) {
+    MoveWindow(m_child, 50, 10, 40, 30, FALSE);  // nothing redrawn at all
+    EXPECT_EQ(MessageLog::Current().PumpPending(), 0);
+
+    MessageLog::Current().Clear();
+    SetWindowPos(
+        m_child, 0, 0, 0, 0, 0,
+        SWP_HIDEWINDOW | SWP_DEFERERASE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MessageLog::Current().PumpPending();
+    const std::array WmHideDeferringEraseSeq = {
+        ExpectedMessage{"child", WM_WINDOWPOSCHANGING},
+        ExpectedMessage{"child", WM_WINDOWPOSCHANGED},
+        ExpectedMessage{"parent", WM_PAINT, kPosted},
+        ExpectedMessage{"parent", WM_ERASEBKGND, kDefProc},
+    };
+    EXPECT_SEQUENCE(WmHideDeferringEraseSeq);
+}
+
 TEST_F(DrawPaint, WhatItsParentHidesOfAChildIsNotPainted) {
     MoveWindow(m_child, 50, 50, 40, 30, TRUE);  // below the parent's 100x50 client area
     MessageLog::Current().PumpPending();
