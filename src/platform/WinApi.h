@@ -228,6 +228,13 @@ BOOL UnhookWindowsHookEx(HHOOK hhk);
 LRESULT CallNextHookEx(HHOOK hhk, int nCode, WPARAM wParam, LPARAM lParam);
 void RtlMoveMemory(void* Destination, const void* Source, std::size_t Length);
 
+// Compares two texts (Windows-1252) as the system sorts them for the user,
+// without regard to case: below, equal to or above zero. Hyphens and
+// apostrophes count only where the texts are otherwise alike, symbols come
+// before digits and digits before letters, accented letters and ligatures
+// sort with their letters.
+int lstrcmpiA(LPCSTR lpString1, LPCSTR lpString2);
+
 // Window longs. The window procedure travels as a 32-bit value: use
 // WndProcToLong and LongToWndProc to convert.
 LONG GetWindowLongA(HWND hWnd, int nIndex);

@@ -397,6 +397,9 @@ TEST_F(FormsTest, ListsKeepTheirItemsSortedAndTellOfTheUsersChoice) {
     list->SetItemData(1, 42);
     EXPECT_EQ(list->List(0), L"Amplifier");
     EXPECT_EQ(list->List(2), L"panel");
+    list->AddItem(L"key-pad");  // as the system sorts: after its hyphenless twin
+    EXPECT_EQ(list->NewIndex(), 2);
+    list->RemoveItem(2);
     EXPECT_EQ(ErrorNumberOf([&] { list->RemoveItem(3); }), 381);
     EXPECT_EQ(ErrorNumberOf([&] { list->SetListIndex(5); }), 380);
     list->Move(120, 120, 2400, 1200);

@@ -216,6 +216,33 @@ TEST_F(ListControls, ItemsKeepTheirPlaceOrSortWithoutRegardToCase) {
     EXPECT_EQ(Items(sorted), (std::vector<std::string>{"zz", "apple", "Apple", "banana", "pear"}));
 }
 
+// The system's order for the user: symbols, digits, letters; accents and
+// ligatures with their letters; hyphens and apostrophes only where all else
+// is alike (a later one first, an apostrophe before a hyphen).
+TEST_F(ListControls, SortedListsOrderTextsAsTheSystemSortsThem) {
+    const HWND words = List(LBS_SORT);
+    Fill(words, LB_ADDSTRING,
+         {"co-op", "coop", "Cobalt", "_under", "apple", "Apple", "b", "B2", "b1", "10", "9", "a b",
+          "ab", "\xE9t\xE9", "eta", "zebra", "Zeta", "o'neil", "oneil"});
+    EXPECT_EQ(Items(words),
+              (std::vector<std::string>{"_under", "10", "9", "a b", "ab", "Apple", "apple", "b",
+                                        "b1", "B2", "Cobalt", "coop", "co-op", "eta", "\xE9t\xE9",
+                                        "oneil", "o'neil", "zebra", "Zeta"}));
+
+    const HWND ties = List(LBS_SORT);
+    Fill(ties, LB_ADDSTRING,
+         {"ae", "\xE6",  "af",   "ad",    "ss",   "\xDF", "st",  "sr", "e",   "\xE9", "E",  "\xC9",
+          "f",  "co-op", "coop", "coo-p", "co-o", "coo",  "a-b", "ab", "a'b", "-ab",  "'ab"});
+    EXPECT_EQ(Items(ties), (std::vector<std::string>{
+                               "ab",   "a'b",  "a-b",  "'ab",  "-ab",   "ad",    "\xE6", "ae",
+                               "af",   "coo",  "co-o", "coop", "coo-p", "co-op", "E",    "e",
+                               "\xC9", "\xE9", "f",    "sr",   "\xDF",  "ss",    "st"}));
+    EXPECT_EQ(lstrcmpiA("Coop", "cOOP"), 0);
+    EXPECT_LT(lstrcmpiA("coop", "co-op"), 0);
+    EXPECT_GT(lstrcmpiA("9", "10"), 0);
+    EXPECT_LT(lstrcmpiA("~", "0"), 0);
+}
+
 TEST_F(ListControls, TheSelectionStaysWithItsItem) {
     const HWND list = List(0);
     Fill(list, LB_ADDSTRING, {"pear", "fig", "apple", "kiwi"});

@@ -6,6 +6,7 @@
 #include "platform/PropertyBag.h"
 #include "platform/Rounding.h"
 #include "platform/WideString.h"
+#include "platform/WinApi.h"
 
 namespace zv::forms {
 
@@ -34,13 +35,22 @@ void ListControl::CheckIndex(std::int32_t index) const {
     }
 }
 
-// After the items that come before it without regard to case, as the
-// platform's sorted lists place them.
+namespace {
+
+// Whether one text comes before another as the system sorts them for the
+// user (without regard to case).
+bool SortsBefore(const std::wstring& first, const std::wstring& second) {
+    return win::lstrcmpiA(ToAnsi(first).c_str(), ToAnsi(second).c_str()) < 0;
+}
+
+}  // namespace
+
+// Before the first item that does not come before it, as the platform's
+// sorted lists place a new item.
 std::int32_t ListControl::SortedPlace(const std::wstring& text) const {
-    const std::wstring key = FoldCase(text);
-    const auto place = std::upper_bound(
-        m_items.begin(), m_items.end(), key,
-        [](const std::wstring& k, const Item& item) { return k < FoldCase(item.text); });
+    const auto place = std::lower_bound(
+        m_items.begin(), m_items.end(), text,
+        [](const Item& item, const std::wstring& t) { return SortsBefore(item.text, t); });
     return static_cast<std::int32_t>(place - m_items.begin());
 }
 
@@ -140,9 +150,8 @@ void ListControl::SetSorted(bool sorted) {
     }
     m_sorted = sorted;
     if (sorted) {
-        std::stable_sort(m_items.begin(), m_items.end(), [](const Item& a, const Item& b) {
-            return FoldCase(a.text) < FoldCase(b.text);
-        });
+        std::stable_sort(m_items.begin(), m_items.end(),
+                         [](const Item& a, const Item& b) { return SortsBefore(a.text, b.text); });
     }
 }
 

@@ -70,7 +70,7 @@ POINT PointOf(LPARAM lParam) {
                  static_cast<std::int16_t>((lParam >> 16) & 0xFFFF)};
 }
 
-// Items compare without regard to case, their bytes read as Latin-1.
+// Items are found without regard to case, their bytes read as Latin-1.
 std::wstring Folded(std::string_view text) {
     std::wstring folded;
     folded.reserve(text.size());
@@ -233,14 +233,15 @@ LRESULT Insert(HWND hwnd, ListBox& list, int index, std::string_view text) {
 }
 
 // A sorted list puts a new item before the first that does not come before
-// it, without regard to case.
+// it as the system sorts texts for the user.
 LRESULT AddString(HWND hwnd, ListBox& list, std::string_view text) {
     if (!HasStyle(hwnd, LBS_SORT)) {
         return Insert(hwnd, list, Count(list), text);
     }
-    const std::wstring folded = Folded(text);
-    const auto after = std::find_if(list.items.begin(), list.items.end(),
-                                    [&](const Item& item) { return Folded(item.text) >= folded; });
+    const std::string added(text);
+    const auto after = std::find_if(list.items.begin(), list.items.end(), [&](const Item& item) {
+        return lstrcmpiA(item.text.c_str(), added.c_str()) >= 0;
+    });
     return Insert(hwnd, list, static_cast<int>(after - list.items.begin()), text);
 }
 

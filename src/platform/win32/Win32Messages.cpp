@@ -56,4 +56,8 @@ DWORD GetTickCount() {
     return ::GetTickCount();
 }
 
+int lstrcmpiA(LPCSTR lpString1, LPCSTR lpString2) {
+    return ::lstrcmpiA(lpString1, lpString2);
+}
+
 }  // namespace zv::win
