@@ -159,6 +159,15 @@ struct STYLESTRUCT {
     DWORD styleNew = 0;
 };
 
+// WM_DELETEITEM: an item with data that a list or combo box lets go of.
+struct DELETEITEMSTRUCT {
+    UINT CtlType = 0;  // ODT_LISTBOX or ODT_COMBOBOX
+    UINT CtlID = 0;
+    UINT itemID = 0;
+    HWND hwndItem = 0;
+    UINT_PTR itemData = 0;
+};
+
 struct WNDCLASSA {
     UINT style = 0;
     WNDPROC lpfnWndProc = nullptr;

@@ -27,7 +27,18 @@ constexpr const char* kNotifiedClass = "ZvNotified";
 
 // A parent that logs only what its controls tell it, so that the sequences
 // leave the painting out.
+// What the parent was told of items that went, as type, identifier, index
+// and data.
+std::vector<std::array<UINT_PTR, 4>> g_deleted;
+
 LRESULT ZV_CALLBACK NotifiedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DELETEITEM) {
+        const auto& deleted = *reinterpret_cast<const DELETEITEMSTRUCT*>(lParam);
+        g_deleted.push_back({deleted.CtlType, deleted.CtlID, deleted.itemID, deleted.itemData});
+        EXPECT_EQ(wParam, deleted.CtlID);
+        EXPECT_EQ(GetParent(deleted.hwndItem), hwnd);
+        return TRUE;
+    }
     if (message == WM_COMMAND || message == WM_LBTRACKPOINT) {
         MessageLog::Current().RecordArrival(hwnd, message, wParam, lParam);
     }
@@ -241,6 +252,37 @@ TEST_F(ListControls, SortedListsOrderTextsAsTheSystemSortsThem) {
     EXPECT_LT(lstrcmpiA("coop", "co-op"), 0);
     EXPECT_GT(lstrcmpiA("9", "10"), 0);
     EXPECT_LT(lstrcmpiA("~", "0"), 0);
+}
+
+// Only items with data are told of, the last first when many go at once.
+TEST_F(ListControls, ItemsWithDataAreToldOfAsTheyGo) {
+    g_deleted.clear();
+    const HWND list = List(0);
+    Fill(list, LB_ADDSTRING, {"a", "b", "c", "d"});
+    Send(list, LB_SETITEMDATA, 1, 77);
+    Send(list, LB_SETITEMDATA, 3, 99);
+    Send(list, LB_DELETESTRING, 0);
+    Send(list, LB_DELETESTRING, 0);
+    Fill(list, LB_ADDSTRING, {"e", "f"});
+    Send(list, LB_SETITEMDATA, 2, 22);
+    Send(list, LB_RESETCONTENT);
+    Fill(list, LB_ADDSTRING, {"g", "h"});
+    Send(list, LB_SETITEMDATA, 0, 33);
+    Send(list, LB_SETITEMDATA, 1, 44);
+    DestroyWindow(list);
+    const HWND combo = Combo(CBS_DROPDOWNLIST);
+    Fill(combo, CB_ADDSTRING, {"x", "y"});
+    Send(combo, CB_SETITEMDATA, 1, 55);
+    Send(combo, CB_DELETESTRING, 1);
+
+    const auto told = [](UINT type, int id, UINT_PTR index, UINT_PTR data) {
+        return std::array<UINT_PTR, 4>{type, static_cast<UINT_PTR>(id), index, data};
+    };
+    EXPECT_EQ(g_deleted,
+              (std::vector<std::array<UINT_PTR, 4>>{
+                  told(ODT_LISTBOX, kListId, 0, 77), told(ODT_LISTBOX, kListId, 2, 22),
+                  told(ODT_LISTBOX, kListId, 1, 99), told(ODT_LISTBOX, kListId, 1, 44),
+                  told(ODT_LISTBOX, kListId, 0, 33), told(ODT_COMBOBOX, kComboId, 1, 55)}));
 }
 
 TEST_F(ListControls, TheSelectionStaysWithItsItem) {

@@ -578,6 +578,16 @@ LRESULT AnswerComboMessage(HWND hwnd, const ComboBox& combo, UINT message, WPARA
     }
 }
 
+// What the list tells of a deleted item reaches the parent as the combo
+// box's own.
+LRESULT PassOnDeletedItem(HWND hwnd, DELETEITEMSTRUCT& deleted) {
+    const UINT id = static_cast<UINT>(GetDlgCtrlID(hwnd));
+    deleted.CtlType = ODT_COMBOBOX;
+    deleted.CtlID = id;
+    deleted.hwndItem = hwnd;
+    return SendMessageA(GetParent(hwnd), WM_DELETEITEM, id, reinterpret_cast<LPARAM>(&deleted));
+}
+
 LRESULT TakeWindowMessage(HWND hwnd, ComboBox& combo, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
@@ -629,6 +639,8 @@ LRESULT TakeWindowMessage(HWND hwnd, ComboBox& combo, UINT message, WPARAM wPara
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
             return SendMessageA(GetParent(hwnd), message, wParam, lParam);
+        case WM_DELETEITEM:
+            return PassOnDeletedItem(hwnd, *reinterpret_cast<DELETEITEMSTRUCT*>(lParam));
         case WM_SETTEXT:
         case WM_GETTEXT:
         case WM_GETTEXTLENGTH:

@@ -252,11 +252,41 @@ LRESULT InsertString(HWND hwnd, ListBox& list, int index, std::string_view text)
     return index >= 0 && index <= Count(list) ? Insert(hwnd, list, index, text) : LB_ERR;
 }
 
+// An item with data that goes is told of to the owner (a combo box passes
+// it on to its parent) before it goes. The owner may change or destroy the
+// list meanwhile, so the list is looked up again: nullptr when it went.
+ListBox* TellDeleted(HWND hwnd, const ListBox& list, int index) {
+    const LPARAM data = list.items[static_cast<std::size_t>(index)].data;
+    if (data != 0) {
+        const UINT id = static_cast<UINT>(GetDlgCtrlID(hwnd));
+        DELETEITEMSTRUCT deleted{ODT_LISTBOX, id, static_cast<UINT>(index), hwnd,
+                                 static_cast<UINT_PTR>(data)};
+        SendMessageA(list.owner, WM_DELETEITEM, id, reinterpret_cast<LPARAM>(&deleted));
+    }
+    return FindControlData<ListBox>(hwnd);
+}
+
+// Every item is told of, from the last to the first.
+ListBox* TellAllDeleted(HWND hwnd, ListBox& list) {
+    ListBox* current = &list;
+    for (int index = Count(list) - 1; index >= 0 && current != nullptr; --index) {
+        if (IsIndex(*current, index)) {
+            current = TellDeleted(hwnd, *current, index);
+        }
+    }
+    return current;
+}
+
 // The selection goes with its item; the items after it move up.
-LRESULT DeleteString(HWND hwnd, ListBox& list, int index) {
-    if (!IsIndex(list, index)) {
+LRESULT DeleteString(HWND hwnd, ListBox& given, int index) {
+    if (!IsIndex(given, index)) {
         return LB_ERR;
     }
+    ListBox* found = TellDeleted(hwnd, given, index);
+    if (found == nullptr || !IsIndex(*found, index)) {
+        return LB_ERR;
+    }
+    ListBox& list = *found;
     list.items.erase(list.items.begin() + index);
     if (list.selected == index) {
         list.selected = -1;
@@ -270,7 +300,12 @@ LRESULT DeleteString(HWND hwnd, ListBox& list, int index) {
     return left;
 }
 
-LRESULT ResetContent(HWND hwnd, ListBox& list) {
+LRESULT ResetContent(HWND hwnd, ListBox& given) {
+    ListBox* found = TellAllDeleted(hwnd, given);
+    if (found == nullptr) {
+        return LB_OKAY;
+    }
+    ListBox& list = *found;
     list.items.clear();
     list.selected = -1;
     list.caret = 0;
@@ -651,6 +686,9 @@ LRESULT TakeWindowMessage(HWND hwnd, ListBox& list, UINT message, WPARAM wParam,
             return 0;
         case WM_CHAR:
             TakeCharacter(hwnd, list, wParam);
+            return 0;
+        case WM_DESTROY:
+            TellAllDeleted(hwnd, list);
             return 0;
         default:
             return DefWindowProcA(hwnd, message, wParam, lParam);
