@@ -1,9 +1,8 @@
 // The system's control classes on the headless backend: buttons (push
 // buttons, check boxes with two or three states, option buttons) and static
-// texts, and the
-// registration of every control class with each fresh desktop. They keep
-// their state where the platform's controls keep it, in the window, and
-// tell their parent of clicks with WM_COMMAND.
+// texts, and the registration of every control class with each fresh
+// desktop. They keep their state where the platform's controls keep it, in
+// the window, and tell their parent of clicks with WM_COMMAND.
 
 #include <algorithm>
 

@@ -325,8 +325,9 @@ void PaintDefaultFrame(HWND hwnd) {
     std::string title;
     if ((window->style & WS_CAPTION) == WS_CAPTION) {
         std::array<char, 256> text{};
-        title.assign(text.data(), static_cast<std::size_t>(
-                                      std::max(0, GetWindowTextA(hwnd, text.data(), text.size()))));
+        title.assign(text.data(),
+                     static_cast<std::size_t>(std::max(
+                         0, GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size())))));
         if ((window = System().Find(hwnd)) == nullptr) {
             return;
         }
@@ -509,7 +510,7 @@ LONG SetStyle(HWND hWnd, int nIndex, DWORD newStyle) {
     // A handler may have adjusted the new style.
     target = nIndex == GWL_STYLE ? WithForcedBits(change.styleNew) : change.styleNew;
     if (nIndex == GWL_STYLE) {
-        headless::MarkFrame(hWnd);  // even an unchanged style: the platform repaints the frame
+        headless::MarkFrame(hWnd);  // even an unchanged style, as on the platform
     }
     SendMessageA(hWnd, WM_STYLECHANGED, changeParam, reinterpret_cast<LPARAM>(&change));
     return static_cast<LONG>(previous);
