@@ -61,6 +61,13 @@ WPARAM Code(int id, UINT code) {
     return static_cast<WPARAM>(id) | (static_cast<WPARAM>(code) << 16);
 }
 
+// What the parent hears from a control: WM_COMMAND with the control's
+// identifier and the notification code.
+ExpectedMessage Told(HWND control, UINT code) {
+    return ExpectedMessage{"parent", WM_COMMAND, kBothParams, Code(GetDlgCtrlID(control), code),
+                           control};
+}
+
 LPARAM Text(const char* text) {
     return reinterpret_cast<LPARAM>(text);
 }
@@ -430,11 +437,11 @@ TEST_F(ListControls, AClickSelectsAndTellsTheParentOnRelease) {
     Click(list, Point(5, 3 * rowHeight + 2));  // past the last item: nothing at all
 
     const std::array ListClickSeq = {
-        ExpectedMessage{"parent", WM_COMMAND, kBothParams, Code(kListId, LBN_SETFOCUS), list},
+        Told(list, LBN_SETFOCUS),
         ExpectedMessage{"parent", WM_LBTRACKPOINT, kBothParams, 1, RowPoint(list, 1)},
-        ExpectedMessage{"parent", WM_COMMAND, kBothParams, Code(kListId, LBN_SELCHANGE), list},
+        Told(list, LBN_SELCHANGE),
         ExpectedMessage{"parent", WM_LBTRACKPOINT, kBothParams, 1, RowPoint(list, 1)},
-        ExpectedMessage{"parent", WM_COMMAND, kBothParams, Code(kListId, LBN_SELCHANGE), list},
+        Told(list, LBN_SELCHANGE),
     };
     EXPECT_SEQUENCE(ListClickSeq);
 }
@@ -455,7 +462,7 @@ TEST_F(ListControls, WhileTheButtonIsDownTheSelectionFollowsTheMouse) {
 
     const std::array ListDragSeq = {
         ExpectedMessage{"parent", WM_LBTRACKPOINT, kWParam, 0},
-        ExpectedMessage{"parent", WM_COMMAND, kBothParams, Code(kListId, LBN_SELCHANGE), list},
+        Told(list, LBN_SELCHANGE),
     };
     EXPECT_SEQUENCE(ListDragSeq);
 }
@@ -469,7 +476,7 @@ TEST_F(ListControls, ADoubleClickTellsTheParent) {
     Send(list, WM_LBUTTONUP, 0, RowPoint(list, 0));
 
     const std::array ListDoubleClickSeq = {
-        ExpectedMessage{"parent", WM_COMMAND, kBothParams, Code(kListId, LBN_DBLCLK), list},
+        Told(list, LBN_DBLCLK),
     };
     EXPECT_SEQUENCE(ListDoubleClickSeq);
 }
@@ -485,8 +492,8 @@ TEST_F(ListControls, WithoutLbsNotifyTheParentHearsOnlyOfTheFocus) {
     EXPECT_EQ(Send(list, LB_GETCURSEL), 0);
 
     const std::array QuietListSeq = {
-        ExpectedMessage{"parent", WM_COMMAND, kBothParams, Code(kListId, LBN_SETFOCUS), list},
-        ExpectedMessage{"parent", WM_COMMAND, kBothParams, Code(kListId, LBN_KILLFOCUS), list},
+        Told(list, LBN_SETFOCUS),
+        Told(list, LBN_KILLFOCUS),
     };
     EXPECT_SEQUENCE(QuietListSeq);
 }
@@ -514,8 +521,7 @@ TEST_F(ListControls, NavigationKeysMoveTheSelectionIntoViewAndAlwaysTell) {
     EXPECT_EQ(press(VK_UP), 0);
     press('B');  // keys that type are taken as characters
 
-    const ExpectedMessage change{"parent", WM_COMMAND, kBothParams, Code(kListId, LBN_SELCHANGE),
-                                 list};
+    const ExpectedMessage change = Told(list, LBN_SELCHANGE);
     const std::array ListKeysSeq = {change, change, change, change, change, change, change, change};
     EXPECT_SEQUENCE(ListKeysSeq);
 }
@@ -535,8 +541,7 @@ TEST_F(ListControls, ATypedCharacterJumpsToTheNextItemStartingWithIt) {
     EXPECT_EQ(type('b'), 1);  // round again
     EXPECT_EQ(type('z'), 1);  // no item: nothing happens
 
-    const ExpectedMessage change{"parent", WM_COMMAND, kBothParams, Code(kListId, LBN_SELCHANGE),
-                                 list};
+    const ExpectedMessage change = Told(list, LBN_SELCHANGE);
     const std::array ListTypingSeq = {change, change, change};
     EXPECT_SEQUENCE(ListTypingSeq);
 }
@@ -557,13 +562,12 @@ TEST_F(ListControls, TheUserPicksWithTheMouseAndTheKeyboard) {
     headless::TypeText("d");
     EXPECT_EQ(Send(list, LB_GETCURSEL), 3);
 
-    const ExpectedMessage change{"parent", WM_COMMAND, kBothParams, Code(kListId, LBN_SELCHANGE),
-                                 list};
+    const ExpectedMessage change = Told(list, LBN_SELCHANGE);
     const std::array UserPicksSeq = {
-        ExpectedMessage{"parent", WM_COMMAND, kBothParams, Code(kListId, LBN_SETFOCUS), list},
+        Told(list, LBN_SETFOCUS),
         ExpectedMessage{"parent", WM_LBTRACKPOINT, kWParam, 1},
         change,
-        ExpectedMessage{"parent", WM_COMMAND, kBothParams, Code(kListId, LBN_DBLCLK), list},
+        Told(list, LBN_DBLCLK),
         change,
         change,
     };
@@ -753,9 +757,9 @@ TEST_F(ListControls, TheListDropsDownBelowTheFieldFromTheSelectedItem) {
     EXPECT_EQ(GetCapture(), 0);
 
     const std::array ShowDropDownSeq = {
-        ExpectedMessage{"parent", WM_COMMAND, kBothParams, Code(kComboId, CBN_DROPDOWN), combo},
-        ExpectedMessage{"parent", WM_COMMAND, kBothParams, Code(kComboId, CBN_SELENDCANCEL), combo},
-        ExpectedMessage{"parent", WM_COMMAND, kBothParams, Code(kComboId, CBN_CLOSEUP), combo},
+        Told(combo, CBN_DROPDOWN),
+        Told(combo, CBN_SELENDCANCEL),
+        Told(combo, CBN_CLOSEUP),
     };
     EXPECT_SEQUENCE(ShowDropDownSeq);
 }
@@ -798,13 +802,10 @@ TEST_F(ListControls, KeysDropTheListDownAndCloseIt) {
     EXPECT_FALSE(key(WM_KEYDOWN, VK_F4));
     EXPECT_FALSE(key(WM_KEYDOWN, VK_ESCAPE));  // closed: nothing to close
 
-    const auto note = [&](UINT code) {
-        return ExpectedMessage{"parent", WM_COMMAND, kBothParams, Code(kComboId, code), combo};
-    };
     const std::array ComboKeysSeq = {
-        note(CBN_DROPDOWN), note(CBN_SELENDOK),     note(CBN_CLOSEUP),
-        note(CBN_DROPDOWN), note(CBN_SELENDCANCEL), note(CBN_CLOSEUP),
-        note(CBN_DROPDOWN), note(CBN_SELENDCANCEL), note(CBN_CLOSEUP),
+        Told(combo, CBN_DROPDOWN), Told(combo, CBN_SELENDOK),     Told(combo, CBN_CLOSEUP),
+        Told(combo, CBN_DROPDOWN), Told(combo, CBN_SELENDCANCEL), Told(combo, CBN_CLOSEUP),
+        Told(combo, CBN_DROPDOWN), Told(combo, CBN_SELENDCANCEL), Told(combo, CBN_CLOSEUP),
     };
     EXPECT_SEQUENCE(ComboKeysSeq);
 }
@@ -826,12 +827,10 @@ TEST_F(ListControls, ArrowsAndCharactersChangeTheSelection) {
     EXPECT_EQ(TextOf(combo), "blue");
     Send(combo, WM_KEYDOWN, static_cast<WPARAM>(VK_RETURN), 1);
 
-    const auto note = [&](UINT code) {
-        return ExpectedMessage{"parent", WM_COMMAND, kBothParams, Code(kComboId, code), combo};
-    };
     const std::array ComboArrowsSeq = {
-        note(CBN_SELENDOK), note(CBN_SELCHANGE), note(CBN_SELENDOK), note(CBN_SELCHANGE),
-        note(CBN_DROPDOWN), note(CBN_SELCHANGE), note(CBN_SELENDOK), note(CBN_CLOSEUP),
+        Told(combo, CBN_SELENDOK),  Told(combo, CBN_SELCHANGE), Told(combo, CBN_SELENDOK),
+        Told(combo, CBN_SELCHANGE), Told(combo, CBN_DROPDOWN),  Told(combo, CBN_SELCHANGE),
+        Told(combo, CBN_SELENDOK),  Told(combo, CBN_CLOSEUP),
     };
     EXPECT_SEQUENCE(ComboArrowsSeq);
 }
@@ -857,12 +856,10 @@ TEST_F(ListControls, APickWithTheMouseEndsTheChoice) {
     Send(list, WM_LBUTTONDOWN, MK_LBUTTON, Point(5, -10));  // on the field: not in the list
     EXPECT_EQ(Send(combo, CB_GETDROPPEDSTATE), FALSE);
 
-    const auto note = [&](UINT code) {
-        return ExpectedMessage{"parent", WM_COMMAND, kBothParams, Code(kComboId, code), combo};
-    };
     const std::array ComboPickSeq = {
-        note(CBN_DROPDOWN), note(CBN_SELENDOK),     note(CBN_CLOSEUP), note(CBN_SELCHANGE),
-        note(CBN_DROPDOWN), note(CBN_SELENDCANCEL), note(CBN_CLOSEUP),
+        Told(combo, CBN_DROPDOWN),  Told(combo, CBN_SELENDOK), Told(combo, CBN_CLOSEUP),
+        Told(combo, CBN_SELCHANGE), Told(combo, CBN_DROPDOWN), Told(combo, CBN_SELENDCANCEL),
+        Told(combo, CBN_CLOSEUP),
     };
     EXPECT_SEQUENCE(ComboPickSeq);
 }
@@ -877,12 +874,10 @@ TEST_F(ListControls, LosingTheFocusEndsTheChoiceUnconfirmed) {
     SetFocus(parent);
     EXPECT_EQ(Send(combo, CB_GETDROPPEDSTATE), FALSE);
 
-    const auto note = [&](UINT code) {
-        return ExpectedMessage{"parent", WM_COMMAND, kBothParams, Code(kComboId, code), combo};
-    };
     const std::array ComboFocusSeq = {
-        note(CBN_SETFOCUS), note(CBN_SELENDCANCEL), note(CBN_KILLFOCUS), note(CBN_SETFOCUS),
-        note(CBN_DROPDOWN), note(CBN_SELENDCANCEL), note(CBN_CLOSEUP),   note(CBN_KILLFOCUS),
+        Told(combo, CBN_SETFOCUS), Told(combo, CBN_SELENDCANCEL), Told(combo, CBN_KILLFOCUS),
+        Told(combo, CBN_SETFOCUS), Told(combo, CBN_DROPDOWN),     Told(combo, CBN_SELENDCANCEL),
+        Told(combo, CBN_CLOSEUP),  Told(combo, CBN_KILLFOCUS),
     };
     EXPECT_SEQUENCE(ComboFocusSeq);
 }
@@ -919,12 +914,10 @@ TEST_F(ListControls, ADropDownComboBoxEditsItsText) {
     EXPECT_EQ(Send(combo, CB_GETDROPPEDSTATE), FALSE);
     SetFocus(parent);
 
-    const auto note = [&](UINT code) {
-        return ExpectedMessage{"parent", WM_COMMAND, kBothParams, Code(kComboId, code), combo};
-    };
     const std::array DropDownEditSeq = {
-        note(CBN_SETFOCUS),     note(CBN_SELENDOK), note(CBN_SELCHANGE),    note(CBN_DROPDOWN),
-        note(CBN_SELENDCANCEL), note(CBN_CLOSEUP),  note(CBN_SELENDCANCEL), note(CBN_KILLFOCUS),
+        Told(combo, CBN_SETFOCUS),     Told(combo, CBN_SELENDOK),     Told(combo, CBN_SELCHANGE),
+        Told(combo, CBN_DROPDOWN),     Told(combo, CBN_SELENDCANCEL), Told(combo, CBN_CLOSEUP),
+        Told(combo, CBN_SELENDCANCEL), Told(combo, CBN_KILLFOCUS),
     };
     EXPECT_SEQUENCE(DropDownEditSeq);
 }
@@ -942,8 +935,8 @@ TEST_F(ListControls, TypingInTheEditBoxTellsTheParent) {
     EXPECT_EQ(Send(combo, CB_GETCURSEL), CB_ERR);
 
     const std::array ComboTypingSeq = {
-        ExpectedMessage{"parent", WM_COMMAND, kBothParams, Code(kComboId, CBN_EDITUPDATE), combo},
-        ExpectedMessage{"parent", WM_COMMAND, kBothParams, Code(kComboId, CBN_EDITCHANGE), combo},
+        Told(combo, CBN_EDITUPDATE),
+        Told(combo, CBN_EDITCHANGE),
     };
     EXPECT_SEQUENCE(ComboTypingSeq);
 }
@@ -984,14 +977,11 @@ TEST_F(ListControls, ASimpleComboBoxShowsItsListAlways) {
     EXPECT_EQ(Send(combo, CB_SHOWDROPDOWN, TRUE), TRUE);
     EXPECT_EQ(Send(combo, CB_GETDROPPEDSTATE), FALSE);
 
-    const auto note = [&](UINT code) {
-        return ExpectedMessage{"parent", WM_COMMAND, kBothParams, Code(kComboId, code), combo};
-    };
     const std::array SimpleComboSeq = {
-        note(CBN_SETFOCUS),
-        note(CBN_SELENDOK),
-        note(CBN_SELCHANGE),
-        note(CBN_DBLCLK),
+        Told(combo, CBN_SETFOCUS),
+        Told(combo, CBN_SELENDOK),
+        Told(combo, CBN_SELCHANGE),
+        Told(combo, CBN_DBLCLK),
     };
     EXPECT_SEQUENCE(SimpleComboSeq);
 }
@@ -1024,13 +1014,11 @@ TEST_F(ListControls, TheUserDropsTheListDownAndPicks) {
     headless::ReleaseKey(VK_RETURN);
     EXPECT_EQ(TextOf(combo), "green");
 
-    const auto note = [&](UINT code) {
-        return ExpectedMessage{"parent", WM_COMMAND, kBothParams, Code(kComboId, code), combo};
-    };
     const std::array UserComboSeq = {
-        note(CBN_SETFOCUS),  note(CBN_DROPDOWN),  note(CBN_SELENDOK),     note(CBN_CLOSEUP),
-        note(CBN_SELCHANGE), note(CBN_DROPDOWN),  note(CBN_SELENDCANCEL), note(CBN_CLOSEUP),
-        note(CBN_DROPDOWN),  note(CBN_SELCHANGE), note(CBN_SELENDOK),     note(CBN_CLOSEUP),
+        Told(combo, CBN_SETFOCUS),     Told(combo, CBN_DROPDOWN),  Told(combo, CBN_SELENDOK),
+        Told(combo, CBN_CLOSEUP),      Told(combo, CBN_SELCHANGE), Told(combo, CBN_DROPDOWN),
+        Told(combo, CBN_SELENDCANCEL), Told(combo, CBN_CLOSEUP),   Told(combo, CBN_DROPDOWN),
+        Told(combo, CBN_SELCHANGE),    Told(combo, CBN_SELENDOK),  Told(combo, CBN_CLOSEUP),
     };
     EXPECT_SEQUENCE(UserComboSeq);
 }
