@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Collection.h"
+#include "platform/automation/Collection.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <memory>
 #include <vector>
 
-#include "platform/WinApi.h"
-#include "platform/WinConstants.h"
+#include "platform/win/WinApi.h"
+#include "platform/win/WinConstants.h"
 #include "winmsg/WindowProcMgr.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "platform/WideString.h"
+#include "platform/automation/WideString.h"
 #include "util/CmdLineParser.h"
 
 namespace zvdemo {

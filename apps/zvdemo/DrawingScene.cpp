@@ -8,11 +8,11 @@
 #include <string>
 
 #include "Scenes.h"
-#include "platform/GdiApi.h"
-#include "platform/GdiConstants.h"
-#include "platform/WinApi.h"
-#include "platform/WinConstants.h"
-#include "platform/headless/Driver.h"
+#include "platform/driver/Driver.h"
+#include "platform/win/GdiApi.h"
+#include "platform/win/GdiConstants.h"
+#include "platform/win/WinApi.h"
+#include "platform/win/WinConstants.h"
 
 namespace zvdemo {
 

@@ -6,7 +6,7 @@
 #include "Scenes.h"
 #include "errors/ErrorItem.h"
 #include "errors/ErrorItems.h"
-#include "platform/DateTime.h"
+#include "platform/automation/DateTime.h"
 
 namespace zvdemo {
 

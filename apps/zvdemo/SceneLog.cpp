@@ -3,7 +3,7 @@
 #include <iostream>
 #include <string>
 
-#include "platform/WideString.h"
+#include "platform/automation/WideString.h"
 
 namespace zvdemo {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "platform/WideString.h"
+#include "platform/automation/WideString.h"
 
 namespace zvdemo {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "Scenes.h"
-#include "platform/Variant.h"
+#include "platform/automation/Variant.h"
 #include "util/CmdLineParser.h"
 #include "util/Menu.h"
 #include "util/MenuItem.h"

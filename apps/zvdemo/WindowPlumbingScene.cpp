@@ -8,9 +8,9 @@
 
 #include "DemoWindows.h"
 #include "Scenes.h"
-#include "platform/Collection.h"
-#include "platform/WinApi.h"
-#include "platform/WinConstants.h"
+#include "platform/automation/Collection.h"
+#include "platform/win/WinApi.h"
+#include "platform/win/WinConstants.h"
 #include "winmsg/WindowProcMgr.h"
 
 namespace zvdemo {

@@ -10,7 +10,7 @@
 #include "DemoOptions.h"
 #include "SceneLog.h"
 #include "Scenes.h"
-#include "platform/WideString.h"
+#include "platform/automation/WideString.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "platform/AutomationError.h"
-#include "platform/LateBound.h"
-#include "platform/Picture.h"
-#include "platform/PropertyBag.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/automation/LateBound.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/Picture.h"
+#include "platform/forms/PropertyBag.h"
 
 namespace zv {
 

@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/Collection.h"
-#include "platform/Variant.h"
+#include "platform/automation/Collection.h"
+#include "platform/automation/Variant.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/PictureBox.h"
 #include "platform/forms/UserControl.h"

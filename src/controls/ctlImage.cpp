@@ -1,6 +1,6 @@
 #include "controls/ctlImage.h"
 
-#include "msgbox/modPaint.h"
+#include "paint/modPaint.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Twips.h"
 

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/Picture.h"
 #include "platform/forms/Image.h"
+#include "platform/forms/Picture.h"
 #include "platform/forms/UserControl.h"
 
 namespace zv {

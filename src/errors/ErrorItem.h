@@ -5,8 +5,8 @@
 #include <span>
 #include <string>
 
-#include "platform/DateTime.h"
-#include "platform/Variant.h"
+#include "platform/automation/DateTime.h"
+#include "platform/automation/Variant.h"
 
 namespace zv {
 

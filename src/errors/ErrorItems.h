@@ -5,7 +5,7 @@
 #include <string>
 
 #include "errors/ErrorItem.h"
-#include "platform/Collection.h"
+#include "platform/automation/Collection.h"
 
 namespace zv {
 

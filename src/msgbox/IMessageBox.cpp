@@ -1,8 +1,8 @@
 #include "msgbox/IMessageBox.h"
 
 #include "msgbox/frmMessageBox.h"
-#include "platform/Application.h"
-#include "platform/AutomationError.h"
+#include "platform/automation/Application.h"
+#include "platform/automation/AutomationError.h"
 #include "winmsg/modMousePointer.h"
 
 namespace zv {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/Picture.h"
+#include "platform/forms/Picture.h"
 
 namespace zv {
 

@@ -1,8 +1,8 @@
 #include "msgbox/IOptionBox.h"
 
 #include "msgbox/frmRadioOptions.h"
-#include "platform/AutomationError.h"
-#include "platform/WinApi.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/win/WinApi.h"
 
 namespace zv {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "msgbox/CaptionList.h"
-#include "platform/Application.h"
-#include "platform/Rounding.h"
-#include "platform/WideString.h"
+#include "platform/automation/Application.h"
+#include "platform/automation/Rounding.h"
+#include "platform/automation/WideString.h"
 #include "platform/forms/Twips.h"
 
 namespace zv {

@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "controls/ctlImage.h"
-#include "platform/Picture.h"
 #include "platform/forms/CheckBox.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Label.h"
+#include "platform/forms/Picture.h"
 
 namespace zv {
 

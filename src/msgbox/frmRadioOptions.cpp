@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "platform/WideString.h"
-#include "platform/WinConstants.h"
+#include "platform/automation/WideString.h"
 #include "platform/forms/Twips.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv {
 

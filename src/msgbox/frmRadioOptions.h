@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/WinApi.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Frame.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/OptionButton.h"
+#include "platform/win/WinApi.h"
 
 namespace zv {
 

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "msgbox/CaptionList.h"
-#include "platform/Application.h"
-#include "platform/WideString.h"
-#include "platform/WinConstants.h"
+#include "platform/automation/Application.h"
+#include "platform/automation/WideString.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv {
 

@@ -1,6 +1,6 @@
 #include "util/CmdLineParser.h"
 
-#include "platform/WideString.h"
+#include "platform/automation/WideString.h"
 
 namespace zv {
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "errors/ErrorItem.h"
-#include "platform/Collection.h"
-#include "platform/Variant.h"
+#include "platform/automation/Collection.h"
+#include "platform/automation/Variant.h"
 
 namespace zv {
 

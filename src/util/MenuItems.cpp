@@ -1,6 +1,6 @@
 #include "util/MenuItems.h"
 
-#include "platform/AutomationError.h"
+#include "platform/automation/AutomationError.h"
 
 namespace zv {
 

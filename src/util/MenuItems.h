@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/Collection.h"
-#include "platform/Variant.h"
+#include "platform/automation/Collection.h"
+#include "platform/automation/Variant.h"
 #include "util/MenuItem.h"
 
 namespace zv {

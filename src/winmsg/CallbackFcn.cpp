@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "platform/LateBound.h"
+#include "platform/automation/LateBound.h"
 
 namespace zv {
 

@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "platform/AutomationObject.h"
-#include "platform/Variant.h"
-#include "platform/VariantArray.h"
+#include "platform/automation/AutomationObject.h"
+#include "platform/automation/Variant.h"
+#include "platform/automation/VariantArray.h"
 
 namespace zv {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/WinApi.h"
+#include "platform/win/WinApi.h"
 
 namespace zv {
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "platform/WinConstants.h"
+#include "platform/win/WinConstants.h"
 #include "winmsg/WindowProcMgr.h"
 
 namespace zv {

@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/Event.h"
-#include "platform/WinApi.h"
+#include "platform/automation/Event.h"
+#include "platform/win/WinApi.h"
 
 namespace zv {
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "platform/Event.h"
+#include "platform/automation/Event.h"
 #include "winmsg/frmTimer.h"
 
 namespace zv {

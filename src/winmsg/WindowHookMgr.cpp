@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/AutomationError.h"
+#include "platform/automation/AutomationError.h"
 #include "winmsg/modWindowHookMgr.h"
 
 namespace zv {

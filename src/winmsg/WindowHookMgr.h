@@ -9,8 +9,8 @@
 #include <memory>
 #include <vector>
 
-#include "platform/Event.h"
-#include "platform/WinApi.h"
+#include "platform/automation/Event.h"
+#include "platform/win/WinApi.h"
 #include "winmsg/IWindowHookMgr.h"
 
 namespace zv {

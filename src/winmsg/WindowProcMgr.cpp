@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/WinConstants.h"
+#include "platform/win/WinConstants.h"
 #include "winmsg/modWindowProcMgr.h"
 
 namespace zv {

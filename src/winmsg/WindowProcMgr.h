@@ -13,9 +13,9 @@
 #include <memory>
 #include <vector>
 
-#include "platform/Collection.h"
-#include "platform/Event.h"
-#include "platform/WinApi.h"
+#include "platform/automation/Collection.h"
+#include "platform/automation/Event.h"
+#include "platform/win/WinApi.h"
 #include "winmsg/IWindowProcMgr.h"
 
 namespace zv {

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "platform/AutomationError.h"
-#include "platform/WinConstants.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "platform/WinApi.h"
+#include "platform/win/WinApi.h"
 
 namespace zv {
 

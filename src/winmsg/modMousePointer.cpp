@@ -1,6 +1,6 @@
 #include "winmsg/modMousePointer.h"
 
-#include "platform/Application.h"
+#include "platform/automation/Application.h"
 
 namespace zv {
 

@@ -3,8 +3,8 @@
 #include <map>
 #include <utility>
 
-#include "platform/AutomationError.h"
-#include "platform/WinConstants.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/win/WinConstants.h"
 #include "winmsg/IWindowHookMgr.h"
 
 namespace zv::modWindowHookMgr {

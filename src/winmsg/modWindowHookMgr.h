@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "platform/WinApi.h"
+#include "platform/win/WinApi.h"
 
 namespace zv {
 

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/WinConstants.h"
+#include "platform/win/WinConstants.h"
 #include "winmsg/IWindowProcMgr.h"
 
 namespace zv::modWindowProcMgr {

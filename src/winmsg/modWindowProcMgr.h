@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/Collection.h"
-#include "platform/WinApi.h"
+#include "platform/automation/Collection.h"
+#include "platform/win/WinApi.h"
 
 namespace zv {
 

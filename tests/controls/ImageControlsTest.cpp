@@ -16,15 +16,15 @@
 #include "controls/ImageSelect.h"
 #include "controls/RegisterControls.h"
 #include "controls/ctlImage.h"
-#include "platform/AutomationObject.h"
-#include "platform/Collection.h"
-#include "platform/GdiApi.h"
-#include "platform/GdiConstants.h"
-#include "platform/Picture.h"
-#include "platform/PropertyBag.h"
+#include "platform/automation/AutomationObject.h"
+#include "platform/automation/Collection.h"
+#include "platform/driver/Driver.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/Picture.h"
+#include "platform/forms/PropertyBag.h"
 #include "platform/forms/Twips.h"
-#include "platform/headless/Driver.h"
+#include "platform/win/GdiApi.h"
+#include "platform/win/GdiConstants.h"
 
 namespace zv::test {
 namespace {

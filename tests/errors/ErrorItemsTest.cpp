@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "errors/ErrorItems.h"
-#include "platform/AutomationError.h"
+#include "platform/automation/AutomationError.h"
 
 namespace zv {
 namespace {

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "platform/WideString.h"
+#include "platform/automation/WideString.h"
 #include "util/CmdLineParser.h"
 
 namespace {

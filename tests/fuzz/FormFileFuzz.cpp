@@ -9,12 +9,12 @@
 #include <memory>
 #include <string_view>
 
-#include "platform/AutomationError.h"
-#include "platform/Font.h"
-#include "platform/FormFile.h"
-#include "platform/Picture.h"
-#include "platform/PropertyBag.h"
-#include "platform/WideString.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/automation/WideString.h"
+#include "platform/forms/Font.h"
+#include "platform/forms/FormFile.h"
+#include "platform/forms/Picture.h"
+#include "platform/forms/PropertyBag.h"
 
 namespace {
 

@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "forms/FormsFixture.h"
 #include "msgbox/frmMessageBox.h"
-#include "platform/Picture.h"
-#include "platform/Rounding.h"
+#include "platform/automation/Rounding.h"
 #include "platform/forms/CheckBox.h"
 #include "platform/forms/CommandButton.h"
+#include "platform/forms/FormsFixture.h"
 #include "platform/forms/Label.h"
+#include "platform/forms/Picture.h"
 #include "platform/forms/Twips.h"
 
 namespace zv::test {

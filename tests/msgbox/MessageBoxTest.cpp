@@ -7,14 +7,14 @@
 #include <vector>
 
 #include "ActivationWatch.h"
-#include "forms/FormsFixture.h"
 #include "msgbox/IMessageBox.h"
 #include "msgbox/frmMessageBox.h"
-#include "platform/Application.h"
-#include "platform/WinConstants.h"
+#include "platform/automation/Application.h"
+#include "platform/driver/Driver.h"
 #include "platform/forms/CheckBox.h"
 #include "platform/forms/CommandButton.h"
-#include "platform/headless/Driver.h"
+#include "platform/forms/FormsFixture.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv::test {
 namespace {

@@ -7,14 +7,14 @@
 #include <vector>
 
 #include "ActivationWatch.h"
-#include "forms/FormsFixture.h"
 #include "msgbox/IOptionBox.h"
 #include "msgbox/frmRadioOptions.h"
-#include "platform/WinConstants.h"
+#include "platform/driver/Driver.h"
 #include "platform/forms/CommandButton.h"
+#include "platform/forms/FormsFixture.h"
 #include "platform/forms/Frame.h"
 #include "platform/forms/OptionButton.h"
-#include "platform/headless/Driver.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv::test {
 namespace {

@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "forms/FormsFixture.h"
 #include "msgbox/frmRadioOptions.h"
 #include "platform/forms/CommandButton.h"
+#include "platform/forms/FormsFixture.h"
 #include "platform/forms/Frame.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/OptionButton.h"

@@ -11,10 +11,10 @@
 #include "PlatformTest.h"
 #include "WindowFacts.h"
 #include "msgbox/modMessageBox.h"
-#include "platform/Application.h"
-#include "platform/WideString.h"
-#include "platform/WinConstants.h"
-#include "platform/headless/Driver.h"
+#include "platform/automation/Application.h"
+#include "platform/automation/WideString.h"
+#include "platform/driver/Driver.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv::test {
 namespace {

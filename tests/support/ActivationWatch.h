@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "platform/WinApi.h"
+#include "platform/win/WinApi.h"
 
 namespace zv::test {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "platform/AutomationError.h"
+#include "platform/automation/AutomationError.h"
 
 namespace zv::test {
 

@@ -2,8 +2,8 @@
 
 #include <sstream>
 
-#include "platform/GdiConstants.h"
-#include "platform/WinConstants.h"
+#include "platform/win/GdiConstants.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv::test {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/WinApi.h"
+#include "platform/win/WinApi.h"
 
 namespace zv::test {
 

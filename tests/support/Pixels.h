@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/GdiApi.h"
+#include "platform/win/GdiApi.h"
 
 namespace zv::test {
 

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "platform/headless/Driver.h"
+#include "platform/driver/Driver.h"
 
 namespace zv::test {
 

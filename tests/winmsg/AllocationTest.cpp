@@ -8,7 +8,7 @@
 #include <new>
 
 #include "WatchTest.h"
-#include "platform/WinConstants.h"
+#include "platform/win/WinConstants.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "PlatformTest.h"
-#include "platform/Application.h"
-#include "platform/AutomationError.h"
+#include "platform/automation/Application.h"
+#include "platform/automation/AutomationError.h"
 #include "support/ErrorNumber.h"
 #include "winmsg/modAutoMousePointer.h"
 #include "winmsg/modMousePointer.h"

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/AutomationError.h"
+#include "platform/automation/AutomationError.h"
 #include "support/ErrorNumber.h"
 #include "winmsg/CallbackFcn.h"
 

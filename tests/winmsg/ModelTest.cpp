@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "PlatformTest.h"
-#include "platform/MessagePump.h"
-#include "platform/WinConstants.h"
+#include "platform/win/MessagePump.h"
+#include "platform/win/WinConstants.h"
 #include "winmsg/WindowProcMgr.h"
 #include "winmsg/modWindowProcMgr.h"
 

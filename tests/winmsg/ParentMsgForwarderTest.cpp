@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "PlatformTest.h"
-#include "platform/WinConstants.h"
+#include "platform/win/WinConstants.h"
 #include "winmsg/ParentMsgForwarder.h"
 #include "winmsg/WindowProcMgr.h"
 

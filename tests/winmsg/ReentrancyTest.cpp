@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "WatchTest.h"
-#include "platform/WinConstants.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv::test {
 namespace {

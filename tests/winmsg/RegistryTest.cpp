@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "WatchTest.h"
-#include "platform/WinConstants.h"
+#include "platform/win/WinConstants.h"
 #include "winmsg/IWindowProcMgr.h"
 #include "winmsg/modWindowProcMgr.h"
 

@@ -5,10 +5,10 @@
 #include <memory>
 
 #include "PlatformTest.h"
-#include "platform/AutomationError.h"
-#include "platform/MessagePump.h"
-#include "platform/WinConstants.h"
-#include "platform/headless/Driver.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/driver/Driver.h"
+#include "platform/win/MessagePump.h"
+#include "platform/win/WinConstants.h"
 #include "support/ErrorNumber.h"
 #include "winmsg/TimerNoUI.h"
 

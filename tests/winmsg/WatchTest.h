@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "PlatformTest.h"
-#include "platform/WinApi.h"
-#include "platform/WinConstants.h"
+#include "platform/win/WinApi.h"
+#include "platform/win/WinConstants.h"
 #include "winmsg/WindowProcMgr.h"
 
 namespace zv::test {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "PlatformTest.h"
-#include "platform/AutomationError.h"
-#include "platform/WinConstants.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/win/WinConstants.h"
 #include "support/ErrorNumber.h"
 #include "winmsg/WindowHookMgr.h"
 #include "winmsg/modWindowHookMgr.h"

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "WatchTest.h"
-#include "platform/WinConstants.h"
-#include "platform/headless/Driver.h"
+#include "platform/driver/Driver.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv::test {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "platform/GdiApi.h"
 #include "platform/forms/Control.h"
+#include "platform/win/GdiApi.h"
 
 namespace zv {
 class PropertyBag;

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "platform/PropertyBag.h"
-#include "platform/WideString.h"
+#include "platform/automation/WideString.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/PropertyBag.h"
 
 namespace zv::forms {
 

@@ -1,8 +1,8 @@
 #include "platform/forms/CheckBox.h"
 
-#include "platform/AutomationError.h"
-#include "platform/PropertyBag.h"
-#include "platform/WinConstants.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/forms/PropertyBag.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv::forms {
 

@@ -1,10 +1,10 @@
 #include "platform/forms/ComboBox.h"
 
-#include "platform/AutomationError.h"
-#include "platform/PropertyBag.h"
-#include "platform/WideString.h"
-#include "platform/WinConstants.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/automation/WideString.h"
+#include "platform/forms/PropertyBag.h"
 #include "platform/forms/WindowText.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv::forms {
 

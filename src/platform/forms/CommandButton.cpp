@@ -1,8 +1,8 @@
 #include "platform/forms/CommandButton.h"
 
-#include "platform/PropertyBag.h"
-#include "platform/WinConstants.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/PropertyBag.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv::forms {
 

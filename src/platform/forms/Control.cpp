@@ -2,17 +2,17 @@
 
 #include <algorithm>
 
-#include "platform/Application.h"
-#include "platform/AutomationError.h"
-#include "platform/GdiConstants.h"
-#include "platform/PropertyBag.h"
-#include "platform/Rounding.h"
-#include "platform/WideString.h"
-#include "platform/WinConstants.h"
+#include "platform/automation/Application.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/automation/Rounding.h"
+#include "platform/automation/WideString.h"
 #include "platform/forms/ControlContainer.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/PaintTools.h"
+#include "platform/forms/PropertyBag.h"
 #include "platform/forms/Twips.h"
+#include "platform/win/GdiConstants.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv::forms {
 

@@ -10,12 +10,12 @@
 #include <optional>
 #include <string>
 
-#include "platform/Event.h"
-#include "platform/Font.h"
-#include "platform/GdiApi.h"
-#include "platform/WinApi.h"
+#include "platform/automation/Event.h"
+#include "platform/forms/Font.h"
 #include "platform/forms/InputEvents.h"
 #include "platform/forms/WindowBinding.h"
+#include "platform/win/GdiApi.h"
+#include "platform/win/WinApi.h"
 
 namespace zv {
 class PropertyBag;

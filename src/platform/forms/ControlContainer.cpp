@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "platform/Application.h"
-#include "platform/GdiApi.h"
-#include "platform/GdiConstants.h"
-#include "platform/WinConstants.h"
+#include "platform/automation/Application.h"
 #include "platform/forms/Control.h"
 #include "platform/forms/PaintTools.h"
+#include "platform/win/GdiApi.h"
+#include "platform/win/GdiConstants.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv::forms {
 

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/GdiApi.h"
-#include "platform/WinApi.h"
+#include "platform/win/GdiApi.h"
+#include "platform/win/WinApi.h"
 
 namespace zv::forms {
 

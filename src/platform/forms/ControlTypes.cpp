@@ -2,7 +2,7 @@
 
 #include <unordered_map>
 
-#include "platform/WideString.h"
+#include "platform/automation/WideString.h"
 #include "platform/forms/CheckBox.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/CommandButton.h"

@@ -2,19 +2,19 @@
 
 #include <algorithm>
 
-#include "platform/AutomationError.h"
-#include "platform/FormFile.h"
-#include "platform/GdiConstants.h"
-#include "platform/MessagePump.h"
-#include "platform/PropertyBag.h"
-#include "platform/Rounding.h"
-#include "platform/WideString.h"
-#include "platform/WinConstants.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/automation/Rounding.h"
+#include "platform/automation/WideString.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/ControlTypes.h"
+#include "platform/forms/FormFile.h"
 #include "platform/forms/OptionButton.h"
+#include "platform/forms/PropertyBag.h"
 #include "platform/forms/Timer.h"
 #include "platform/forms/Twips.h"
+#include "platform/win/GdiConstants.h"
+#include "platform/win/MessagePump.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv::forms {
 

@@ -13,12 +13,12 @@
 #include <utility>
 #include <vector>
 
-#include "platform/Event.h"
-#include "platform/Font.h"
-#include "platform/WinApi.h"
+#include "platform/automation/Event.h"
 #include "platform/forms/Control.h"
 #include "platform/forms/ControlContainer.h"
+#include "platform/forms/Font.h"
 #include "platform/forms/WindowBinding.h"
+#include "platform/win/WinApi.h"
 
 namespace zv {
 class PropertyBag;

@@ -1,8 +1,8 @@
 #include "platform/forms/Frame.h"
 
-#include "platform/GdiConstants.h"
-#include "platform/WideString.h"
-#include "platform/WinConstants.h"
+#include "platform/automation/WideString.h"
+#include "platform/win/GdiConstants.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv::forms {
 

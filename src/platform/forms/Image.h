@@ -7,8 +7,8 @@
 
 #include <memory>
 
-#include "platform/Picture.h"
 #include "platform/forms/Control.h"
+#include "platform/forms/Picture.h"
 
 namespace zv::forms {
 

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "platform/WinConstants.h"
 #include "platform/forms/Twips.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv::forms {
 

@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "platform/Event.h"
-#include "platform/WinApi.h"
+#include "platform/automation/Event.h"
+#include "platform/win/WinApi.h"
 
 namespace zv::forms {
 

@@ -1,10 +1,10 @@
 #include "platform/forms/Label.h"
 
-#include "platform/AutomationError.h"
-#include "platform/GdiConstants.h"
-#include "platform/PropertyBag.h"
-#include "platform/WideString.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/automation/WideString.h"
+#include "platform/forms/PropertyBag.h"
 #include "platform/forms/Twips.h"
+#include "platform/win/GdiConstants.h"
 
 namespace zv::forms {
 

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/PropertyBag.h"
-#include "platform/Rounding.h"
-#include "platform/WinConstants.h"
+#include "platform/automation/Rounding.h"
 #include "platform/forms/ControlContainer.h"
 #include "platform/forms/PaintTools.h"
+#include "platform/forms/PropertyBag.h"
 #include "platform/forms/Twips.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv::forms {
 

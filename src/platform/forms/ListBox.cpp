@@ -1,7 +1,7 @@
 #include "platform/forms/ListBox.h"
 
-#include "platform/AutomationError.h"
-#include "platform/WinConstants.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv::forms {
 

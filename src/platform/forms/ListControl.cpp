@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "platform/AutomationError.h"
-#include "platform/PropertyBag.h"
-#include "platform/Rounding.h"
-#include "platform/WideString.h"
-#include "platform/WinApi.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/automation/Rounding.h"
+#include "platform/automation/WideString.h"
+#include "platform/forms/PropertyBag.h"
+#include "platform/win/WinApi.h"
 
 namespace zv::forms {
 

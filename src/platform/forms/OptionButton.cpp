@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "platform/PropertyBag.h"
-#include "platform/WinConstants.h"
 #include "platform/forms/ControlContainer.h"
+#include "platform/forms/PropertyBag.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv::forms {
 

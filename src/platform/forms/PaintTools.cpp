@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/GdiConstants.h"
-#include "platform/Picture.h"
+#include "platform/forms/Picture.h"
+#include "platform/win/GdiConstants.h"
 
 namespace zv::forms {
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "platform/GdiApi.h"
+#include "platform/win/GdiApi.h"
 
 namespace zv {
 class Picture;

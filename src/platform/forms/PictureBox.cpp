@@ -1,11 +1,11 @@
 #include "platform/forms/PictureBox.h"
 
-#include "platform/AutomationError.h"
-#include "platform/GdiConstants.h"
-#include "platform/PropertyBag.h"
-#include "platform/WinConstants.h"
+#include "platform/automation/AutomationError.h"
 #include "platform/forms/PaintTools.h"
+#include "platform/forms/PropertyBag.h"
 #include "platform/forms/Twips.h"
+#include "platform/win/GdiConstants.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv::forms {
 

@@ -8,10 +8,10 @@
 
 #include <memory>
 
-#include "platform/Event.h"
-#include "platform/Picture.h"
+#include "platform/automation/Event.h"
 #include "platform/forms/Control.h"
 #include "platform/forms/ControlContainer.h"
+#include "platform/forms/Picture.h"
 
 namespace zv::forms {
 

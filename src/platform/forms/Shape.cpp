@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "platform/AutomationError.h"
-#include "platform/GdiConstants.h"
-#include "platform/PropertyBag.h"
-#include "platform/Rounding.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/automation/Rounding.h"
 #include "platform/forms/PaintTools.h"
+#include "platform/forms/PropertyBag.h"
+#include "platform/win/GdiConstants.h"
 
 namespace zv::forms {
 

@@ -1,9 +1,9 @@
 #include "platform/forms/Timer.h"
 
-#include "platform/AutomationError.h"
-#include "platform/PropertyBag.h"
-#include "platform/Rounding.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/automation/Rounding.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/PropertyBag.h"
 
 namespace zv::forms {
 

@@ -1,6 +1,6 @@
 #include "platform/forms/Twips.h"
 
-#include "platform/Rounding.h"
+#include "platform/automation/Rounding.h"
 
 namespace zv {
 

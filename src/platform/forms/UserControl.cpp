@@ -1,9 +1,9 @@
 #include "platform/forms/UserControl.h"
 
-#include "platform/GdiConstants.h"
-#include "platform/PropertyBag.h"
-#include "platform/WinConstants.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/PropertyBag.h"
+#include "platform/win/GdiConstants.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv::forms {
 

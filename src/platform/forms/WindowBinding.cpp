@@ -3,8 +3,8 @@
 #include <unordered_map>
 #include <utility>
 
-#include "platform/GdiConstants.h"
-#include "platform/WinConstants.h"
+#include "platform/win/GdiConstants.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv::forms {
 

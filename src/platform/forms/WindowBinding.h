@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "platform/WinApi.h"
+#include "platform/win/WinApi.h"
 
 namespace zv::forms {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/WideString.h"
+#include "platform/automation/WideString.h"
 
 namespace zv::forms {
 

@@ -6,8 +6,8 @@
 // to the other; the static_asserts below hold the two together. Only the
 // backend's own units include this header.
 
-#include "platform/GdiApi.h"
-#include "platform/WinApi.h"
+#include "platform/win/GdiApi.h"
+#include "platform/win/WinApi.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN

@@ -1,8 +1,8 @@
 // Pixels, lines, areas, rectangles and text on the Win32 backend, passed
 // straight through to the system.
 
-#include "platform/GdiApi.h"
-#include "platform/win32/Win32.h"
+#include "platform/win/GdiApi.h"
+#include "win32/Win32.h"
 
 namespace zv::win {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "platform/win32/Win32.h"
+#include "win32/Win32.h"
 
 namespace zv::win {
 

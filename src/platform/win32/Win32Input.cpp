@@ -1,7 +1,7 @@
 // Keyboard translation, mouse capture and hit testing on the Win32 backend,
 // passed straight through to the system.
 
-#include "platform/win32/Win32.h"
+#include "win32/Win32.h"
 
 namespace zv::win {
 

@@ -1,7 +1,7 @@
 // Queued messages and timers on the Win32 backend, passed straight through
 // to the system: GetMessageA waits as the platform does.
 
-#include "platform/win32/Win32.h"
+#include "win32/Win32.h"
 
 namespace zv::win {
 

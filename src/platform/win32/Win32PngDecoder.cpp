@@ -1,7 +1,7 @@
 // PNG pictures decoded by the platform's imaging component (WIC).
 
-#include "platform/PngDecoder.h"
-#include "platform/win32/Win32.h"
+#include "platform/win/PngDecoder.h"
+#include "win32/Win32.h"
 
 // After the system headers.
 #include <wincodec.h>

@@ -2,7 +2,7 @@
 // re-parenting, enumerating and finding windows, window properties and
 // processes, passed straight through to the system.
 
-#include "platform/win32/Win32.h"
+#include "win32/Win32.h"
 
 namespace zv::win {
 

@@ -2,7 +2,7 @@
 // destruction, procedures, window longs, relations and texts, passed
 // straight through to the system.
 
-#include "platform/win32/Win32.h"
+#include "win32/Win32.h"
 
 namespace zv::win {
 

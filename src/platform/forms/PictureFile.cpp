@@ -1,0 +1,185 @@
+#include "platform/forms/PictureFile.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/win/PngDecoder.h"
+
+namespace zv {
+
+namespace {
+
+constexpr std::uint32_t kOpaque = 0xFF000000;
+
+// Little-endian reads that fail past the end.
+class Reader {
+  public:
+    explicit Reader(const std::vector<unsigned char>& bytes, std::size_t offset = 0)
+        : m_bytes(bytes), m_offset(offset) {}
+
+    bool Has(std::size_t at, std::size_t count) const {
+        return at <= m_bytes.size() && count <= m_bytes.size() - at;
+    }
+    std::uint32_t U32(std::size_t at) const { return Value(at, 4); }
+    std::uint16_t U16(std::size_t at) const { return static_cast<std::uint16_t>(Value(at, 2)); }
+    std::int32_t S32(std::size_t at) const { return static_cast<std::int32_t>(U32(at)); }
+    std::uint8_t U8(std::size_t at) const { return static_cast<std::uint8_t>(Value(at, 1)); }
+
+  private:
+    std::uint32_t Value(std::size_t at, std::size_t count) const {
+        std::uint32_t value = 0;
+        if (!Has(m_offset + at, count)) {
+            return 0;
+        }
+        for (std::size_t i = count; i-- > 0;) {
+            value = (value << 8) | m_bytes[m_offset + at + i];
+        }
+        return value;
+    }
+
+    const std::vector<unsigned char>& m_bytes;
+    std::size_t m_offset;
+};
+
+bool StartsWith(const std::vector<unsigned char>& bytes, std::size_t at, const char* magic,
+                std::size_t count) {
+    return bytes.size() >= at + count && std::memcmp(bytes.data() + at, magic, count) == 0;
+}
+
+// A device-independent bitmap: its header at `at`, its pixels at `bits`
+// (rows from the bottom unless the height is negative, padded to 4 bytes).
+// The height may be forced (icons store twice their height).
+std::optional<PictureImage> DecodeDib(const std::vector<unsigned char>& bytes, std::size_t at,
+                                      std::size_t bits, std::optional<int> forcedHeight) {
+    const Reader header(bytes, at);
+    const std::uint32_t headerSize = header.U32(0);
+    const std::int32_t width = header.S32(4);
+    const std::int32_t rawHeight = header.S32(8);
+    const std::uint16_t bitCount = header.U16(14);
+    const std::uint32_t compression = header.U32(16);
+    const bool topDown = rawHeight < 0;
+    const int height = forcedHeight.value_or(topDown ? -rawHeight : rawHeight);
+    if (headerSize < 40 || width <= 0 || height <= 0 || width > 32768 || height > 32768 ||
+        (compression != 0 && !(compression == 3 && bitCount == 32)) ||
+        (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24 && bitCount != 32)) {
+        return std::nullopt;
+    }
+    const std::size_t palette = at + headerSize + (compression == 3 ? 12u : 0u);
+    const std::size_t stride = (static_cast<std::size_t>(width) * bitCount + 31) / 32 * 4;
+    if (!header.Has(bits, stride * static_cast<std::size_t>(height))) {
+        return std::nullopt;
+    }
+    const Reader all(bytes);
+    PictureImage picture;
+    picture.width = width;
+    picture.height = height;
+    picture.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    for (int y = 0; y < height; ++y) {
+        const std::size_t row =
+            bits + stride * static_cast<std::size_t>(topDown ? y : height - 1 - y);
+        for (int x = 0; x < width; ++x) {
+            std::uint32_t pixel;
+            if (bitCount >= 24) {
+                const std::size_t p = row + static_cast<std::size_t>(x) * (bitCount / 8u);
+                pixel = static_cast<std::uint32_t>(all.U8(p)) |
+                        (static_cast<std::uint32_t>(all.U8(p + 1)) << 8) |
+                        (static_cast<std::uint32_t>(all.U8(p + 2)) << 16);
+            } else {
+                const std::size_t bit = static_cast<std::size_t>(x) * bitCount;
+                const unsigned shift = 8u - bitCount - static_cast<unsigned>(bit % 8);
+                const unsigned index = (all.U8(row + bit / 8) >> shift) & ((1u << bitCount) - 1);
+                pixel = all.U32(palette + 4u * index) & 0xFFFFFF;
+            }
+            picture.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                           static_cast<std::size_t>(x)] = pixel | kOpaque;
+        }
+    }
+    return picture;
+}
+
+std::optional<PictureImage> DecodeBmp(const std::vector<unsigned char>& bytes) {
+    const Reader file(bytes);
+    return DecodeDib(bytes, 14, file.U32(10), std::nullopt);
+}
+
+// Pixels whose bit is set in the AND mask that follows the colour image are
+// transparent.
+void ApplyIconMask(const std::vector<unsigned char>& bytes, std::size_t mask,
+                   PictureImage& picture) {
+    const Reader all(bytes);
+    const std::size_t stride = (static_cast<std::size_t>(picture.width) + 31) / 32 * 4;
+    if (!all.Has(mask, stride * static_cast<std::size_t>(picture.height))) {
+        return;
+    }
+    for (int y = 0; y < picture.height; ++y) {
+        const std::size_t row = mask + stride * static_cast<std::size_t>(picture.height - 1 - y);
+        for (int x = 0; x < picture.width; ++x) {
+            if ((all.U8(row + static_cast<std::size_t>(x) / 8) >> (7 - x % 8)) & 1) {
+                picture
+                    .pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.width) +
+                            static_cast<std::size_t>(x)] = 0;
+            }
+        }
+    }
+}
+
+std::optional<PictureImage> DecodeIconImage(const std::vector<unsigned char>& bytes, std::size_t at,
+                                            std::size_t size) {
+    if (StartsWith(bytes, at, "\x89PNG", 4)) {
+        return DecodePng(bytes.data() + at, size);
+    }
+    const Reader header(bytes, at);
+    const std::uint32_t headerSize = header.U32(0);
+    const std::uint16_t bitCount = header.U16(14);
+    const int height = header.S32(8) / 2;
+    const std::size_t colors = bitCount <= 8 ? (std::size_t{1} << bitCount) : 0;
+    const std::size_t bits = at + headerSize + colors * 4;
+    auto picture = DecodeDib(bytes, at, bits, height);
+    if (picture) {
+        const std::size_t stride =
+            (static_cast<std::size_t>(picture->width) * bitCount + 31) / 32 * 4;
+        ApplyIconMask(bytes, bits + stride * static_cast<std::size_t>(height), *picture);
+        picture->icon = true;
+    }
+    return picture;
+}
+
+std::optional<PictureImage> DecodeIco(const std::vector<unsigned char>& bytes) {
+    const Reader file(bytes);
+    const std::uint16_t count = file.U16(4);
+    std::size_t best = 0;
+    int bestArea = -1;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t entry = 6 + 16 * i;
+        const int w = file.U8(entry) == 0 ? 256 : file.U8(entry);
+        const int h = file.U8(entry + 1) == 0 ? 256 : file.U8(entry + 1);
+        if (w * h > bestArea) {
+            best = entry, bestArea = w * h;
+        }
+    }
+    if (count == 0 || !file.Has(best, 16)) {
+        return std::nullopt;
+    }
+    auto picture = DecodeIconImage(bytes, file.U32(best + 12), file.U32(best + 8));
+    if (picture) {
+        picture->icon = true;
+    }
+    return picture;
+}
+
+}  // namespace
+
+std::optional<PictureImage> DecodePicture(const std::vector<unsigned char>& bytes) {
+    if (StartsWith(bytes, 0, "BM", 2)) {
+        return DecodeBmp(bytes);
+    }
+    if (StartsWith(bytes, 0, "\0\0\1\0", 4)) {
+        return DecodeIco(bytes);
+    }
+    if (StartsWith(bytes, 0, "\x89PNG", 4)) {
+        return DecodePng(bytes.data(), bytes.size());
+    }
+    return std::nullopt;
+}
+
+}  // namespace zv

@@ -1,0 +1,32 @@
+#pragma once
+
+// The state a system control keeps in its window beyond a few bits (the
+// items of a list, the parts of a combo box), of the control's own type, in
+// Window::controlData: it goes with the window. Internal to the backend.
+
+#include <any>
+
+#include "headless/core/WindowSystem.h"
+
+namespace zv::headless {
+
+// A fresh state for a window being created; nullptr for no window.
+template <typename State>
+State* MakeControlData(HWND hwnd) {
+    Window* window = System().Find(hwnd);
+    if (window == nullptr) {
+        return nullptr;
+    }
+    window->controlData = State{};
+    return std::any_cast<State>(&window->controlData);
+}
+
+// The window's state, or nullptr once the window has gone (or for a window
+// of another class).
+template <typename State>
+State* FindControlData(HWND hwnd) {
+    Window* window = System().Find(hwnd);
+    return window != nullptr ? std::any_cast<State>(&window->controlData) : nullptr;
+}
+
+}  // namespace zv::headless

@@ -1,0 +1,25 @@
+#pragma once
+
+// The system's window classes that every fresh desktop has: the controls
+// (HeadlessControls) and the dialog class (HeadlessDialogs). Internal to the
+// backend.
+
+#include "headless/core/WindowSystem.h"
+
+namespace zv::headless {
+
+// "Button", "Static", "Edit", "ListBox", "ComboLBox" and "ComboBox".
+void RegisterControlClasses(WindowSystem& system);
+
+// The procedure of the edit box (HeadlessEdit).
+LRESULT ZV_CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The procedures of the list box (HeadlessListBox, for "ListBox" and a combo
+// box's "ComboLBox") and of the combo box (HeadlessComboBox).
+LRESULT ZV_CALLBACK ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT ZV_CALLBACK ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// "#32770", the class of dialogs and message boxes.
+void RegisterDialogClass(WindowSystem& system);
+
+}  // namespace zv::headless

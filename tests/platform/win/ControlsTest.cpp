@@ -1,0 +1,144 @@
+// The system's controls: buttons tell their parent of clicks, check boxes
+// and option buttons keep their check (edit boxes have EditTest).
+
+#include <array>
+
+#include "Pixels.h"
+#include "PlatformTest.h"
+#include "platform/driver/Driver.h"
+#include "platform/win/GdiApi.h"
+#include "platform/win/GdiConstants.h"
+#include "platform/win/WinConstants.h"
+
+namespace zv::test {
+namespace {
+
+using namespace zv::win;
+
+class Controls : public PlatformTest {
+  protected:
+    void SetUp() override {
+        PlatformTest::SetUp();
+        parent = CreateRecorder("parent", WS_POPUP | WS_VISIBLE);
+        MoveWindow(parent, 0, 0, 300, 200, TRUE);
+    }
+
+    HWND Control(const char* className, const char* text, DWORD style, int id, int top) {
+        const HWND hwnd = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, 10,
+                                          top, 100, 20, parent, id, 0, nullptr);
+        MessageLog::Current().Name(hwnd, text);
+        return hwnd;
+    }
+
+    HWND parent = 0;
+};
+
+WPARAM Clicked(int id) {
+    return static_cast<WPARAM>(id) | (static_cast<WPARAM>(BN_CLICKED) << 16);
+}
+
+// The button takes the focus and paints at once as it gains it, is pressed
+// and is released, asking its parent for colours each time.
+TEST_F(Controls, AClickedButtonTellsItsParent) {
+    const HWND button = Control("Button", "Apply", BS_PUSHBUTTON, 7, 10);
+    SetForegroundWindow(parent);
+    MessageLog::Current().Clear();
+    SendMessageA(button, BM_CLICK, 0, 0);
+
+    const std::array ButtonClickSeq = {
+        ExpectedMessage{"parent", WM_KILLFOCUS, kWParam, static_cast<WPARAM>(button)},
+        ExpectedMessage{"parent", WM_CTLCOLORBTN, kLParam, 0, button},
+        ExpectedMessage{"parent", WM_CTLCOLORBTN, kLParam, 0, button},
+        ExpectedMessage{"parent", WM_CTLCOLORBTN, kLParam, 0, button},
+        ExpectedMessage{"parent", WM_COMMAND, kBothParams, Clicked(7), button},
+    };
+    EXPECT_SEQUENCE(ButtonClickSeq);
+}
+
+TEST_F(Controls, CheckBoxesToggleAndOptionsOfAGroupExcludeEachOther) {
+    const HWND box = Control("Button", "Remember", BS_AUTOCHECKBOX, 1, 10);
+    const HWND first = Control("Button", "Serial", BS_AUTORADIOBUTTON | WS_GROUP, 2, 40);
+    const HWND second = Control("Button", "Network", BS_AUTORADIOBUTTON, 3, 70);
+    const HWND nextGroup = Control("Button", "Other", BS_AUTORADIOBUTTON | WS_GROUP, 4, 100);
+    SendMessageA(nextGroup, BM_SETCHECK, BST_CHECKED, 0);
+
+    SendMessageA(box, BM_CLICK, 0, 0);
+    EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_CHECKED));
+    SendMessageA(box, BM_CLICK, 0, 0);
+    EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_UNCHECKED));
+
+    SendMessageA(first, BM_CLICK, 0, 0);
+    SendMessageA(second, BM_CLICK, 0, 0);
+    EXPECT_EQ(SendMessageA(first, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_UNCHECKED));
+    EXPECT_EQ(SendMessageA(second, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_CHECKED));
+    EXPECT_EQ(SendMessageA(nextGroup, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_CHECKED));
+}
+
+TEST_F(Controls, ThreeStateBoxesShowTheGreyedCheckAndOthersTheirHighest) {
+    const HWND cycling = Control("Button", "Cycling", BS_AUTO3STATE, 1, 10);
+    const HWND held = Control("Button", "Held", BS_3STATE, 2, 40);
+    const HWND twoState = Control("Button", "Two", BS_AUTOCHECKBOX, 3, 70);
+    const HWND push = Control("Button", "Push", BS_PUSHBUTTON, 4, 100);
+    const auto check = [](HWND hwnd) { return SendMessageA(hwnd, BM_GETCHECK, 0, 0); };
+
+    std::array<LRESULT, 3> cycle{};
+    for (LRESULT& seen : cycle) {
+        SendMessageA(cycling, BM_CLICK, 0, 0);
+        seen = check(cycling);
+    }
+    EXPECT_EQ(cycle, (std::array<LRESULT, 3>{1, 2, 0}));
+
+    SendMessageA(held, BM_SETCHECK, BST_INDETERMINATE, 0);
+    MessageLog::Current().Clear();
+    SendMessageA(held, BM_CLICK, 0, 0);  // not automatic: told, but unchanged
+    EXPECT_EQ(check(held), static_cast<LRESULT>(BST_INDETERMINATE));
+    ASSERT_FALSE(MessageLog::Current().Messages().empty());
+    EXPECT_EQ(MessageLog::Current().Messages().back().wParam, Clicked(2));
+
+    SendMessageA(twoState, BM_SETCHECK, BST_INDETERMINATE, 0);
+    EXPECT_EQ(check(twoState), static_cast<LRESULT>(BST_CHECKED));
+    SendMessageA(push, BM_SETCHECK, BST_CHECKED, 0);
+    EXPECT_EQ(check(push), static_cast<LRESULT>(BST_UNCHECKED));
+}
+
+TEST_F(Controls, AButtonClicksWhenTheMouseIsReleasedOverIt) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
+    const HWND button = Control("Button", "Apply", BS_PUSHBUTTON, 7, 10);
+    SetForegroundWindow(parent);
+    MessageLog::Current().Clear();
+    headless::Drag(20, 20, 200, 150);  // pressed, but released elsewhere
+    EXPECT_TRUE(MessageLog::Current().Messages().empty() ||
+                MessageLog::Current().Messages().back().message != WM_COMMAND);
+    EXPECT_EQ(GetFocus(), button);
+
+    MessageLog::Current().Clear();
+    headless::Click(20, 20);
+    ASSERT_FALSE(MessageLog::Current().Messages().empty());
+    const LoggedMessage& last = MessageLog::Current().Messages().back();
+    EXPECT_EQ(last.message, WM_COMMAND);
+    EXPECT_EQ(last.wParam, Clicked(7));
+}
+
+TEST_F(Controls, ControlsPaintTheirCaptionsAndState) {
+    ZV_REQUIRES_HEADLESS("a window DC that reads back its own pixels");
+    const HWND button = Control("Button", "Apply", BS_PUSHBUTTON, 7, 10);
+    const HWND box = Control("Button", "Remember", BS_AUTOCHECKBOX, 8, 40);
+    const COLORREF text = GetSysColor(COLOR_BTNTEXT);
+    EXPECT_GT(PixelsOf(button, text), 20);  // the caption
+
+    const int unchecked = PixelsOf(box, GetSysColor(COLOR_WINDOWTEXT));
+    SendMessageA(box, BM_SETCHECK, BST_CHECKED, 0);
+    EXPECT_EQ(PixelsOf(box, GetSysColor(COLOR_WINDOWTEXT)), unchecked + 25);  // the 5 x 5 mark
+
+    const HWND greyed = Control("Button", "Greyed", BS_3STATE, 9, 70);
+    const int greyBefore = PixelsOf(greyed, GetSysColor(COLOR_GRAYTEXT));
+    const int faceBefore = PixelsOf(greyed, GetSysColor(COLOR_3DFACE));
+    const int inkBefore = PixelsOf(greyed, GetSysColor(COLOR_WINDOWTEXT));
+    SendMessageA(greyed, BM_SETCHECK, BST_INDETERMINATE, 0);
+    EXPECT_EQ(PixelsOf(greyed, GetSysColor(COLOR_GRAYTEXT)), greyBefore + 25);        // a grey mark
+    EXPECT_EQ(PixelsOf(greyed, GetSysColor(COLOR_3DFACE)), faceBefore + 9 * 9 - 25);  // in a face
+    EXPECT_EQ(PixelsOf(greyed, GetSysColor(COLOR_WINDOWTEXT)), inkBefore);
+}
+
+}  // namespace
+}  // namespace zv::test

@@ -1,0 +1,144 @@
+// Three-dimensional edges and focus rectangles, pixel by pixel.
+
+#include <gtest/gtest.h>
+
+#include "PlatformTest.h"
+#include "platform/win/GdiApi.h"
+#include "platform/win/GdiConstants.h"
+
+namespace zv::test {
+namespace {
+
+using namespace zv::win;
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kPaper = RGB(1, 2, 3);  // a colour no edge uses
+
+class DrawEdges : public PlatformTest {
+  protected:
+    void SetUp() override {
+        PlatformTest::SetUp();
+        const HDC screen = GetDC(0);
+        m_dc = CreateCompatibleDC(screen);
+        m_bitmap = CreateCompatibleBitmap(screen, 8, 8);
+        ReleaseDC(0, screen);
+        m_previous = SelectObject(m_dc, m_bitmap);
+        const HBRUSH paper = CreateSolidBrush(kPaper);
+        RECT all{0, 0, 8, 8};
+        FillRect(m_dc, &all, paper);
+        DeleteObject(paper);
+    }
+    void TearDown() override {
+        SelectObject(m_dc, m_previous);
+        DeleteObject(m_bitmap);
+        DeleteDC(m_dc);
+        PlatformTest::TearDown();
+    }
+
+    COLORREF At(int x, int y) const { return GetPixel(m_dc, x, y); }
+    RECT Draw(UINT edge, UINT flags) {
+        RECT rect{0, 0, 6, 6};
+        EXPECT_TRUE(DrawEdge(m_dc, &rect, edge, flags));
+        return rect;
+    }
+
+    HDC m_dc = 0;
+
+  private:
+    HBITMAP m_bitmap = 0;
+    HGDIOBJ m_previous = 0;
+};
+
+COLORREF Sys(int index) {
+    return GetSysColor(index);
+}
+
+// The bottom and right sides own the top-right and bottom-left corners.
+TEST_F(DrawEdges, RaisedEdgesAreLightAtTheTopLeftAndDarkAtTheBottomRight) {
+    Draw(EDGE_RAISED, BF_RECT);
+    EXPECT_EQ(At(0, 0), Sys(COLOR_3DLIGHT));
+    EXPECT_EQ(At(3, 0), Sys(COLOR_3DLIGHT));
+    EXPECT_EQ(At(0, 3), Sys(COLOR_3DLIGHT));
+    EXPECT_EQ(At(5, 0), Sys(COLOR_3DDKSHADOW));
+    EXPECT_EQ(At(0, 5), Sys(COLOR_3DDKSHADOW));
+    EXPECT_EQ(At(5, 5), Sys(COLOR_3DDKSHADOW));
+    EXPECT_EQ(At(1, 1), Sys(COLOR_3DHIGHLIGHT));
+    EXPECT_EQ(At(4, 1), Sys(COLOR_3DSHADOW));
+    EXPECT_EQ(At(1, 4), Sys(COLOR_3DSHADOW));
+    EXPECT_EQ(At(4, 4), Sys(COLOR_3DSHADOW));
+    EXPECT_EQ(At(2, 2), kPaper);
+    EXPECT_EQ(At(6, 6), kPaper);
+}
+
+TEST_F(DrawEdges, SunkenEdgesAreDarkAtTheTopLeft) {
+    Draw(EDGE_SUNKEN, BF_RECT);
+    EXPECT_EQ(At(0, 0), Sys(COLOR_3DSHADOW));
+    EXPECT_EQ(At(5, 5), Sys(COLOR_3DHIGHLIGHT));
+    EXPECT_EQ(At(1, 1), Sys(COLOR_3DDKSHADOW));
+    EXPECT_EQ(At(4, 4), Sys(COLOR_3DLIGHT));
+    EXPECT_EQ(At(2, 2), kPaper);
+}
+
+TEST_F(DrawEdges, ALoneBorderLiesOnTheRectanglesEdge) {
+    Draw(BDR_RAISEDINNER, BF_RECT);
+    EXPECT_EQ(At(0, 0), Sys(COLOR_3DHIGHLIGHT));
+    EXPECT_EQ(At(5, 5), Sys(COLOR_3DSHADOW));
+    EXPECT_EQ(At(1, 1), kPaper);
+    Draw(BDR_SUNKENOUTER, BF_RECT);
+    EXPECT_EQ(At(0, 0), Sys(COLOR_3DSHADOW));
+    EXPECT_EQ(At(5, 5), Sys(COLOR_3DHIGHLIGHT));
+    EXPECT_EQ(At(1, 1), kPaper);
+}
+
+TEST_F(DrawEdges, OnlyTheNamedSidesAreDrawn) {
+    Draw(EDGE_RAISED, BF_TOPLEFT);
+    EXPECT_EQ(At(0, 0), Sys(COLOR_3DLIGHT));
+    EXPECT_EQ(At(5, 0), Sys(COLOR_3DLIGHT));
+    EXPECT_EQ(At(5, 3), kPaper);
+    EXPECT_EQ(At(3, 5), kPaper);
+}
+
+TEST_F(DrawEdges, MiddleFillsAndAdjustShrinksTheRectangle) {
+    const RECT inner = Draw(EDGE_SUNKEN, BF_RECT | BF_MIDDLE | BF_ADJUST);
+    EXPECT_EQ(inner.left, 2);
+    EXPECT_EQ(inner.top, 2);
+    EXPECT_EQ(inner.right, 4);
+    EXPECT_EQ(inner.bottom, 4);
+    EXPECT_EQ(At(2, 2), Sys(COLOR_BTNFACE));
+    EXPECT_EQ(At(3, 3), Sys(COLOR_BTNFACE));
+}
+
+TEST_F(DrawEdges, FocusRectanglesInvertEveryOtherBorderPixelAndUndoThemselves) {
+    const RECT rect{1, 1, 7, 5};
+    ASSERT_TRUE(DrawFocusRect(m_dc, &rect));
+    int changed = 0;
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            const bool border =
+                (x == 1 || x == 6 || y == 1 || y == 4) && x >= 1 && x <= 6 && y >= 1 && y <= 4;
+            if (At(x, y) != kPaper) {
+                ++changed;
+                EXPECT_TRUE(border) << x << "," << y;
+                EXPECT_EQ(At(x, y), ~kPaper & 0xFFFFFF) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_EQ(changed, 8);                              // half of the 16 border pixels
+    EXPECT_NE(At(1, 1) == kPaper, At(2, 1) == kPaper);  // dotted
+    DrawFocusRect(m_dc, &rect);
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            EXPECT_EQ(At(x, y), kPaper) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(DrawEdges, SystemColoursFollowTheClassicPalette) {
+    ZV_REQUIRES_HEADLESS("the classic palette of system colours");
+    EXPECT_EQ(Sys(COLOR_BTNFACE), Sys(COLOR_3DLIGHT));
+    EXPECT_EQ(Sys(COLOR_BTNHIGHLIGHT), kWhite);
+    EXPECT_EQ(Sys(COLOR_BTNSHADOW), RGB(128, 128, 128));
+}
+
+}  // namespace
+}  // namespace zv::test

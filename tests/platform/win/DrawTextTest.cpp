@@ -1,0 +1,275 @@
+// Text metrics of the headless backend's fonts (real faces, so widths differ
+// by face, size, weight and slant, and are the same on every run), text
+// layout, picture and font objects, and snapshots.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "PlatformTest.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/driver/Driver.h"
+#include "platform/forms/Font.h"
+#include "platform/forms/Picture.h"
+#include "platform/win/GdiApi.h"
+#include "platform/win/GdiConstants.h"
+#include "platform/win/WinConstants.h"
+
+namespace zv::test {
+namespace {
+
+using namespace zv::win;
+
+constexpr const char* kSample = "The quick brown fox";
+
+class DrawText : public PlatformTest {
+  protected:
+    void SetUp() override {
+        PlatformTest::SetUp();
+        m_dc = CreateCompatibleDC(0);
+    }
+    void TearDown() override {
+        DeleteDC(m_dc);
+        PlatformTest::TearDown();
+    }
+
+    SIZE Extent(const char* face, LONG height, LONG weight = FW_NORMAL, BYTE italic = 0,
+                const char* text = kSample) {
+        LOGFONTA logFont;
+        logFont.lfHeight = height;
+        logFont.lfWeight = weight;
+        logFont.lfItalic = italic;
+        std::strncpy(logFont.lfFaceName, face, sizeof logFont.lfFaceName - 1);
+        const HFONT font = CreateFontIndirectA(&logFont);
+        const HGDIOBJ previous = SelectObject(m_dc, font);
+        SIZE size;
+        GetTextExtentPoint32A(m_dc, text, static_cast<int>(std::strlen(text)), &size);
+        SelectObject(m_dc, previous);
+        DeleteObject(font);
+        return size;
+    }
+
+    HDC m_dc = 0;
+};
+
+TEST_F(DrawText, WidthsDependOnFaceSizeWeightAndSlant) {
+    ZV_REQUIRES_HEADLESS("the packaged faces");
+    const LONG width = Extent("Tahoma", -11).cx;
+    EXPECT_GT(width, 60);
+    EXPECT_NE(Extent("Times New Roman", -11).cx, width);
+    EXPECT_NE(Extent("Courier New", -11).cx, width);
+    EXPECT_GT(Extent("Tahoma", -16).cx, width);
+    EXPECT_GT(Extent("Tahoma", -11, FW_BOLD).cx, width);
+    EXPECT_NE(Extent("Tahoma", -11, FW_NORMAL, 1).cx, Extent("Tahoma", -11, FW_BOLD).cx);
+    EXPECT_EQ(Extent("Courier New", -11, FW_NORMAL, 0, "iiii").cx,
+              Extent("Courier New", -11, FW_NORMAL, 0, "WWWW").cx);  // fixed pitch
+    EXPECT_LT(Extent("Arial", -11, FW_NORMAL, 0, "iiii").cx,
+              Extent("Arial", -11, FW_NORMAL, 0, "WWWW").cx);
+}
+
+TEST_F(DrawText, WidthsAreTheSameEveryTime) {
+    ZV_REQUIRES_HEADLESS("the packaged faces");
+    const SIZE first = Extent("MS Sans Serif", -11);
+    for (int i = 0; i < 3; ++i) {
+        const SIZE again = Extent("MS Sans Serif", -11);
+        EXPECT_EQ(again.cx, first.cx);
+        EXPECT_EQ(again.cy, first.cy);
+    }
+    // Sans-serif faces share one family.
+    EXPECT_EQ(Extent("Segoe UI", -11).cx, first.cx);
+}
+
+TEST_F(DrawText, APositiveHeightIsTheCellAndANegativeOneTheCharacter) {
+    ZV_REQUIRES_HEADLESS("the packaged faces");
+    EXPECT_EQ(Extent("Arial", 20).cy, 20);
+    EXPECT_GT(Extent("Arial", -20).cy, 20);
+}
+
+TEST_F(DrawText, WebdingsDrawsItsTrianglesAsShapes) {
+    ZV_REQUIRES_HEADLESS("the symbol mapping");
+    EXPECT_GT(Extent("Webdings", -16, FW_NORMAL, 0, "6").cx, 0);
+    EXPECT_NE(Extent("Webdings", -16, FW_NORMAL, 0, "6").cx,
+              Extent("Arial", -16, FW_NORMAL, 0, "6").cx);
+}
+
+TEST_F(DrawText, CalcRectMeasuresWrappedLinesWithoutDrawing) {
+    const HBITMAP bitmap = CreateBitmap(200, 100, 1, 32, nullptr);
+    const HGDIOBJ previous = SelectObject(m_dc, bitmap);
+    TEXTMETRICA metrics;
+    ASSERT_TRUE(GetTextMetricsA(m_dc, &metrics));
+    RECT one{0, 0, 1000, 0};
+    EXPECT_EQ(DrawTextA(m_dc, kSample, -1, &one, DT_CALCRECT | DT_SINGLELINE), metrics.tmHeight);
+    SIZE size;
+    GetTextExtentPoint32A(m_dc, kSample, static_cast<int>(std::strlen(kSample)), &size);
+    EXPECT_EQ(one.right, size.cx);
+    RECT narrow{0, 0, size.cx / 2, 0};
+    EXPECT_GE(DrawTextA(m_dc, kSample, -1, &narrow, DT_CALCRECT | DT_WORDBREAK),
+              2 * metrics.tmHeight);
+    EXPECT_LE(narrow.right, size.cx / 2 + size.cx / 4);
+    RECT prefixed{0, 0, 1000, 0};
+    DrawTextA(m_dc, "&File", -1, &prefixed, DT_CALCRECT | DT_SINGLELINE);
+    RECT plain{0, 0, 1000, 0};
+    DrawTextA(m_dc, "File", -1, &plain, DT_CALCRECT | DT_SINGLELINE);
+    EXPECT_EQ(prefixed.right, plain.right);
+    SelectObject(m_dc, previous);
+    DeleteObject(bitmap);
+}
+
+TEST_F(DrawText, TextIsDrawnInTheTextColourInsideItsRectangle) {
+    const HBITMAP bitmap = CreateBitmap(120, 30, 1, 32, nullptr);
+    const HGDIOBJ previous = SelectObject(m_dc, bitmap);
+    RECT all{0, 0, 120, 30};
+    FillRect(m_dc, &all, GetSysColorBrush(COLOR_WINDOW));
+    SetTextColor(m_dc, RGB(255, 0, 0));
+    SetBkMode(m_dc, TRANSPARENT);
+    RECT box{10, 5, 110, 25};
+    DrawTextA(m_dc, "Hello", -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    int red = 0;
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 120; ++x) {
+            if (GetPixel(m_dc, x, y) == RGB(255, 0, 0)) {
+                ++red;
+                EXPECT_TRUE(x >= 10 && x < 110 && y >= 5 && y < 25) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(red, 20);
+    SelectObject(m_dc, previous);
+    DeleteObject(bitmap);
+}
+
+TEST_F(DrawText, FontObjectsShareTheirChangesAndGiveAHandle) {
+    auto font = std::make_shared<Font>();
+    auto holder = font;
+    int heard = 0;
+    font->OnChanged.Connect([&] { ++heard; });
+    holder->SetBold(true);
+    EXPECT_TRUE(font->Bold());
+    EXPECT_EQ(font->Weight(), 700);
+    font->SetSize(12);
+    EXPECT_EQ(holder->LogFont().lfHeight, -16);
+    EXPECT_EQ(heard, 2);
+    const HFONT handle = font->Handle();
+    LOGFONTA logFont;
+    ASSERT_EQ(GetObjectA(handle, sizeof logFont, &logFont), static_cast<int>(sizeof logFont));
+    EXPECT_EQ(logFont.lfWeight, 700);
+    EXPECT_THROW(font->SetSize(0), AutomationError);
+    NONCLIENTMETRICSA metrics;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    const auto caption = Font::FromLogFont(metrics.lfCaptionFont);
+    EXPECT_EQ(caption->LogFont().lfHeight, metrics.lfCaptionFont.lfHeight);
+    EXPECT_EQ(caption->Bold(), metrics.lfCaptionFont.lfWeight >= 600);
+}
+
+std::string TempPath(const char* name) {
+    return (std::filesystem::temp_directory_path() / name).string();
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+TEST_F(DrawText, LoadPictureFailsWithThePlatformsNumbers) {
+    try {
+        LoadPicture(L"/nonexistent/none.bmp");
+        FAIL() << "no error";
+    } catch (const AutomationError& error) {
+        EXPECT_EQ(error.Number(), 53);
+    }
+    const std::string junk = TempPath("zv-junk.bmp");
+    WriteBytes(junk, "not a picture at all");
+    try {
+        LoadPicture(std::wstring(junk.begin(), junk.end()));
+        FAIL() << "no error";
+    } catch (const AutomationError& error) {
+        EXPECT_EQ(error.Number(), 481);
+    }
+    std::remove(junk.c_str());
+}
+
+TEST_F(DrawText, APictureFromABitmapFileHasItsPixelsAndHiMetricSize) {
+    // A 2 x 1 bitmap, 24 bits: blue then red (rows from the bottom, BGR).
+    std::string bmp = std::string("BM") + std::string(4, '\0') + std::string(4, '\0') +
+                      std::string("\x36\0\0\0", 4);
+    const char info[] = {40, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0,
+                         8,  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  0, 0, 0, 0, 0};
+    bmp += std::string(info, sizeof info);
+    bmp += std::string("\xFF\0\0\0\0\xFF\0\0", 8);
+    const std::string path = TempPath("zv-two.bmp");
+    WriteBytes(path, bmp);
+    const auto picture = LoadPicture(std::wstring(path.begin(), path.end()));
+    std::remove(path.c_str());
+    ASSERT_EQ(picture->Type(), PictureType::Bitmap);
+    EXPECT_EQ(picture->Width(), 53);  // 2 pixels: 2 * 2540 / 96 = 52.9
+    EXPECT_EQ(Picture::PixelsFromHiMetric(picture->Width()), 2);
+    const HGDIOBJ previous = SelectObject(m_dc, picture->Handle());
+    EXPECT_EQ(GetPixel(m_dc, 0, 0), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(m_dc, 1, 0), RGB(255, 0, 0));
+    SelectObject(m_dc, previous);
+}
+
+TEST_F(DrawText, SnapshotsShowTheWindowAsPaintedAndLoadBackAsPictures) {
+    ZV_REQUIRES_HEADLESS("snapshots");
+    WNDCLASSA windowClass;
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.lpszClassName = "ZvSnapped";
+    windowClass.hbrBackground = COLOR_HIGHLIGHT + 1;
+    ASSERT_NE(RegisterClassA(&windowClass), 0);
+    const HWND top =
+        CreateWindowExA(0, "ZvSnapped", "Snap", WS_CAPTION | WS_THICKFRAME | WS_VISIBLE, 0, 0, 120,
+                        90, 0, 0, 0, nullptr);
+    UpdateWindow(top);
+    const std::string path = TempPath("zv-snapshot.png");
+    ASSERT_TRUE(headless::SnapshotWindow(top, path));
+    const auto picture = LoadPicture(std::wstring(path.begin(), path.end()));
+    std::remove(path.c_str());
+    EXPECT_EQ(Picture::PixelsFromHiMetric(picture->Width()), 120);
+    const HGDIOBJ previous = SelectObject(m_dc, picture->Handle());
+    RECT client;
+    GetClientRect(top, &client);
+    POINT centre{client.right / 2, client.bottom / 2};
+    ClientToScreen(top, &centre);
+    EXPECT_EQ(GetPixel(m_dc, centre.x, centre.y), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_NE(GetPixel(m_dc, 0, 0), GetSysColor(COLOR_HIGHLIGHT));  // the frame
+    SelectObject(m_dc, previous);
+}
+
+// A scroll bar shows its trough, its end buttons and, with room to scroll, a
+// thumb where the position lies.
+TEST_F(DrawText, SnapshotsShowScrollBarsWithTheirThumb) {
+    ZV_REQUIRES_HEADLESS("snapshots");
+    WNDCLASSA windowClass;
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.lpszClassName = "ZvScrolled";
+    windowClass.hbrBackground = COLOR_WINDOW + 1;
+    ASSERT_NE(RegisterClassA(&windowClass), 0);
+    const HWND top = CreateWindowExA(0, "ZvScrolled", "", WS_POPUP | WS_VSCROLL | WS_VISIBLE, 0, 0,
+                                     100, 116, 0, 0, 0, nullptr);
+    SCROLLINFO info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMax = 99;
+    info.nPage = 50;
+    info.nPos = 50;  // the bottom half: the thumb is in the lower part of the track
+    SetScrollInfo(top, SB_VERT, &info, TRUE);
+    UpdateWindow(top);
+    const std::string path = TempPath("zv-scrolled.png");
+    ASSERT_TRUE(headless::SnapshotWindow(top, path));
+    const auto picture = LoadPicture(std::wstring(path.begin(), path.end()));
+    std::remove(path.c_str());
+    const HGDIOBJ previous = SelectObject(m_dc, picture->Handle());
+    const int x = 100 - 8;                                         // the middle of the 16-pixel bar
+    EXPECT_EQ(GetPixel(m_dc, x, 12), GetSysColor(COLOR_BTNFACE));  // the up button, below its arrow
+    // The track checkered above the thumb, the thumb plain.
+    EXPECT_NE(GetPixel(m_dc, x, 30), GetPixel(m_dc, x + 1, 30));
+    EXPECT_EQ(GetPixel(m_dc, x, 80), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(GetPixel(m_dc, x + 1, 80), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(GetPixel(m_dc, 40, 58), GetSysColor(COLOR_WINDOW));  // the client area
+    SelectObject(m_dc, previous);
+}
+
+}  // namespace
+}  // namespace zv::test
