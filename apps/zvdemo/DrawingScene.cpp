@@ -166,7 +166,7 @@ void LogWidths(SceneLog& log) {
 }  // namespace
 
 void RunDrawingScene(SceneLog& log) {
-    zv::headless::ResetWindowSystem();
+    zv::driver::ResetWindowSystem();
     WNDCLASSA windowClass;
     windowClass.lpfnWndProc = DrawingProc;
     windowClass.lpszClassName = kDemoClass;
@@ -182,7 +182,7 @@ void RunDrawingScene(SceneLog& log) {
 
     const auto path = log.Folder() / "drawing.png";
     const auto start = std::chrono::steady_clock::now();
-    const bool written = zv::headless::SnapshotWindow(window, path.string());
+    const bool written = zv::driver::SnapshotWindow(window, path.string());
     const auto took = std::chrono::duration_cast<std::chrono::microseconds>(
         std::chrono::steady_clock::now() - start);
     log.Value(L"Snapshot", written ? L"drawing.png written" : L"drawing.png could not be written");

@@ -34,8 +34,9 @@ namespace zvdemo {
 namespace {
 
 using namespace zv::forms;
-using zv::headless::AnswerDialog;
-using zv::headless::DialogAnswer;
+using zv::driver::AnswerDialog;
+using zv::driver::DialogAnswer;
+using zv::driver::LetScriptFindBoxesByLabel;
 
 template <typename T>
 std::shared_ptr<T> Place(Form& form, const wchar_t* name, std::int32_t left, std::int32_t top,
@@ -151,7 +152,7 @@ void LogAnswers(const Form& form, SceneLog& log) {
 }  // namespace
 
 void RunFormsScene(SceneLog& log) {
-    zv::headless::ResetWindowSystem();
+    zv::driver::ResetWindowSystem();
     LetScriptFindBoxesByLabel();
     try {
         Form settings(L"frmSettings");
@@ -165,7 +166,7 @@ void RunFormsScene(SceneLog& log) {
         AnswerDialog("Device settings", DialogAnswer::ClickOn("OK"));
         settings.Show(FormShow::Modal);
         LogAnswers(settings, log);
-        for (const std::string& problem : zv::headless::TakeScriptProblems()) {
+        for (const std::string& problem : zv::driver::TakeScriptProblems()) {
             log.Value(L"Script problem", zv::FromUtf8(problem));
         }
 
@@ -187,7 +188,7 @@ void RunFormsScene(SceneLog& log) {
         zv::LetPendingMessagesRun();  // it paints
         LogAnswers(loaded, log);
         const auto picture = log.Folder() / "forms.png";
-        const bool written = zv::headless::SnapshotWindow(loaded.hWnd(), picture.string());
+        const bool written = zv::driver::SnapshotWindow(loaded.hWnd(), picture.string());
         log.Value(L"Snapshot", written ? L"forms.png written" : L"forms.png could not be written");
     } catch (const zv::AutomationError& error) {
         log.Value(L"Error", std::to_wstring(error.Number()) + L" " + error.Description());

@@ -121,7 +121,7 @@ void ShowForwarding(SceneLog& log) {
     const HWND button = CreateDemoWindow("Apply", WS_CHILD | WS_VISIBLE, dockPane, kButtonId,
                                          RECT{20, 320, 120, 350});
     log.Line(L"  the user clicks the button");
-    zv::headless::Click(620 + 40, 320 + 10);
+    zv::driver::Click(620 + 40, 320 + 10);
     log.Line(L"  stop forwarding, close the windows");
     forwarder.StopForwarding();
     DestroyWindow(button);
@@ -131,16 +131,16 @@ void ShowForwarding(SceneLog& log) {
 
 void ShowTimer(SceneLog& log) {
     log.Heading(L"A timer with no form ticks on the virtual clock");
-    zv::headless::SetTickCount(10000);
+    zv::driver::SetTickCount(10000);
     zv::TimerNoUI timer;
     timer.OnTimer.Connect(
         [&log] { log.Line(L"    OnTimer at tick " + std::to_wstring(GetTickCount())); });
     log.Line(L"  start every 250 ms, let one second pass");
     timer.StartTimer(250);
-    zv::headless::AdvanceClock(1000);
+    zv::driver::AdvanceClock(1000);
     log.Line(L"  stop, let another second pass");
     timer.StopTimer();
-    zv::headless::AdvanceClock(1000);
+    zv::driver::AdvanceClock(1000);
 }
 
 void ShowPointer(SceneLog& log, const wchar_t* when) {

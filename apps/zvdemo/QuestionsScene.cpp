@@ -12,11 +12,11 @@
 #include "msgbox/IMessageBox.h"
 #include "msgbox/IOptionBox.h"
 #include "msgbox/modMessageBox.h"
-#include "platform/automation/WideString.h"
 #include "platform/driver/Driver.h"
 #include "platform/driver/ScriptedForms.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Picture.h"
+#include "platform/text/WideString.h"
 #include "platform/win/GdiApi.h"
 #include "platform/win/GdiConstants.h"
 #include "platform/win/MessagePump.h"
@@ -27,8 +27,8 @@ namespace zvdemo {
 
 namespace {
 
-using zv::headless::AnswerDialog;
-using zv::headless::DialogAnswer;
+using zv::driver::AnswerDialog;
+using zv::driver::DialogAnswer;
 
 // While it lives, the first form activated is written to a PNG file once it
 // has painted.
@@ -66,7 +66,7 @@ class SnapshotOnActivate {
         form->Activate.Connect([this, hwnd] {
             if (!m_written) {
                 zv::LetPendingMessagesRun();  // it paints
-                m_written = zv::headless::SnapshotWindow(hwnd, m_file.string());
+                m_written = zv::driver::SnapshotWindow(hwnd, m_file.string());
             }
         });
     }
@@ -165,7 +165,7 @@ void ZV_CALLBACK TakeTimedSnapshot(zv::win::HWND, zv::win::UINT, zv::win::UINT_P
                                    zv::win::DWORD) {
     zv::win::KillTimer(0, id);
     TimedSnapshotWritten() =
-        zv::headless::SnapshotWindow(zv::win::GetActiveWindow(), TimedSnapshotFile().string());
+        zv::driver::SnapshotWindow(zv::win::GetActiveWindow(), TimedSnapshotFile().string());
 }
 
 void AskToKeepTheLog(SceneLog& log) {
@@ -191,12 +191,12 @@ void AskToKeepTheLog(SceneLog& log) {
 }  // namespace
 
 void RunQuestionsScene(SceneLog& log) {
-    zv::headless::ResetWindowSystem();
-    zv::forms::LetScriptFindBoxesByLabel();
+    zv::driver::ResetWindowSystem();
+    zv::driver::LetScriptFindBoxesByLabel();
     AskForTheLink(log);
     AskToUpload(log);
     AskToKeepTheLog(log);
-    for (const std::string& problem : zv::headless::TakeScriptProblems()) {
+    for (const std::string& problem : zv::driver::TakeScriptProblems()) {
         log.Value(L"Script problem", zv::FromUtf8(problem));
     }
 }

@@ -3,7 +3,7 @@
 #include <iostream>
 #include <string>
 
-#include "platform/automation/WideString.h"
+#include "platform/text/WideString.h"
 
 namespace zvdemo {
 

@@ -10,7 +10,7 @@
 #include "DemoOptions.h"
 #include "SceneLog.h"
 #include "Scenes.h"
-#include "platform/automation/WideString.h"
+#include "platform/text/WideString.h"
 
 namespace {
 

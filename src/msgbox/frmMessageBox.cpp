@@ -5,8 +5,8 @@
 #include "msgbox/CaptionList.h"
 #include "platform/automation/Application.h"
 #include "platform/automation/Rounding.h"
-#include "platform/automation/WideString.h"
 #include "platform/forms/Twips.h"
+#include "platform/text/WideString.h"
 
 namespace zv {
 

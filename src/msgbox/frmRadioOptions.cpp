@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/automation/WideString.h"
 #include "platform/forms/Twips.h"
+#include "platform/text/WideString.h"
 #include "platform/win/WinConstants.h"
 
 namespace zv {

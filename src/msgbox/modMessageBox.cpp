@@ -11,7 +11,7 @@
 
 #include "msgbox/CaptionList.h"
 #include "platform/automation/Application.h"
-#include "platform/automation/WideString.h"
+#include "platform/text/WideString.h"
 #include "platform/win/WinConstants.h"
 
 namespace zv {

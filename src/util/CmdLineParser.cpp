@@ -1,6 +1,6 @@
 #include "util/CmdLineParser.h"
 
-#include "platform/automation/WideString.h"
+#include "platform/text/WideString.h"
 
 namespace zv {
 

@@ -160,8 +160,8 @@ TEST_F(ImageControl, AClickOnTheControlOrItsIconIsTheControlsClick) {
     image->Move(image->Left(), image->Top(), TwipsX(50), TwipsY(50));  // room beside the icon
     POINT origin{0, 0};
     ClientToScreen(image->hwnd(), &origin);
-    headless::Click(origin.x + 1, origin.y);
-    headless::Click(origin.x + 30, origin.y + 30);
+    driver::Click(origin.x + 1, origin.y);
+    driver::Click(origin.x + 30, origin.y + 30);
     EXPECT_EQ(clicks, 2);
 }
 
@@ -401,7 +401,7 @@ TEST_F(ImageSelectTest, AClickOnThePictureIsOnPictureClick) {
     UpdateWindow(form->hWnd());
     POINT origin{0, 0};
     ClientToScreen(select->PictureSelected().hWnd(), &origin);
-    headless::Click(origin.x + 2, origin.y + 2);
+    driver::Click(origin.x + 2, origin.y + 2);
     EXPECT_EQ(clicks, 1);
 }
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "platform/automation/WideString.h"
+#include "platform/text/WideString.h"
 #include "util/CmdLineParser.h"
 
 namespace {

@@ -10,11 +10,11 @@
 #include <string_view>
 
 #include "platform/automation/AutomationError.h"
-#include "platform/automation/WideString.h"
 #include "platform/forms/Font.h"
 #include "platform/forms/FormFile.h"
 #include "platform/forms/Picture.h"
 #include "platform/forms/PropertyBag.h"
+#include "platform/text/WideString.h"
 
 namespace {
 

@@ -20,8 +20,8 @@ namespace zv::test {
 namespace {
 
 using namespace zv::forms;
-using headless::AnswerDialog;
-using headless::DialogAnswer;
+using driver::AnswerDialog;
+using driver::DialogAnswer;
 
 // What a message box showed as it came up.
 struct ShownBox {
@@ -104,7 +104,7 @@ TEST_F(MessageBoxTest, DefaultArgumentsShowOneOkButtonWithoutOwnerAndReturnZero)
     EXPECT_EQ(shown.owner, 0);
     EXPECT_FALSE(shown.checkBoxShown);
     EXPECT_EQ(m_box.CheckBoxValue(), 0);
-    EXPECT_TRUE(headless::TakeScriptProblems().empty());
+    EXPECT_TRUE(driver::TakeScriptProblems().empty());
 }
 
 TEST_F(MessageBoxTest, EachCaptionIsAButtonAndItsPositionIsTheResult) {
@@ -132,7 +132,7 @@ TEST_F(MessageBoxTest, ClosingWithoutAButtonReturnsMinusOne) {
     EXPECT_EQ(m_box.DMsgBox(L"Keep the changes?", L"Yes,No", L"Upload"), -1);
     // Escape presses nothing: the box has no cancel button.
     EXPECT_EQ(m_box.DMsgBox(L"Keep the changes?", L"Yes,No", L"Upload"), -1);
-    EXPECT_TRUE(headless::TakeScriptProblems().empty());
+    EXPECT_TRUE(driver::TakeScriptProblems().empty());
 }
 
 // The first button has the focus when the box comes up, and a focused
@@ -151,7 +151,7 @@ TEST_F(MessageBoxTest, TheButtonWhoseCaptionIsExactlyTheDefaultAnswersEnter) {
     EXPECT_EQ(Watch().Shown()[0].defaults, (std::vector<bool>{false, true, false}));
     EXPECT_EQ(Watch().Shown()[1].defaults, (std::vector<bool>{false, false, false}));
     EXPECT_EQ(Watch().Shown()[2].defaults, (std::vector<bool>{false, false}));
-    EXPECT_TRUE(headless::TakeScriptProblems().empty());
+    EXPECT_TRUE(driver::TakeScriptProblems().empty());
 }
 
 TEST_F(MessageBoxTest, TheCheckBoxValueIsKeptAsTheDialogCloses) {
@@ -177,7 +177,7 @@ TEST_F(MessageBoxTest, TheCheckBoxValueIsKeptAsTheDialogCloses) {
     EXPECT_EQ(Watch().Shown()[0].checkBoxCaption, L"Do not ask again");
     EXPECT_EQ(Watch().Shown()[0].checkBoxValue, 0);
     EXPECT_EQ(Watch().Shown()[1].checkBoxValue, 1);
-    EXPECT_TRUE(headless::TakeScriptProblems().empty());
+    EXPECT_TRUE(driver::TakeScriptProblems().empty());
 }
 
 TEST_F(MessageBoxTest, AFailedSetUpShowsNothingReturnsMinusTwoAndKeepsTheLastValue) {

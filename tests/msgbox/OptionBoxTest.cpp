@@ -20,8 +20,8 @@ namespace zv::test {
 namespace {
 
 using namespace zv::forms;
-using headless::AnswerDialog;
-using headless::DialogAnswer;
+using driver::AnswerDialog;
+using driver::DialogAnswer;
 
 struct ShownOption {
     std::wstring caption;
@@ -96,7 +96,7 @@ class OptionBoxTest : public FormsTest {
 TEST_F(OptionBoxTest, NoChoicesReturnsMinusTwoAndShowsNothing) {
     EXPECT_EQ(m_box.OptionBox(L"", L"Pick one", L"Link"), -2);
     EXPECT_TRUE(Watch().Shown().empty());
-    EXPECT_TRUE(headless::TakeScriptProblems().empty());
+    EXPECT_TRUE(driver::TakeScriptProblems().empty());
 }
 
 TEST_F(OptionBoxTest, ChoicesWithoutCaptionShowOneVisibleOptionEachNoneChosen) {
@@ -162,7 +162,7 @@ TEST_F(OptionBoxTest, CancelEscapeAndClosingReturnMinusOneEvenWithAChoiceMade) {
     EXPECT_EQ(m_box.OptionBox(L"A,B,C", L"", L"Link"), -1);
     EXPECT_EQ(m_box.OptionBox(L"A,B,C", L"", L"Link", L"C"), -1);
     EXPECT_EQ(m_box.OptionBox(L"A,B,C", L"", L"Link", L"C"), -1);
-    EXPECT_TRUE(headless::TakeScriptProblems().empty());
+    EXPECT_TRUE(driver::TakeScriptProblems().empty());
 }
 
 TEST_F(OptionBoxTest, TheHelpButtonShowsOnlyForAHelpTopic) {

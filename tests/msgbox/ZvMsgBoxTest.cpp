@@ -12,8 +12,8 @@
 #include "WindowFacts.h"
 #include "msgbox/modMessageBox.h"
 #include "platform/automation/Application.h"
-#include "platform/automation/WideString.h"
 #include "platform/driver/Driver.h"
+#include "platform/text/WideString.h"
 #include "platform/win/WinConstants.h"
 
 namespace zv::test {
@@ -184,7 +184,7 @@ class ZvMsgBoxOnScreens : public ZvMsgBoxTest {
     void SetUp() override {
         ZvMsgBoxTest::SetUp();
         ZV_REQUIRES_HEADLESS("a configured screen");
-        headless::ConfigureScreen(
+        driver::ConfigureScreen(
             {{{0, 0, 1024, 768}, {0, 0, 1024, 728}}, {{1024, 0, 2048, 768}, {1024, 0, 2048, 740}}});
     }
 };
@@ -203,7 +203,7 @@ TEST_F(ZvMsgBoxOnScreens, ACentredBoxIsKeptInsideTheWorkAreaNearestToIt) {
 }
 
 TEST_F(ZvMsgBoxOnScreens, WithoutOwnerTheBoxIsCentredInTheWorkArea) {
-    headless::ConfigureScreen({{{0, 0, 1024, 768}, {100, 0, 1024, 768}}});
+    driver::ConfigureScreen({{{0, 0, 1024, 768}, {100, 0, 1024, 768}}});
     EXPECT_EQ(Show(0, MB_OK, false, L"Fine", IDOK), 0);
     const RECT& box = g_user.seen.rect;
     EXPECT_EQ(box.left, 562 - (box.right - box.left) / 2);

@@ -7,14 +7,14 @@
 namespace zv::test {
 
 void PlatformTest::SetUp() {
-    headless::ResetWindowSystem();
+    driver::ResetWindowSystem();
     MessageLog::Current().Start();
 }
 
 void PlatformTest::TearDown() {
     // A dialog that nobody answered, or a script that did not fit what the
     // test showed, fails the test by name.
-    for (const std::string& problem : headless::TakeScriptProblems()) {
+    for (const std::string& problem : driver::TakeScriptProblems()) {
         ADD_FAILURE() << problem;
     }
     MessageLog::Current().Clear();

@@ -47,34 +47,34 @@ TEST_F(TimerNoUITest, TicksArriveThroughTheMessageLoop) {
 
 TEST_F(TimerNoUITest, ItIsStoppedWhenMadeAndTicksOnTheVirtualClockOnceStarted) {
     ZV_REQUIRES_HEADLESS("the virtual clock");
-    headless::SetTickCount(1000);
-    headless::AdvanceClock(500);
+    driver::SetTickCount(1000);
+    driver::AdvanceClock(500);
     EXPECT_TRUE(ticks.empty());
 
     timer->StartTimer(100);
-    headless::AdvanceClock(350);
+    driver::AdvanceClock(350);
     EXPECT_EQ(ticks, (std::vector<DWORD>{1600, 1700, 1800}));
 }
 
 TEST_F(TimerNoUITest, StartingAgainRestartsTheInterval) {
     ZV_REQUIRES_HEADLESS("the virtual clock");
-    headless::SetTickCount(0);
+    driver::SetTickCount(0);
     timer->StartTimer(100);
-    headless::AdvanceClock(90);
+    driver::AdvanceClock(90);
     timer->StartTimer(100);
-    headless::AdvanceClock(90);
+    driver::AdvanceClock(90);
     EXPECT_TRUE(ticks.empty());
-    headless::AdvanceClock(10);
+    driver::AdvanceClock(10);
     EXPECT_EQ(ticks, std::vector<DWORD>{190});
 }
 
 TEST_F(TimerNoUITest, StoppedTimersAreSilent) {
     ZV_REQUIRES_HEADLESS("the virtual clock");
     timer->StartTimer(50);
-    headless::AdvanceClock(120);
+    driver::AdvanceClock(120);
     EXPECT_EQ(ticks.size(), 2u);
     timer->StopTimer();
-    headless::AdvanceClock(500);
+    driver::AdvanceClock(500);
     EXPECT_EQ(ticks.size(), 2u);
 }
 
@@ -86,7 +86,7 @@ TEST_F(TimerNoUITest, AHandlerMayDestroyTheTimer) {
     ZV_REQUIRES_HEADLESS("the virtual clock");
     timer->OnTimer.Connect([this] { timer.reset(); });
     timer->StartTimer(10);
-    headless::AdvanceClock(100);
+    driver::AdvanceClock(100);
     EXPECT_EQ(timer, nullptr);
     EXPECT_EQ(ticks.size(), 1u);
 }
@@ -94,7 +94,7 @@ TEST_F(TimerNoUITest, AHandlerMayDestroyTheTimer) {
 TEST_F(TimerNoUITest, ItsHiddenWindowIsNeverShown) {
     ZV_REQUIRES_HEADLESS("the virtual clock");
     timer->StartTimer(10);
-    headless::AdvanceClock(30);
+    driver::AdvanceClock(30);
     EXPECT_EQ(GetActiveWindow(), 0);
     EXPECT_EQ(GetForegroundWindow(), 0);
 }

@@ -366,7 +366,7 @@ TEST_F(WindowProcMgrTest, WindowsThatCannotBeSubclassedAreLeftAlone) {
     const auto mgr1 = Watch("mgr1");
     HWND foreign = 0;
     {
-        headless::ThreadScope other(headless::StartProcess());
+        driver::ThreadScope other(driver::StartProcess());
         foreign = CreateWatched("foreign");
     }
     const LONG foreignSlot = SlotOf(foreign);
@@ -393,7 +393,7 @@ TEST_F(WindowProcMgrTest, AThreadThatNeverSubclassedHasNoWindows) {
     const auto mgr1 = Watch("mgr1");
     mgr1->Subclass(mine);  // this thread has a registry; the new one has not
 
-    headless::ThreadScope other(headless::StartProcess());
+    driver::ThreadScope other(driver::StartProcess());
     Collection<std::int32_t> windows;
     EXPECT_FALSE(WindowProcMgr::AnySubclassedWindowsRemaining(&windows));
     EXPECT_FALSE(WindowProcMgr::AnySubclassedWindowsRemaining());
@@ -502,10 +502,10 @@ TEST_F(WindowProcMgrTest, ManagersOnSeveralThreadsKeepApart) {
     const auto mgr1 = Watch("mgr1");
     mgr1->Subclass(mine);
     HWND theirs = 0;
-    const DWORD otherThread = headless::StartProcess();
+    const DWORD otherThread = driver::StartProcess();
     const auto mgr2 = Watch("mgr2");
     {
-        headless::ThreadScope other(otherThread);
+        driver::ThreadScope other(otherThread);
         theirs = CreateWatched("theirs");
         mgr2->Subclass(theirs);
         EXPECT_EQ(RegistryWindows(), std::vector<HWND>{theirs});
@@ -526,7 +526,7 @@ TEST_F(WindowProcMgrTest, ManagersOnSeveralThreadsKeepApart) {
         Done("mgr1", "mine", WM_PING, 3, 4, 7),
     };
     EXPECT_TRACE(EachOwnManager);
-    headless::ThreadScope other(otherThread);
+    driver::ThreadScope other(otherThread);
     mgr2->UnSubclassAll();
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/automation/AutomationError.h"
-#include "platform/automation/WideString.h"
+#include "platform/text/WideString.h"
 #include "platform/win/WinApi.h"
 #include "platform/win/WinConstants.h"
 

@@ -1,6 +1,6 @@
 #include "platform/automation/AutomationError.h"
 
-#include "platform/automation/WideString.h"
+#include "platform/text/WideString.h"
 
 namespace zv {
 

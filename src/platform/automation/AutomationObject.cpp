@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "platform/automation/AutomationError.h"
-#include "platform/automation/WideString.h"
+#include "platform/text/WideString.h"
 
 namespace zv {
 

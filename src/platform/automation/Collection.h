@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/automation/WideString.h"
+#include "platform/text/WideString.h"
 
 namespace zv {
 

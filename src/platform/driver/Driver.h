@@ -1,8 +1,13 @@
 #pragma once
 
-// The headless backend's driver, outside the window-system API: what tests
-// and the sample host use to set the scene (a fresh desktop, other processes
-// and threads). It does not exist on the Win32 backend.
+// The driver, outside the window-system API: what tests and the sample host
+// use to set the scene (a fresh desktop, other processes and threads, the
+// screen, the clock) and to play the user. It is not part of the library.
+// The headless backend does all of it. The Win32 backend gives a fresh
+// desktop for the calling thread, swaps the mouse buttons and reports no
+// script problems; the rest needs the headless backend, and a test that
+// reaches it there ends the program with a message naming the call (tests
+// say so first with ZV_REQUIRES_HEADLESS).
 
 #include <functional>
 #include <string>
@@ -10,7 +15,7 @@
 
 #include "platform/win/WinApi.h"
 
-namespace zv::headless {
+namespace zv::driver {
 
 // A fresh desktop: every window and class is gone, one process with one
 // thread is current, and the application object (App()) is as that process
@@ -133,4 +138,4 @@ class ThreadScope {
     win::DWORD m_previous;
 };
 
-}  // namespace zv::headless
+}  // namespace zv::driver

@@ -1,16 +1,16 @@
 #include "platform/driver/ScriptedForms.h"
 
-#include "platform/automation/WideString.h"
 #include "platform/driver/Driver.h"
 #include "platform/forms/Form.h"
+#include "platform/text/WideString.h"
 
-namespace zv::forms {
+namespace zv::driver {
 
 void LetScriptFindBoxesByLabel() {
-    headless::SetLabelledBoxFinder([](win::HWND dialog, const std::string& label) -> win::HWND {
-        const Form* form = Form::FromWindow(dialog);
+    SetLabelledBoxFinder([](win::HWND dialog, const std::string& label) -> win::HWND {
+        const forms::Form* form = forms::Form::FromWindow(dialog);
         return form != nullptr ? form->BoxAfterLabel(FromAnsi(label)) : 0;
     });
 }
 
-}  // namespace zv::forms
+}  // namespace zv::driver

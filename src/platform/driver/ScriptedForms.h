@@ -4,8 +4,8 @@
 // by the labels before them, which the form draws without windows of their
 // own, as it finds the boxes of dialogs.
 
-namespace zv::forms {
+namespace zv::driver {
 
 void LetScriptFindBoxesByLabel();
 
-}  // namespace zv::forms
+}  // namespace zv::driver

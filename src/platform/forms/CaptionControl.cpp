@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "platform/automation/WideString.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/PropertyBag.h"
+#include "platform/text/WideString.h"
 
 namespace zv::forms {
 

@@ -5,12 +5,12 @@
 #include "platform/automation/Application.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/Rounding.h"
-#include "platform/automation/WideString.h"
 #include "platform/forms/ControlContainer.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/PaintTools.h"
 #include "platform/forms/PropertyBag.h"
 #include "platform/forms/Twips.h"
+#include "platform/text/WideString.h"
 #include "platform/win/GdiConstants.h"
 #include "platform/win/WinConstants.h"
 

@@ -2,7 +2,6 @@
 
 #include <unordered_map>
 
-#include "platform/automation/WideString.h"
 #include "platform/forms/CheckBox.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/CommandButton.h"
@@ -16,6 +15,7 @@
 #include "platform/forms/Shape.h"
 #include "platform/forms/TextBox.h"
 #include "platform/forms/Timer.h"
+#include "platform/text/WideString.h"
 
 namespace zv::forms {
 

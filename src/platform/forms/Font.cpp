@@ -7,7 +7,7 @@
 
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/Rounding.h"
-#include "platform/automation/WideString.h"
+#include "platform/text/WideString.h"
 
 namespace zv {
 

@@ -4,7 +4,6 @@
 
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/Rounding.h"
-#include "platform/automation/WideString.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/ControlTypes.h"
 #include "platform/forms/FormFile.h"
@@ -12,6 +11,7 @@
 #include "platform/forms/PropertyBag.h"
 #include "platform/forms/Timer.h"
 #include "platform/forms/Twips.h"
+#include "platform/text/WideString.h"
 #include "platform/win/GdiConstants.h"
 #include "platform/win/MessagePump.h"
 #include "platform/win/WinConstants.h"

@@ -15,8 +15,8 @@
 
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/DateTime.h"
-#include "platform/automation/WideString.h"
 #include "platform/forms/Picture.h"  // err::kFileNotFound
+#include "platform/text/WideString.h"
 
 namespace zv {
 

@@ -1,6 +1,6 @@
 #include "platform/forms/Frame.h"
 
-#include "platform/automation/WideString.h"
+#include "platform/text/WideString.h"
 #include "platform/win/GdiConstants.h"
 #include "platform/win/WinConstants.h"
 

@@ -1,9 +1,9 @@
 #include "platform/forms/Label.h"
 
 #include "platform/automation/AutomationError.h"
-#include "platform/automation/WideString.h"
 #include "platform/forms/PropertyBag.h"
 #include "platform/forms/Twips.h"
+#include "platform/text/WideString.h"
 #include "platform/win/GdiConstants.h"
 
 namespace zv::forms {

@@ -4,8 +4,8 @@
 
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/Rounding.h"
-#include "platform/automation/WideString.h"
 #include "platform/forms/PropertyBag.h"
+#include "platform/text/WideString.h"
 #include "platform/win/WinApi.h"
 
 namespace zv::forms {

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "platform/automation/AutomationError.h"
-#include "platform/automation/WideString.h"
 #include "platform/forms/Picture.h"
 #include "platform/forms/PictureFile.h"
+#include "platform/text/WideString.h"
 
 namespace zv {
 

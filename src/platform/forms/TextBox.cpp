@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "platform/automation/AutomationError.h"
-#include "platform/automation/WideString.h"
 #include "platform/forms/PropertyBag.h"
 #include "platform/forms/WindowText.h"
+#include "platform/text/WideString.h"
 #include "platform/win/WinConstants.h"
 
 namespace zv::forms {

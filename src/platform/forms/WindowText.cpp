@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/automation/WideString.h"
+#include "platform/text/WideString.h"
 
 namespace zv::forms {
 

@@ -232,6 +232,8 @@ void RememberClass(const char* name, ::HINSTANCE instance);
 void ForgetClass(const char* name, ::HINSTANCE instance);
 void RememberThreadTimer(UINT_PTR id);
 void ForgetThreadTimer(UINT_PTR id);
-void UndoRegistrations();
+// Destroys the calling thread's windows, undoes the registrations above,
+// empties its queue and releases the capture and swapped mouse buttons.
+void ResetThreadState();
 
 }  // namespace zv::win32

@@ -1,6 +1,7 @@
 // Queued messages and timers on the Win32 backend, passed straight through
 // to the system: GetMessageA waits as the platform does.
 
+#include "platform/win/MessagePump.h"
 #include "win32/Win32.h"
 
 namespace zv::win {
@@ -61,3 +62,11 @@ int lstrcmpiA(LPCSTR lpString1, LPCSTR lpString2) {
 }
 
 }  // namespace zv::win
+
+namespace zv {
+
+// GetMessageA fails on the platform only for bad arguments, which no loop of
+// the library passes: there is nothing to report.
+void ReportUnansweredWindow(win::HWND) {}
+
+}  // namespace zv

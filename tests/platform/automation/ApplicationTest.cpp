@@ -101,7 +101,7 @@ TEST_F(ApplicationObject, AFreshDesktopBringsAFreshApplicationObject) {
     App().SetTitle(L"Changed");
     App().SetPath(L"/elsewhere");
     App().SetMousePointer(mouse_pointer::kHourglass);
-    headless::ResetWindowSystem();
+    driver::ResetWindowSystem();
     EXPECT_EQ(App().Title(), App().EXEName());
     EXPECT_EQ(App().Path(), path);
     EXPECT_EQ(App().MousePointer(), mouse_pointer::kDefault);

@@ -50,14 +50,14 @@ class FormKeyboard : public FormsTest {
     }
 
     static void Press(int vk) {
-        headless::PressKey(vk);
-        headless::ReleaseKey(vk);
+        driver::PressKey(vk);
+        driver::ReleaseKey(vk);
     }
 
     static void PressWithAlt(int vk) {
-        headless::PressKey(win::VK_MENU);
+        driver::PressKey(win::VK_MENU);
         Press(vk);
-        headless::ReleaseKey(win::VK_MENU);
+        driver::ReleaseKey(win::VK_MENU);
     }
 
     Form form{L"frmKeys"};
@@ -79,9 +79,9 @@ TEST_F(FormKeyboard, TheFirstControlInTabOrderHasTheFocusAndTabWalksTheOrder) {
     }
     EXPECT_EQ(visited, (std::vector<std::wstring>{L"chkRemember", L"optFirst", L"optSecond",
                                                   L"cmdOK", L"txtName"}));
-    headless::PressKey(win::VK_SHIFT);
+    driver::PressKey(win::VK_SHIFT);
     Press(win::VK_TAB);
-    headless::ReleaseKey(win::VK_SHIFT);
+    driver::ReleaseKey(win::VK_SHIFT);
     EXPECT_EQ(Focused(), L"cmdOK");
 }
 
@@ -141,7 +141,7 @@ TEST_F(FormKeyboard, AKeyDownHandlerMaySwallowTheKeyAndKeyPreviewHearsItFirst) {
     box->SetText(L"");
     box->SetFocus();
 
-    headless::TypeText("abX");
+    driver::TypeText("abX");
 
     EXPECT_EQ(box->Text(), L"aB");
     EXPECT_EQ(heard, (std::vector<std::wstring>{L"form 65", L"box 65 0", L"form 66", L"box 66 0",

@@ -42,7 +42,7 @@ class FormsTest : public PlatformTest {
   protected:
     void SetUp() override {
         PlatformTest::SetUp();
-        forms::LetScriptFindBoxesByLabel();
+        driver::LetScriptFindBoxesByLabel();
     }
 };
 

@@ -30,8 +30,8 @@ namespace zv::test {
 namespace {
 
 using namespace zv::forms;
-using headless::AnswerDialog;
-using headless::DialogAnswer;
+using driver::AnswerDialog;
+using driver::DialogAnswer;
 
 // A small sign-in form: a label and its box, a check box, two options in a
 // frame, OK (default) and Cancel (cancel), each hiding the form.
@@ -184,7 +184,7 @@ TEST_F(FormsTest, AModalFormNobodyAnswersFailsByNameInsteadOfHanging) {
     SignIn dialog;
     dialog.form.Show(FormShow::Modal);
 
-    const std::vector<std::string> problems = headless::TakeScriptProblems();
+    const std::vector<std::string> problems = driver::TakeScriptProblems();
     ASSERT_EQ(problems.size(), 1u);
     EXPECT_NE(problems[0].find("'Sign in'"), std::string::npos);
     EXPECT_FALSE(dialog.form.Visible());
@@ -251,7 +251,7 @@ TEST_F(FormsTest, AClickOnALabelReachesItWithTheMouseInTwips) {
     win::POINT origin{0, 0};
     win::ClientToScreen(dialog.form.hWnd(), &origin);
 
-    headless::Click(origin.x + PixelsX(120) + 3, origin.y + PixelsY(150) + 2);
+    driver::Click(origin.x + PixelsX(120) + 3, origin.y + PixelsY(150) + 2);
 
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(downAt, (std::vector<float>{1.0f, 45.0f, 30.0f}));
@@ -264,7 +264,7 @@ TEST_F(FormsTest, TheApplicationPointerShowsOverForms) {
     win::RECT rect;
     win::GetWindowRect(dialog.ok->hWnd(), &rect);
     App().SetMousePointer(mouse_pointer::kHourglass);
-    headless::MoveMouse(rect.left + 5, rect.top + 5);
+    driver::MoveMouse(rect.left + 5, rect.top + 5);
     EXPECT_EQ(win::GetCursor(), win::LoadCursorA(0, reinterpret_cast<win::LPCSTR>(win::IDC_WAIT)));
     App().SetMousePointer(mouse_pointer::kDefault);
 }
@@ -330,11 +330,11 @@ TEST_F(FormsTest, TheFrontWindowlessControlTakesTheClickAndZOrderChangesWhichIsI
     win::POINT origin{0, 0};
     win::ClientToScreen(form.hWnd(), &origin);
 
-    headless::Click(origin.x + 10, origin.y + 10);
+    driver::Click(origin.x + 10, origin.y + 10);
     front->ZOrder(1);
-    headless::AdvanceClock(1000);
-    headless::Click(origin.x + 10, origin.y + 10);
-    headless::Click(origin.x + 10, origin.y + 10);
+    driver::AdvanceClock(1000);
+    driver::Click(origin.x + 10, origin.y + 10);
+    driver::Click(origin.x + 10, origin.y + 10);
 
     EXPECT_EQ(clicked, (std::vector<std::wstring>{L"front", L"back", L"back twice"}));
 }
@@ -371,18 +371,18 @@ TEST_F(FormsTest, ATimerTicksOnTheFormWhileEnabled) {
     timer->SetInterval(100);
     int ticks = 0;
     timer->OnTimer.Connect([&] { ++ticks; });
-    headless::AdvanceClock(500);
+    driver::AdvanceClock(500);
     EXPECT_EQ(ticks, 0);  // not loaded yet
 
     form.Load();
-    headless::AdvanceClock(350);
+    driver::AdvanceClock(350);
     EXPECT_EQ(ticks, 3);
     timer->SetEnabled(false);
-    headless::AdvanceClock(300);
+    driver::AdvanceClock(300);
     EXPECT_EQ(ticks, 3);
     timer->SetEnabled(true);
     timer->SetInterval(0);
-    headless::AdvanceClock(300);
+    driver::AdvanceClock(300);
     EXPECT_EQ(ticks, 3);
 }
 

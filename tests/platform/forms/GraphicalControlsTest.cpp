@@ -209,8 +209,8 @@ TEST_F(GraphicalControls, ShapesAndLinesLetTheMouseThroughToWhatIsUnder) {
     POINT origin{0, 0};
     ClientToScreen(box->hWnd(), &origin);
 
-    headless::Click(origin.x + 20, origin.y + 20);
-    headless::Click(origin.x + 20, origin.y + 40);
+    driver::Click(origin.x + 20, origin.y + 20);
+    driver::Click(origin.x + 20, origin.y + 40);
 
     EXPECT_EQ(boxClicks, 2);
     EXPECT_EQ(otherClicks, 0);
@@ -407,7 +407,7 @@ TEST_F(GraphicalControls, APictureBoxRaisesMouseEventsAndClick) {
     POINT origin{0, 0};
     ClientToScreen(box->hWnd(), &origin);
 
-    headless::Click(origin.x + 4, origin.y + 2);
+    driver::Click(origin.x + 4, origin.y + 2);
 
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(downAt, (std::vector<float>{1.0f, 60.0f, 30.0f}));

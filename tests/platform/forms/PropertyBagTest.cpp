@@ -21,11 +21,11 @@
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/AutomationObject.h"
 #include "platform/automation/DateTime.h"
-#include "platform/automation/WideString.h"
 #include "platform/forms/Font.h"
 #include "platform/forms/FormFile.h"
 #include "platform/forms/Picture.h"
 #include "platform/forms/PropertyBag.h"
+#include "platform/text/WideString.h"
 #include "platform/win/GdiApi.h"
 #include "support/ErrorNumber.h"
 

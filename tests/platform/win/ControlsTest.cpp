@@ -106,13 +106,13 @@ TEST_F(Controls, AButtonClicksWhenTheMouseIsReleasedOverIt) {
     const HWND button = Control("Button", "Apply", BS_PUSHBUTTON, 7, 10);
     SetForegroundWindow(parent);
     MessageLog::Current().Clear();
-    headless::Drag(20, 20, 200, 150);  // pressed, but released elsewhere
+    driver::Drag(20, 20, 200, 150);  // pressed, but released elsewhere
     EXPECT_TRUE(MessageLog::Current().Messages().empty() ||
                 MessageLog::Current().Messages().back().message != WM_COMMAND);
     EXPECT_EQ(GetFocus(), button);
 
     MessageLog::Current().Clear();
-    headless::Click(20, 20);
+    driver::Click(20, 20);
     ASSERT_FALSE(MessageLog::Current().Messages().empty());
     const LoggedMessage& last = MessageLog::Current().Messages().back();
     EXPECT_EQ(last.message, WM_COMMAND);

@@ -224,7 +224,7 @@ TEST_F(DrawText, SnapshotsShowTheWindowAsPaintedAndLoadBackAsPictures) {
                         90, 0, 0, 0, nullptr);
     UpdateWindow(top);
     const std::string path = TempPath("zv-snapshot.png");
-    ASSERT_TRUE(headless::SnapshotWindow(top, path));
+    ASSERT_TRUE(driver::SnapshotWindow(top, path));
     const auto picture = LoadPicture(std::wstring(path.begin(), path.end()));
     std::remove(path.c_str());
     EXPECT_EQ(Picture::PixelsFromHiMetric(picture->Width()), 120);
@@ -257,7 +257,7 @@ TEST_F(DrawText, SnapshotsShowScrollBarsWithTheirThumb) {
     SetScrollInfo(top, SB_VERT, &info, TRUE);
     UpdateWindow(top);
     const std::string path = TempPath("zv-scrolled.png");
-    ASSERT_TRUE(headless::SnapshotWindow(top, path));
+    ASSERT_TRUE(driver::SnapshotWindow(top, path));
     const auto picture = LoadPicture(std::wstring(path.begin(), path.end()));
     std::remove(path.c_str());
     const HGDIOBJ previous = SelectObject(m_dc, picture->Handle());

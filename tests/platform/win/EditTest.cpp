@@ -504,13 +504,13 @@ TEST_F(EditKeys, ShiftExtendsAndCtrlGoesByWordsAndToTheEnds) {
     ZV_REQUIRES_HEADLESS("the scripted user's Shift and Ctrl");
     const HWND box = Box("one two-three four", ES_AUTOHSCROLL, 200);
     Send(box, EM_SETSEL, 5, 5);
-    headless::PressKey(VK_SHIFT);
+    driver::PressKey(VK_SHIFT);
     Key(box, VK_RIGHT);
     Key(box, VK_RIGHT);
-    headless::ReleaseKey(VK_SHIFT);
+    driver::ReleaseKey(VK_SHIFT);
     EXPECT_EQ(SelectionOf(box), Range(5, 7));
 
-    headless::PressKey(VK_CONTROL);
+    driver::PressKey(VK_CONTROL);
     Key(box, VK_RIGHT);  // to the start of the next word: after a hyphen, before a letter
     EXPECT_EQ(SelectionOf(box), Range(8, 8));
     Key(box, VK_RIGHT);
@@ -518,20 +518,20 @@ TEST_F(EditKeys, ShiftExtendsAndCtrlGoesByWordsAndToTheEnds) {
     Key(box, VK_LEFT);
     Key(box, VK_LEFT);
     EXPECT_EQ(SelectionOf(box), Range(4, 4));
-    headless::PressKey(VK_SHIFT);
+    driver::PressKey(VK_SHIFT);
     Key(box, VK_END);
     EXPECT_EQ(SelectionOf(box), Range(4, 18));
-    headless::ReleaseKey(VK_SHIFT);
+    driver::ReleaseKey(VK_SHIFT);
     Key(box, 'A');
     EXPECT_EQ(SelectionOf(box), Range(0, 18));
-    headless::ReleaseKey(VK_CONTROL);
+    driver::ReleaseKey(VK_CONTROL);
 }
 
 TEST_F(EditKeys, CtrlTakesHomeAndEndToTheEndsOfAllTheLines) {
     ZV_REQUIRES_HEADLESS("the scripted user's Shift and Ctrl");
     const HWND box = Box("one\r\ntwo words\r\nthree", ES_MULTILINE | ES_AUTOVSCROLL, 150, 100);
     Send(box, EM_SETSEL, 7, 7);
-    headless::PressKey(VK_CONTROL);
+    driver::PressKey(VK_CONTROL);
     Key(box, VK_DELETE);  // to the end of the line
     EXPECT_EQ(TextOf(box), "one\r\ntw\r\nthree");
     Key(box, VK_RIGHT);  // over the line break
@@ -540,11 +540,11 @@ TEST_F(EditKeys, CtrlTakesHomeAndEndToTheEndsOfAllTheLines) {
     EXPECT_EQ(SelectionOf(box), Range(7, 7));
     Key(box, VK_END);
     EXPECT_EQ(SelectionOf(box), Range(14, 14));
-    headless::PressKey(VK_SHIFT);
+    driver::PressKey(VK_SHIFT);
     Key(box, VK_HOME);
     EXPECT_EQ(SelectionOf(box), Range(0, 14));
-    headless::ReleaseKey(VK_SHIFT);
-    headless::ReleaseKey(VK_CONTROL);
+    driver::ReleaseKey(VK_SHIFT);
+    driver::ReleaseKey(VK_CONTROL);
 }
 
 // The mouse
@@ -609,21 +609,21 @@ TEST_F(EditMouse, CharFromPosFindsTheNearestBoundary) {
 TEST_F(EditMouse, TheUserClicksTypesAndDoubleClicks) {
     ZV_REQUIRES_HEADLESS("the scripted user");
     const HWND box = Box("draft", ES_AUTOHSCROLL);
-    headless::Click(120, 20);  // right of the text
+    driver::Click(120, 20);  // right of the text
     EXPECT_EQ(GetFocus(), box);
-    headless::TypeText("ed2");
+    driver::TypeText("ed2");
     EXPECT_EQ(TextOf(box), "drafted2");
-    headless::PressKey(VK_BACK);
-    headless::ReleaseKey(VK_BACK);
+    driver::PressKey(VK_BACK);
+    driver::ReleaseKey(VK_BACK);
     EXPECT_EQ(TextOf(box), "drafted");
 
     SendText(box, WM_SETTEXT, "first second");
     POINT word = At(box, 8);
     ClientToScreen(box, &word);
-    headless::Click(word.x, word.y);
-    headless::Click(word.x, word.y);
+    driver::Click(word.x, word.y);
+    driver::Click(word.x, word.y);
     EXPECT_EQ(SelectionOf(box), Range(6, 12));
-    headless::TypeText("Final");
+    driver::TypeText("Final");
     EXPECT_EQ(TextOf(box), "first Final");
 }
 

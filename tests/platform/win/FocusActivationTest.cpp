@@ -141,10 +141,10 @@ TEST_F(FocusActivation, TheForegroundMovesBetweenApplications) {
     ZV_REQUIRES_HEADLESS("simulated processes");
     const HWND mine = CreateRecorder("mine", WS_POPUP | WS_VISIBLE);
     SetForegroundWindow(mine);
-    const DWORD otherThread = headless::StartProcess();
+    const DWORD otherThread = driver::StartProcess();
     HWND theirs = 0;
     {
-        headless::ThreadScope other(otherThread);
+        driver::ThreadScope other(otherThread);
         theirs = CreateRecorder("theirs", WS_POPUP);
         ShowWindow(theirs, SW_SHOWNA);  // shown behind, not yet in front
     }
@@ -165,7 +165,7 @@ TEST_F(FocusActivation, TheForegroundMovesBetweenApplications) {
     EXPECT_SEQUENCE(WmForegroundSwitchSeq);
     EXPECT_EQ(GetForegroundWindow(), theirs);
     EXPECT_EQ(GetActiveWindow(), 0);  // this thread has nothing active now
-    headless::ThreadScope other(otherThread);
+    driver::ThreadScope other(otherThread);
     EXPECT_EQ(GetActiveWindow(), theirs);
 }
 
@@ -173,11 +173,11 @@ TEST_F(FocusActivation, AttachedThreadsShareFocusAndActivation) {
     ZV_REQUIRES_HEADLESS("simulated processes");
     const HWND mine = CreateRecorder("mine", WS_POPUP | WS_VISIBLE);
     SetForegroundWindow(mine);
-    const DWORD otherThread = headless::StartProcess();
+    const DWORD otherThread = driver::StartProcess();
     HWND theirs = 0;
     HWND theirChild = 0;
     {
-        headless::ThreadScope other(otherThread);
+        driver::ThreadScope other(otherThread);
         theirs = CreateRecorder("theirs", WS_CHILD | WS_VISIBLE, mine, 5);
         theirChild = CreateRecorder("theirChild", WS_CHILD | WS_VISIBLE, theirs, 6);
     }
@@ -186,7 +186,7 @@ TEST_F(FocusActivation, AttachedThreadsShareFocusAndActivation) {
     ASSERT_TRUE(AttachThreadInput(GetCurrentThreadId(), otherThread, TRUE));
     EXPECT_EQ(SetFocus(theirChild), mine);
     {
-        headless::ThreadScope other(otherThread);
+        driver::ThreadScope other(otherThread);
         EXPECT_EQ(GetFocus(), theirChild);
         EXPECT_EQ(GetActiveWindow(), mine);
     }

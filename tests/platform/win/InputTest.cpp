@@ -40,7 +40,7 @@ TEST_F(Input, AClickOnAChildOfAnInactiveWindow) {
     ShowWindow(parent, SW_SHOWNA);  // erased at once, painted later, not active
     MessageLog::Current().Clear();
 
-    headless::Click(25, 45);
+    driver::Click(25, 45);
 
     const std::array WmClickChildSeq = {
         ExpectedMessage{"child", WM_NCHITTEST, kLParam, 0, MakeLParam(25, 45)},
@@ -88,8 +88,8 @@ TEST_F(Input, PressesClimbTheParentChainInEachParentsCoordinates) {
     SetForegroundWindow(top);
     MessageLog::Current().Clear();
 
-    headless::Click(35, 65, headless::MouseButton::Right);
-    headless::Click(215, 225);
+    driver::Click(35, 65, driver::MouseButton::Right);
+    driver::Click(215, 225);
 
     const auto notices = Only({WM_PARENTNOTIFY});
     ASSERT_EQ(notices.size(), 2u);
@@ -106,7 +106,7 @@ TEST_F(Input, DisabledChildrenLetTheClickThroughToTheirParent) {
     CreateRecorder("off", WS_CHILD | WS_VISIBLE | WS_DISABLED, parent, 1);
     SetForegroundWindow(parent);
     MessageLog::Current().Clear();
-    headless::Click(25, 45);
+    driver::Click(25, 45);
     const auto presses = Only({WM_LBUTTONDOWN});
     ASSERT_EQ(presses.size(), 1u);
     EXPECT_EQ(presses[0].hwnd, parent);
@@ -122,7 +122,7 @@ TEST_F(Input, CapturedMouseMessagesGoToTheCaptureInItsCoordinates) {
     SetCapture(first);
     MessageLog::Current().Clear();
 
-    headless::MoveMouse(5, 310);
+    driver::MoveMouse(5, 310);
 
     const std::array WmCapturedMoveSeq = {
         ExpectedMessage{"first", WM_MOUSEMOVE, kLParam, 0, MakeLParam(-5, 290)},
@@ -141,14 +141,14 @@ TEST_F(Input, SwappedButtonsMakeThePhysicalLeftTheSecondary) {
     ZV_REQUIRES_HEADLESS("the scripted user");
     const HWND hwnd = CreateRecorder("window", WS_POPUP | WS_VISIBLE);
     SetForegroundWindow(hwnd);
-    headless::SwapMouseButtons(true);
+    driver::SwapMouseButtons(true);
     MessageLog::Current().Clear();
 
-    headless::MoveMouse(20, 30);
-    headless::PressButton(headless::MouseButton::Left);
+    driver::MoveMouse(20, 30);
+    driver::PressButton(driver::MouseButton::Left);
     EXPECT_NE(GetAsyncKeyState(VK_LBUTTON) & 0x8000, 0);  // the physical button
     EXPECT_EQ(GetAsyncKeyState(VK_RBUTTON), 0);
-    headless::ReleaseButton(headless::MouseButton::Left);
+    driver::ReleaseButton(driver::MouseButton::Left);
 
     const auto buttons = Only({WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_RBUTTONUP});
     ASSERT_EQ(buttons.size(), 2u);
@@ -165,7 +165,7 @@ TEST_F(Input, TypingReachesTheFocusWindowAsKeysAndCharacters) {
     SetFocus(edit);
     MessageLog::Current().Clear();
 
-    headless::TypeText("Hi");
+    driver::TypeText("Hi");
 
     const auto keys = Only({WM_KEYDOWN, WM_CHAR, WM_KEYUP});
     std::vector<WPARAM> characters;
@@ -177,9 +177,9 @@ TEST_F(Input, TypingReachesTheFocusWindowAsKeysAndCharacters) {
     }
     EXPECT_EQ(characters, (std::vector<WPARAM>{'H', 'i'}));
     MessageLog::Current().Clear();
-    headless::PressKey(VK_CONTROL);
-    headless::TypeText("a");
-    headless::ReleaseKey(VK_CONTROL);
+    driver::PressKey(VK_CONTROL);
+    driver::TypeText("a");
+    driver::ReleaseKey(VK_CONTROL);
     const auto control = Only({WM_CHAR});
     ASSERT_EQ(control.size(), 1u);
     EXPECT_EQ(control[0].wParam, 1u);  // Ctrl+A
@@ -192,7 +192,7 @@ TEST_F(Input, DraggingTheCaptionMovesTheWindow) {
     const HWND main = CreateRecorder("main", WS_POPUP | WS_VISIBLE | WS_CAPTION);  // 10,20 100x50
     MessageLog::Current().Clear();
 
-    headless::Drag(50, 30, 100, 60);
+    driver::Drag(50, 30, 100, 60);
 
     RECT rect;
     GetWindowRect(main, &rect);
@@ -239,7 +239,7 @@ TEST_F(Input, DraggingAnEdgeSizesTheWindowWithinItsLimits) {
 
     RECT rect;
     GetWindowRect(tool, &rect);
-    headless::Drag(rect.right - 2, 45, 300, 45);  // the right edge, far beyond the limit
+    driver::Drag(rect.right - 2, 45, 300, 45);  // the right edge, far beyond the limit
 
     GetWindowRect(tool, &rect);
     EXPECT_EQ(rect.left, 10);
@@ -263,13 +263,13 @@ LRESULT ZV_CALLBACK NotesPressThread(HWND hwnd, UINT message, WPARAM wParam, LPA
 
 TEST_F(Input, InputReachesOtherThreadsWindowsOnTheirThread) {
     ZV_REQUIRES_HEADLESS("the scripted user");
-    const DWORD otherThread = headless::StartProcess();
+    const DWORD otherThread = driver::StartProcess();
     {
-        headless::ThreadScope other(otherThread);
+        driver::ThreadScope other(otherThread);
         const HWND theirs = CreateRecorder("theirs", WS_POPUP | WS_VISIBLE);
         SetWindowLongA(theirs, GWL_WNDPROC, WndProcToLong(NotesPressThread));
     }
-    headless::Click(20, 30);
+    driver::Click(20, 30);
     EXPECT_EQ(g_threadOfPress, otherThread);
 }
 
@@ -289,14 +289,14 @@ TEST_F(Input, QuickSecondPressesAreDoubleClicksForClassesThatAskForThem) {
     MessageLog::Current().Name(hwnd, "twice");
     MessageLog::Current().Clear();
 
-    headless::Click(20, 30);
-    headless::AdvanceClock(100);
-    headless::Click(21, 31);  // a double click
-    headless::Click(21, 31);  // starts again
-    headless::AdvanceClock(GetDoubleClickTime() + 1);
-    headless::Click(21, 31);  // too late
-    headless::Click(210, 30);
-    headless::Click(210, 30);
+    driver::Click(20, 30);
+    driver::AdvanceClock(100);
+    driver::Click(21, 31);  // a double click
+    driver::Click(21, 31);  // starts again
+    driver::AdvanceClock(GetDoubleClickTime() + 1);
+    driver::Click(21, 31);  // too late
+    driver::Click(210, 30);
+    driver::Click(210, 30);
 
     std::vector<UINT> presses;
     for (const auto& entry : Only({WM_LBUTTONDOWN, WM_LBUTTONDBLCLK})) {
@@ -315,10 +315,10 @@ TEST_F(Input, KeysWithAltHeldAreSystemKeys) {
     SetForegroundWindow(main);
     MessageLog::Current().Clear();
 
-    headless::PressKey(VK_MENU);
-    headless::PressKey('S');
-    headless::ReleaseKey('S');
-    headless::ReleaseKey(VK_MENU);
+    driver::PressKey(VK_MENU);
+    driver::PressKey('S');
+    driver::ReleaseKey('S');
+    driver::ReleaseKey(VK_MENU);
 
     const auto keys = Only({WM_SYSKEYDOWN, WM_SYSCHAR, WM_SYSKEYUP, WM_KEYDOWN, WM_KEYUP});
     std::vector<std::pair<UINT, WPARAM>> seen;

@@ -553,13 +553,13 @@ TEST_F(ListControls, TheUserPicksWithTheMouseAndTheKeyboard) {
     POINT second{5, 0};
     second.y = static_cast<LONG>(Send(list, LB_GETITEMHEIGHT) + 2);
     ClientToScreen(list, &second);
-    headless::Click(second.x, second.y);
+    driver::Click(second.x, second.y);
     EXPECT_EQ(Send(list, LB_GETCURSEL), 1);
-    headless::Click(second.x, second.y);  // the second click of a double click
-    headless::PressKey(VK_DOWN);
-    headless::ReleaseKey(VK_DOWN);
+    driver::Click(second.x, second.y);  // the second click of a double click
+    driver::PressKey(VK_DOWN);
+    driver::ReleaseKey(VK_DOWN);
     EXPECT_EQ(Send(list, LB_GETCURSEL), 2);
-    headless::TypeText("d");
+    driver::TypeText("d");
     EXPECT_EQ(Send(list, LB_GETCURSEL), 3);
 
     const ExpectedMessage change = Told(list, LBN_SELCHANGE);
@@ -991,27 +991,27 @@ TEST_F(ListControls, TheUserDropsTheListDownAndPicks) {
     const HWND combo = Combo(CBS_DROPDOWNLIST);
     Fill(combo, CB_ADDSTRING, {"red", "green", "blue"});
     const RECT field = WindowRectOf(combo);
-    headless::Click(field.left + 5, field.top + 5);
+    driver::Click(field.left + 5, field.top + 5);
     const HWND list = ComboList();
     EXPECT_TRUE(IsWindowVisible(list));
     POINT item{5, static_cast<LONG>(2 * Send(list, LB_GETITEMHEIGHT) + 2)};
     ClientToScreen(list, &item);
-    headless::Click(item.x, item.y);
+    driver::Click(item.x, item.y);
     EXPECT_FALSE(IsWindowVisible(list));
     EXPECT_EQ(TextOf(combo), "blue");
 
-    headless::Click(field.right - 5, field.top + 5);  // the button
-    headless::Click(250, 250);                        // elsewhere
+    driver::Click(field.right - 5, field.top + 5);  // the button
+    driver::Click(250, 250);                        // elsewhere
     EXPECT_FALSE(IsWindowVisible(list));
-    headless::PressKey(VK_MENU);  // Alt and Down
-    headless::PressKey(VK_DOWN);
-    headless::ReleaseKey(VK_DOWN);
-    headless::ReleaseKey(VK_MENU);
+    driver::PressKey(VK_MENU);  // Alt and Down
+    driver::PressKey(VK_DOWN);
+    driver::ReleaseKey(VK_DOWN);
+    driver::ReleaseKey(VK_MENU);
     EXPECT_TRUE(IsWindowVisible(list));
-    headless::PressKey(VK_UP);
-    headless::ReleaseKey(VK_UP);
-    headless::PressKey(VK_RETURN);
-    headless::ReleaseKey(VK_RETURN);
+    driver::PressKey(VK_UP);
+    driver::ReleaseKey(VK_UP);
+    driver::PressKey(VK_RETURN);
+    driver::ReleaseKey(VK_RETURN);
     EXPECT_EQ(TextOf(combo), "green");
 
     const std::array UserComboSeq = {

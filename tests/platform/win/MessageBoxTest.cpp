@@ -17,8 +17,8 @@ namespace zv::test {
 namespace {
 
 using namespace zv::win;
-using headless::AnswerDialog;
-using headless::DialogAnswer;
+using driver::AnswerDialog;
+using driver::DialogAnswer;
 
 // What the box looked like when it was activated.
 struct Seen {
@@ -202,7 +202,7 @@ TEST_F(ScriptedMessageBox, EscapeAndClosingCancelWhereTheBoxCanBeCancelled) {
 
 TEST_F(ScriptedMessageBox, ABoxNobodyAnswersEndsAndIsReported) {
     EXPECT_EQ(MessageBoxA(0, "Anyone there?", "Unanswered", MB_OK), 0);
-    const std::vector<std::string> problems = headless::TakeScriptProblems();
+    const std::vector<std::string> problems = driver::TakeScriptProblems();
     ASSERT_EQ(problems.size(), 1u);
     EXPECT_NE(problems[0].find("'Unanswered'"), std::string::npos) << problems[0];
 }
@@ -211,7 +211,7 @@ TEST_F(ScriptedMessageBox, AnAnswerForAControlTheBoxLacksIsReported) {
     AnswerDialog("Upload", DialogAnswer::ClickOn("Maybe"));
     AnswerDialog("Upload", DialogAnswer::ClickOn("OK"));
     EXPECT_EQ(MessageBoxA(0, "Upload the system?", "Upload", MB_OK), IDOK);
-    const std::vector<std::string> problems = headless::TakeScriptProblems();
+    const std::vector<std::string> problems = driver::TakeScriptProblems();
     ASSERT_EQ(problems.size(), 1u);
     EXPECT_NE(problems[0].find("'Maybe'"), std::string::npos) << problems[0];
 }
@@ -228,7 +228,7 @@ void ZV_CALLBACK CountDown(HWND hwnd, UINT, UINT_PTR id, DWORD) {
 TEST_F(ScriptedMessageBox, ATimerOnTheBoxCanCloseItOnTheVirtualClock) {
     g_ticks = 0;
     g_onActivate = [](HWND box) { SetTimer(box, 1025, 1000, CountDown); };
-    headless::SetTickCount(0);
+    driver::SetTickCount(0);
     EXPECT_EQ(MessageBoxA(0, "Upload the system?", "Upload", MB_YESNO), IDNO);
     EXPECT_EQ(g_ticks, 5);
     EXPECT_EQ(GetTickCount(), 5000u);

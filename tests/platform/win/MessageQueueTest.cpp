@@ -75,10 +75,10 @@ TEST_F(MessageQueue, WindowFilterTakesTheWindowAndItsDescendants) {
 
 TEST_F(MessageQueue, EachThreadHasItsOwnQueue) {
     ZV_REQUIRES_HEADLESS("simulated threads");
-    const DWORD otherThread = headless::StartProcess();
+    const DWORD otherThread = driver::StartProcess();
     HWND foreign = 0;
     {
-        headless::ThreadScope other(otherThread);
+        driver::ThreadScope other(otherThread);
         foreign = CreateRecorder("foreign", WS_POPUP);
     }
     MessageLog::Current().Clear();
@@ -89,7 +89,7 @@ TEST_F(MessageQueue, EachThreadHasItsOwnQueue) {
     LetPendingMessagesRun();
     EXPECT_TRUE(MessageLog::Current().Messages().empty());
     {
-        headless::ThreadScope other(otherThread);
+        driver::ThreadScope other(otherThread);
         LetPendingMessagesRun();
     }
     const std::array WmForeignPostSeq = {ExpectedMessage{"foreign", WM_USER}};
@@ -163,10 +163,10 @@ LRESULT ZV_CALLBACK NotesItsThread(HWND hwnd, UINT message, WPARAM wParam, LPARA
 
 TEST_F(MessageQueue, MessagesSentAcrossThreadsRunOnTheReceivingThread) {
     ZV_REQUIRES_HEADLESS("simulated threads");
-    const DWORD otherThread = headless::StartProcess();
+    const DWORD otherThread = driver::StartProcess();
     HWND foreign = 0;
     {
-        headless::ThreadScope other(otherThread);
+        driver::ThreadScope other(otherThread);
         foreign = CreateRecorder("foreign", WS_POPUP);
         SetWindowLongA(foreign, GWL_WNDPROC, WndProcToLong(NotesItsThread));
     }

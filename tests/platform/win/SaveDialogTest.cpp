@@ -14,8 +14,8 @@ namespace zv::test {
 namespace {
 
 using namespace zv::win;
-using headless::AnswerDialog;
-using headless::DialogAnswer;
+using driver::AnswerDialog;
+using driver::DialogAnswer;
 namespace fs = std::filesystem;
 
 constexpr char kFilter[] = "Text files (*.txt)\0*.txt\0Log files (*.log)\0*.log\0\0";

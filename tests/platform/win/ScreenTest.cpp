@@ -15,7 +15,7 @@ class Screen : public PlatformTest {
     // A primary display with its task bar on the left, and a second display
     // to its right with the task bar on top.
     void UseTwoDisplays() {
-        headless::ConfigureScreen({
+        driver::ConfigureScreen({
             {RECT{0, 0, 1280, 1024}, RECT{60, 0, 1280, 1024}},
             {RECT{1280, 0, 2560, 1024}, RECT{1280, 40, 2560, 1024}},
         });

@@ -32,10 +32,10 @@ TEST_F(Timers, WindowTimerPostsWmTimerEachInterval) {
     MessageLog::Current().Clear();
     EXPECT_EQ(SetTimer(hwnd, 1025, 100, nullptr), 1025u);
 
-    headless::AdvanceClock(99);
+    driver::AdvanceClock(99);
     EXPECT_TRUE(MessageLog::Current().Messages().empty());
-    headless::AdvanceClock(1);
-    headless::AdvanceClock(250);
+    driver::AdvanceClock(1);
+    driver::AdvanceClock(250);
 
     const std::array WmTimerEveryIntervalSeq = {
         ExpectedMessage{"window", WM_TIMER, kBothParams, 1025, 0},
@@ -50,17 +50,17 @@ TEST_F(Timers, KillTimerStopsItAndSettingAgainRestartsTheInterval) {
     ZV_REQUIRES_HEADLESS("the virtual clock");
     const HWND hwnd = CreateRecorder("window", WS_POPUP);
     SetTimer(hwnd, 1, 100, nullptr);
-    headless::AdvanceClock(60);
+    driver::AdvanceClock(60);
     SetTimer(hwnd, 1, 100, nullptr);  // replaces: due at 160 now
     MessageLog::Current().Clear();
-    headless::AdvanceClock(90);
+    driver::AdvanceClock(90);
     EXPECT_TRUE(MessageLog::Current().Messages().empty());
-    headless::AdvanceClock(10);
+    driver::AdvanceClock(10);
     EXPECT_EQ(MessageLog::Current().Messages().size(), 1u);
 
     EXPECT_TRUE(KillTimer(hwnd, 1));
     EXPECT_FALSE(KillTimer(hwnd, 1));
-    headless::AdvanceClock(1000);
+    driver::AdvanceClock(1000);
     EXPECT_EQ(MessageLog::Current().Messages().size(), 1u);
 }
 
@@ -70,7 +70,7 @@ TEST_F(Timers, TimerProcedureIsCalledInsteadOfTheWindow) {
     MessageLog::Current().Clear();
     g_ticks.clear();
     SetTimer(hwnd, 7, 50, RecordTick);
-    headless::AdvanceClock(100);
+    driver::AdvanceClock(100);
     ASSERT_EQ(g_ticks.size(), 2u);
     EXPECT_EQ(g_ticks[0].hwnd, hwnd);
     EXPECT_EQ(g_ticks[0].id, 7u);
@@ -88,7 +88,7 @@ TEST_F(Timers, WindowlessTimersGetIdentifiersOfTheirOwn) {
     EXPECT_NE(second, 0u);
     EXPECT_NE(first, second);
     EXPECT_EQ(SetTimer(0, first, 40, RecordTick), first);  // given again: replaced
-    headless::AdvanceClock(40);
+    driver::AdvanceClock(40);
     ASSERT_EQ(g_ticks.size(), 2u);
     EXPECT_EQ(g_ticks[0].id, second);
     EXPECT_EQ(g_ticks[1].id, first);
@@ -99,16 +99,16 @@ TEST_F(Timers, ShortIntervalsAreRaisedToTheMinimum) {
     ZV_REQUIRES_HEADLESS("the virtual clock");
     g_ticks.clear();
     SetTimer(0, 0, 1, RecordTick);
-    headless::AdvanceClock(30);
+    driver::AdvanceClock(30);
     EXPECT_EQ(g_ticks.size(), 3u);
 }
 
 TEST_F(Timers, TheTickCountWrapsAround) {
     ZV_REQUIRES_HEADLESS("the virtual clock");
-    headless::SetTickCount(0xFFFFFFF0u);
+    driver::SetTickCount(0xFFFFFFF0u);
     g_ticks.clear();
     SetTimer(0, 0, 100, RecordTick);
-    headless::AdvanceClock(150);
+    driver::AdvanceClock(150);
     ASSERT_EQ(g_ticks.size(), 1u);
     EXPECT_EQ(g_ticks[0].time, 0x54u);  // 0xFFFFFFF0 + 100, past the wrap
     EXPECT_EQ(GetTickCount(), 0x86u);
@@ -139,15 +139,15 @@ TEST_F(Timers, DestroyingTheWindowEndsItsTimers) {
 
 TEST_F(Timers, AnotherThreadsTimersRunOnThatThread) {
     ZV_REQUIRES_HEADLESS("the virtual clock");
-    const DWORD otherThread = headless::StartProcess();
+    const DWORD otherThread = driver::StartProcess();
     g_ticks.clear();
     {
-        headless::ThreadScope other(otherThread);
+        driver::ThreadScope other(otherThread);
         SetTimer(0, 0, 10, RecordTick);
     }
     MSG msg;
     EXPECT_EQ(GetMessageA(&msg, 0, 0, 0), -1);  // none of ours
-    headless::AdvanceClock(10);
+    driver::AdvanceClock(10);
     EXPECT_EQ(g_ticks.size(), 1u);
 }
 

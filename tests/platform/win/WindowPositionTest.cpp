@@ -58,9 +58,9 @@ TEST_F(WindowPosition, FramesAndCaptionsTakeTheirShareOfTheWindow) {
 
 TEST_F(WindowPosition, FramesFollowTheSystemMetrics) {
     ZV_REQUIRES_HEADLESS("SetSystemMetric");
-    headless::SetSystemMetric(SM_CYCAPTION, 30);
-    headless::SetSystemMetric(SM_CXFIXEDFRAME, 5);
-    headless::SetSystemMetric(SM_CYFIXEDFRAME, 6);
+    driver::SetSystemMetric(SM_CYCAPTION, 30);
+    driver::SetSystemMetric(SM_CXFIXEDFRAME, 5);
+    driver::SetSystemMetric(SM_CYFIXEDFRAME, 6);
     EXPECT_EQ(GetSystemMetrics(SM_CYCAPTION), 30);
 
     const HWND dialog = CreateRecorder("dialog", WS_POPUP | WS_CAPTION);

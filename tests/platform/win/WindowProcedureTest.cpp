@@ -82,7 +82,7 @@ TEST_F(WindowProcedure, WindowsOfAnotherProcessCannotBeSubclassed) {
     ZV_REQUIRES_HEADLESS("simulated processes");
     HWND foreign = 0;
     {
-        headless::ThreadScope other(headless::StartProcess());
+        driver::ThreadScope other(driver::StartProcess());
         foreign = CreateRecorder("foreign", WS_POPUP);
     }
     const LONG original = GetWindowLongA(foreign, GWL_WNDPROC);
@@ -99,10 +99,10 @@ TEST_F(WindowProcedure, ThreadsAndProcessesOfWindows) {
     DWORD ownProcess = 0;
     EXPECT_EQ(GetWindowThreadProcessId(own, &ownProcess), GetCurrentThreadId());
 
-    const DWORD otherThread = headless::StartProcess();
+    const DWORD otherThread = driver::StartProcess();
     HWND foreign = 0;
     {
-        headless::ThreadScope other(otherThread);
+        driver::ThreadScope other(otherThread);
         EXPECT_EQ(GetCurrentThreadId(), otherThread);
         foreign = CreateRecorder("foreign", WS_POPUP);
     }

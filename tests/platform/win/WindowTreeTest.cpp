@@ -133,11 +133,11 @@ TEST_F(WindowTree, PropertiesAreKeptByNameUntilRemoved) {
 
 TEST_F(WindowTree, AnEndedProcessIsNotAliveAndItsWindowsAreGone) {
     ZV_REQUIRES_HEADLESS("simulated processes");
-    const DWORD thread = headless::StartProcess();
-    const DWORD process = headless::ProcessOf(thread);
+    const DWORD thread = driver::StartProcess();
+    const DWORD process = driver::ProcessOf(thread);
     HWND theirs = 0;
     {
-        headless::ThreadScope other(thread);
+        driver::ThreadScope other(thread);
         theirs = CreateRecorder("theirs", WS_POPUP | WS_VISIBLE);
     }
     const HWND host = CreateRecorder("host", WS_POPUP);
@@ -146,7 +146,7 @@ TEST_F(WindowTree, AnEndedProcessIsNotAliveAndItsWindowsAreGone) {
     EXPECT_NE(alive, 0);
     EXPECT_TRUE(CloseHandle(alive));
 
-    headless::EndProcess(process);
+    driver::EndProcess(process);
 
     EXPECT_EQ(OpenProcess(SYNCHRONIZE, FALSE, process), 0);
     EXPECT_FALSE(IsWindow(theirs));

@@ -13,7 +13,7 @@
 #include "headless/controls/ControlData.h"
 #include "headless/controls/ControlPainter.h"
 #include "headless/controls/Controls.h"
-#include "platform/automation/WideString.h"
+#include "platform/text/WideString.h"
 #include "platform/win/GdiApi.h"
 #include "platform/win/GdiConstants.h"
 #include "platform/win/WinApi.h"

@@ -6,7 +6,6 @@
 
 #include "headless/core/Focus.h"
 #include "headless/core/WindowSystem.h"
-#include "platform/driver/Driver.h"
 #include "platform/win/WinApi.h"
 #include "platform/win/WinConstants.h"
 
@@ -127,10 +126,10 @@ void BringToForeground(HWND hwnd, WPARAM how) {
     System().SetForeground(hwnd);
     const DWORD oldThread = ThreadOf(previous);
     if (oldThread != 0 && previous != hwnd && !SharesInput(oldThread, thread)) {
-        ThreadScope onOldThread(oldThread);
+        OnThread onOldThread(oldThread);
         DeactivateApplication(oldThread, thread);
     }
-    ThreadScope onItsThread(thread);
+    OnThread onItsThread(thread);
     ActivateWindow(hwnd, how);
 }
 

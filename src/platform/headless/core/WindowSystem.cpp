@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "headless/controls/Controls.h"
-#include "platform/automation/WideString.h"
+#include "platform/text/WideString.h"
 #include "platform/win/WinConstants.h"
 
 namespace zv::headless {
@@ -357,6 +357,14 @@ std::optional<Timer> NextTimer(DWORD thread) {
         }
     }
     return next;
+}
+
+OnThread::OnThread(DWORD thread) : m_previous(WindowSystem::Instance().CurrentThread()) {
+    WindowSystem::Instance().SetCurrentThread(thread);
+}
+
+OnThread::~OnThread() {
+    WindowSystem::Instance().SetCurrentThread(m_previous);
 }
 
 }  // namespace zv::headless

@@ -245,6 +245,19 @@ HWND TopLevelOf(HWND hwnd);
 // Whether hwnd is the ancestor itself or one of its descendants.
 bool IsSelfOrDescendant(HWND ancestor, HWND hwnd);
 
+// Runs the calls of its lifetime as another simulated thread (and so its
+// process), then makes the thread that was current current again.
+class OnThread {
+  public:
+    explicit OnThread(DWORD thread);
+    ~OnThread();
+    OnThread(const OnThread&) = delete;
+    OnThread& operator=(const OnThread&) = delete;
+
+  private:
+    DWORD m_previous;
+};
+
 // Names of classes, windows and properties compare without regard to case.
 std::string FoldName(const std::string& name);
 

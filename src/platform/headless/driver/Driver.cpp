@@ -5,11 +5,14 @@
 #include "headless/core/Input.h"
 #include "headless/core/Script.h"
 #include "headless/core/WindowSystem.h"
+#include "headless/gdi/Snapshot.h"
 #include "platform/automation/Application.h"
 #include "platform/win/MessagePump.h"
 #include "platform/win/WinConstants.h"
 
-namespace zv::headless {
+namespace zv::driver {
+
+using namespace zv::headless;
 
 void ResetWindowSystem() {
     WindowSystem::Instance().Reset();
@@ -43,8 +46,8 @@ void DeliverInput() {
         const win::HWND target = TargetOf(queue.front());
         const Window* window = WindowSystem::Instance().Find(target);
         {
-            ThreadScope onItsThread(window != nullptr ? window->thread
-                                                      : WindowSystem::Instance().CurrentThread());
+            OnThread onItsThread(window != nullptr ? window->thread
+                                                   : WindowSystem::Instance().CurrentThread());
             LetPendingMessagesRun();
         }
         if (queue.size() == waiting) {
@@ -162,7 +165,7 @@ void AdvanceClock(win::DWORD milliseconds) {
     const std::uint64_t target = system.Now() + milliseconds;
     for (auto next = NextTimer(0); next && next->due <= target; next = NextTimer(0)) {
         system.SetNow(std::max(system.Now(), next->due));
-        ThreadScope onItsThread(next->thread);
+        OnThread onItsThread(next->thread);
         LetPendingMessagesRun();
         if (StillWaiting(*next)) {
             break;  // its thread filters it out: time cannot pass it
@@ -180,4 +183,8 @@ ThreadScope::~ThreadScope() {
     WindowSystem::Instance().SetCurrentThread(m_previous);
 }
 
-}  // namespace zv::headless
+bool SnapshotWindow(win::HWND hwnd, const std::string& path) {
+    return headless::SnapshotWindow(hwnd, path);
+}
+
+}  // namespace zv::driver

@@ -13,6 +13,7 @@
 
 #include "headless/core/WindowSystem.h"
 #include "headless/gdi/GdiObjects.h"
+#include "headless/gdi/Snapshot.h"
 
 namespace zv::headless {
 

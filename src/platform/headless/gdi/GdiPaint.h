@@ -67,7 +67,4 @@ std::optional<HWND> NextWindowToPaint(DWORD thread, HWND filter);
 // ended update lock held back is repainted so, at once.
 void InvalidateWhole(HWND hwnd);
 
-// Numbered PNGs of every repaint, when ZV_DUMP_PAINTS names a folder.
-void DumpRepaint(HWND hwnd);
-
 }  // namespace zv::headless

@@ -2,6 +2,8 @@
 // frame and caption, its visible children over it, written as PNG files; and
 // the numbered dumps of every repaint that ZV_DUMP_PAINTS asks for.
 
+#include "headless/gdi/Snapshot.h"
+
 #include <png.h>
 
 #include <algorithm>
@@ -16,7 +18,6 @@
 #include "headless/gdi/Frames.h"
 #include "headless/gdi/GdiObjects.h"
 #include "headless/gdi/GdiPaint.h"
-#include "platform/driver/Driver.h"
 
 namespace zv::headless {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/automation/WideString.h"
+#include "platform/text/WideString.h"
 
 namespace zv {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/automation/WideString.h"
+#include "platform/text/WideString.h"
 
 #include <algorithm>
 #include <cstdint>
