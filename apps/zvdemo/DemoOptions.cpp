@@ -10,11 +10,19 @@ namespace zvdemo {
 
 namespace {
 
-constexpr std::array<const wchar_t*, 5> kKnownOptions = {L"scene", L"out", L"list", L"help", L"?"};
+// The ways people ask a program for help; the parser takes the first character
+// of an option as its switch, so "--help" arrives as "-help".
+constexpr std::array<const wchar_t*, 4> kHelpOptions = {L"help", L"-help", L"h", L"?"};
+constexpr std::array<const wchar_t*, 3> kOtherOptions = {L"scene", L"out", L"list"};
+
+template <std::size_t N>
+bool IsOneOf(const std::wstring& name, const std::array<const wchar_t*, N>& names) {
+    return std::any_of(names.begin(), names.end(),
+                       [&](const wchar_t* known) { return zv::EqualsNoCase(known, name); });
+}
 
 bool IsKnownOption(const std::wstring& name) {
-    return std::any_of(kKnownOptions.begin(), kKnownOptions.end(),
-                       [&](const wchar_t* known) { return zv::EqualsNoCase(known, name); });
+    return IsOneOf(name, kHelpOptions) || IsOneOf(name, kOtherOptions);
 }
 
 std::wstring QuoteArgument(const std::wstring& argument) {
@@ -71,13 +79,17 @@ DemoOptionsOrError ParseDemoOptions(const std::wstring& commandLine) {
         }
     }
     DemoOptions options;
-    options.ShowHelp = parser.HasOption(L"help") || parser.HasOption(L"?");
+    options.ShowHelp = std::any_of(kHelpOptions.begin(), kHelpOptions.end(),
+                                   [&](const wchar_t* name) { return parser.HasOption(name); });
     options.ListScenes = parser.HasOption(L"list");
     if (parser.HasOption(L"out")) {
         if (parser.GetOptionValue(L"out").empty()) {
             return std::wstring(L"The option /out needs a folder, as in /out:results.");
         }
         options.OutputFolder = parser.GetOptionValue(L"out");
+    }
+    if (parser.HasOption(L"scene") && parser.GetOptionValue(L"scene").empty()) {
+        return std::wstring(L"The option /scene needs a scene name, as in /scene:errors.");
     }
     auto scenes = SelectScenes(parser);
     if (auto* message = std::get_if<std::wstring>(&scenes)) {
@@ -91,7 +103,8 @@ std::wstring UsageText() {
     return L"Usage: zvdemo [/scene:NAME[,NAME...]] [/out:FOLDER] [/list] [/help]\n"
            L"Shows what the zvCommon library does, scene by scene, and writes a log of\n"
            L"each scene to FOLDER (default out/zvdemo). Without /scene every scene runs.\n"
-           L"Option names are not case-sensitive; any switch character will do (/out or -out).";
+           L"Option names are not case-sensitive; any switch character will do (/out or -out);\n"
+           L"-h, --help and /? are /help too.";
 }
 
 }  // namespace zvdemo
