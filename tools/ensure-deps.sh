@@ -11,6 +11,7 @@ need_command cmake cmake
 need_command ninja ninja-build
 need_command g++ g++
 need_command clang-format clang-format
+need_command gcovr gcovr
 need_file /usr/include/gtest/gtest.h libgtest-dev
 need_file /usr/include/gmock/gmock.h libgmock-dev
 need_file /usr/include/benchmark/benchmark.h libbenchmark-dev
