@@ -4,6 +4,7 @@ BUILD := build
 RELEASE := $(BUILD)/release
 SANITIZE := $(BUILD)/sanitize
 COVERAGE := $(BUILD)/coverage
+PACKAGE := $(BUILD)/package
 DEMO_OUT := out/zvdemo
 CTEST_FLAGS := --output-on-failure --timeout 300 -j2
 
@@ -11,7 +12,7 @@ WIN32_BUILD := $(BUILD)/win32
 FUZZ := $(BUILD)/fuzz
 FUZZ_SECONDS := 60
 
-.PHONY: demo test test-release test-sanitize test-win32 coverage bench fuzz format check-format deps clean
+.PHONY: demo test test-release test-sanitize test-win32 coverage test-package bench fuzz format check-format deps clean
 
 demo: deps $(RELEASE)/build.ninja
 	cmake --build $(RELEASE) --target zvdemo
@@ -27,6 +28,20 @@ test-release: deps $(RELEASE)/build.ninja
 test-sanitize: deps $(SANITIZE)/build.ninja
 	cmake --build $(SANITIZE)
 	ctest --test-dir $(SANITIZE) $(CTEST_FLAGS)
+
+# The release build installed into a fresh folder, and the hosts in
+# tests/package built against it with find_package and run.
+test-package: deps $(RELEASE)/build.ninja
+	cmake --build $(RELEASE)
+	rm -rf $(PACKAGE)
+	cmake --install $(RELEASE) --prefix $(PACKAGE)/install
+	cmake -S tests/package -B $(PACKAGE)/consumer -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_PREFIX_PATH=$(abspath $(PACKAGE)/install)
+	cmake --build $(PACKAGE)/consumer
+	$(PACKAGE)/consumer/consumer > $(PACKAGE)/consumer.txt
+	grep -Fx 'The panel did not answer. | Timed out after 5 s (Error #1001) | Check the network cable.' \
+	    $(PACKAGE)/consumer.txt
+	$(PACKAGE)/consumer/consumer_driver
 
 # Line and branch coverage of the library (src/) by the Release suite, with a
 # floor: the suite must not lose what it exercises. The build is Release's

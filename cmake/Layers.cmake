@@ -7,6 +7,7 @@
 function(zv_add_layer name)
     cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;LINKS")
     add_library(${name} STATIC ${ARG_SOURCES})
-    target_include_directories(${name} PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src>)
+    target_include_directories(${name} PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src>
+                                              $<INSTALL_INTERFACE:include/zv>)
     target_link_libraries(${name} PUBLIC ${ARG_LINKS} PRIVATE $<BUILD_INTERFACE:zv_warnings>)
 endfunction()
