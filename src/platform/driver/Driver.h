@@ -65,6 +65,17 @@ void ReleaseKey(int vk);
 void TypeText(const std::string& text);
 void SwapMouseButtons(bool swapped);
 
+// While it lasts, the scripted user's actions are entered but do not run, as
+// when a person acts faster than the program reads its input: they run,
+// in order, when it ends.
+class TypeAhead {
+  public:
+    TypeAhead();
+    ~TypeAhead();
+    TypeAhead(const TypeAhead&) = delete;
+    TypeAhead& operator=(const TypeAhead&) = delete;
+};
+
 // Answers to dialogs, registered before the dialog opens. When a thread
 // waits for input and its active window has the caption given, the user
 // takes the first answer registered for that caption, as a person would:

@@ -642,7 +642,7 @@ bool Form::TakeControlKey(Control& control, UINT message, WPARAM& wParam) {
     if (message == WM_KEYDOWN && !control.WantsKey(vk)) {
         CommandButton* button = nullptr;
         if (vk == VK_TAB) {
-            MoveFocus(GetAsyncKeyState(VK_SHIFT) >= 0);
+            MoveFocus(GetKeyState(VK_SHIFT) >= 0);
             return true;
         }
         if (vk == VK_RETURN) {

@@ -15,7 +15,7 @@ std::int16_t ShiftState(bool shift, bool control) {
     int state = 0;
     state |= shift ? shift_key::kShift : 0;
     state |= control ? shift_key::kCtrl : 0;
-    state |= GetAsyncKeyState(VK_MENU) < 0 ? shift_key::kAlt : 0;
+    state |= GetKeyState(VK_MENU) < 0 ? shift_key::kAlt : 0;
     return static_cast<std::int16_t>(state);
 }
 
@@ -75,8 +75,8 @@ void InputEvents::RaiseMouse(UINT message, WPARAM wParam, POINT pixels, bool cli
 
 bool InputEvents::RaiseKey(UINT message, WPARAM& wParam) {
     auto code = static_cast<std::int16_t>(wParam);
-    const std::int16_t shift =
-        ShiftState(GetAsyncKeyState(VK_SHIFT) < 0, GetAsyncKeyState(VK_CONTROL) < 0);
+    // The state when the key was typed, which may be gone by now.
+    const std::int16_t shift = ShiftState(GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0);
     switch (message) {
         case WM_KEYDOWN:
             KeyDown.Raise(code, shift);

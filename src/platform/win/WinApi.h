@@ -289,6 +289,7 @@ HCURSOR LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName);
 HCURSOR SetCursor(HCURSOR hCursor);
 HCURSOR GetCursor();
 SHORT GetAsyncKeyState(int vKey);
+SHORT GetKeyState(int nVirtKey);
 UINT GetDoubleClickTime();
 HWND SetCapture(HWND hWnd);
 BOOL ReleaseCapture();

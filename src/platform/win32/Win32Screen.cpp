@@ -51,6 +51,10 @@ SHORT GetAsyncKeyState(int vKey) {
     return ::GetAsyncKeyState(vKey);
 }
 
+SHORT GetKeyState(int nVirtKey) {
+    return ::GetKeyState(nVirtKey);
+}
+
 UINT GetDoubleClickTime() {
     return ::GetDoubleClickTime();
 }

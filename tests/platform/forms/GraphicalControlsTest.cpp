@@ -399,18 +399,26 @@ TEST_F(GraphicalControls, APictureBoxRaisesMouseEventsAndClick) {
     auto box = AddAt<PictureBox>(L"picClick", 10, 10, 60, 40);
     std::vector<float> downAt;
     int clicks = 0;
-    box->MouseDown.Connect([&](std::int16_t button, std::int16_t, float x, float y) {
-        downAt = {static_cast<float>(button), x, y};
+    box->MouseDown.Connect([&](std::int16_t button, std::int16_t shift, float x, float y) {
+        downAt = {static_cast<float>(button), static_cast<float>(shift), x, y};
     });
     box->Click.Connect([&] { ++clicks; });
     Paint();
     POINT origin{0, 0};
     ClientToScreen(box->hWnd(), &origin);
 
-    driver::Click(origin.x + 4, origin.y + 2);
+    {
+        // Ctrl and Alt are up again before the press is read: it still had them.
+        const driver::TypeAhead typedAhead;
+        driver::PressKey(VK_CONTROL);
+        driver::PressKey(VK_MENU);
+        driver::Click(origin.x + 4, origin.y + 2);
+        driver::ReleaseKey(VK_MENU);
+        driver::ReleaseKey(VK_CONTROL);
+    }
 
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(downAt, (std::vector<float>{1.0f, 60.0f, 30.0f}));
+    EXPECT_EQ(downAt, (std::vector<float>{1.0f, 6.0f, 60.0f, 30.0f}));
 }
 
 // ---- Persistence and refused values ----

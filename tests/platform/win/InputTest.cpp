@@ -148,6 +148,8 @@ TEST_F(Input, SwappedButtonsMakeThePhysicalLeftTheSecondary) {
     driver::PressButton(driver::MouseButton::Left);
     EXPECT_NE(GetAsyncKeyState(VK_LBUTTON) & 0x8000, 0);  // the physical button
     EXPECT_EQ(GetAsyncKeyState(VK_RBUTTON), 0);
+    EXPECT_LT(GetKeyState(VK_RBUTTON), 0);  // the thread's state: the logical button
+    EXPECT_EQ(GetKeyState(VK_LBUTTON), 0);
     driver::ReleaseButton(driver::MouseButton::Left);
 
     const auto buttons = Only({WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_RBUTTONUP});

@@ -105,7 +105,7 @@ bool TakeDialogKey(HWND dialog, const MSG& msg) {
             return true;  // the character of a key already taken
         }
         if (key == VK_TAB) {
-            MoveFocusByTab(dialog, GetAsyncKeyState(VK_SHIFT) < 0);
+            MoveFocusByTab(dialog, GetKeyState(VK_SHIFT) < 0);
         } else if (key == VK_ESCAPE) {
             Command(dialog, IDCANCEL, 0);
         } else {

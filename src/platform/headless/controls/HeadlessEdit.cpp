@@ -29,7 +29,7 @@ constexpr DWORD kSingleLineMaxLimit = 0x7FFFFFFE;
 constexpr DWORD kMultiLineMaxLimit = 0xFFFFFFFF;
 
 bool Pressed(int vk) {
-    return GetAsyncKeyState(vk) < 0;
+    return GetKeyState(vk) < 0;
 }
 
 POINT PointFrom(LPARAM lParam) {

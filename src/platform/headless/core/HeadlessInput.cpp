@@ -70,17 +70,15 @@ int LogicalButton(int physical) {
     return physical == VK_LBUTTON ? VK_RBUTTON : VK_LBUTTON;
 }
 
-bool LogicalDown(int logical) {
-    return System().KeyDown(LogicalButton(logical));  // the mapping is its own inverse
-}
-
+// The keys and buttons as the thread has taken them, not as they are now.
 WPARAM MouseKeyFlags() {
+    const InputState& input = CurrentInput();
     WPARAM flags = 0;
-    flags |= LogicalDown(VK_LBUTTON) ? MK_LBUTTON : 0;
-    flags |= LogicalDown(VK_RBUTTON) ? MK_RBUTTON : 0;
-    flags |= LogicalDown(VK_MBUTTON) ? MK_MBUTTON : 0;
-    flags |= System().KeyDown(VK_SHIFT) ? MK_SHIFT : 0;
-    flags |= System().KeyDown(VK_CONTROL) ? MK_CONTROL : 0;
+    flags |= input.KeyDown(VK_LBUTTON) ? MK_LBUTTON : 0;
+    flags |= input.KeyDown(VK_RBUTTON) ? MK_RBUTTON : 0;
+    flags |= input.KeyDown(VK_MBUTTON) ? MK_MBUTTON : 0;
+    flags |= input.KeyDown(VK_SHIFT) ? MK_SHIFT : 0;
+    flags |= input.KeyDown(VK_CONTROL) ? MK_CONTROL : 0;
     return flags;
 }
 
@@ -127,23 +125,22 @@ UINT NonClientMessageOf(UINT clientMessage) {
     return clientMessage - WM_MOUSEMOVE + WM_NCMOUSEMOVE;
 }
 
-void ApplyPhysicalState(const RawInput& event) {
-    switch (event.kind) {
-        case RawInput::Kind::MouseMove:
-            System().Cursor() = event.point;
-            break;
-        case RawInput::Kind::ButtonDown:
-        case RawInput::Kind::KeyDown:
-            System().Cursor() =
-                event.kind == RawInput::Kind::ButtonDown ? event.point : System().Cursor();
-            System().KeyDown(event.key) = true;
-            break;
-        case RawInput::Kind::ButtonUp:
-        case RawInput::Kind::KeyUp:
-            System().Cursor() =
-                event.kind == RawInput::Kind::ButtonUp ? event.point : System().Cursor();
-            System().KeyDown(event.key) = false;
-            break;
+// What taking an event changes: the cursor, and the key state of the
+// thread that takes it (the physical state changed when it was entered).
+void ApplyTakenState(const RawInput& event) {
+    const bool mouse = event.kind != RawInput::Kind::KeyDown && event.kind != RawInput::Kind::KeyUp;
+    if (mouse) {
+        System().Cursor() = event.point;
+    }
+    if (event.kind == RawInput::Kind::MouseMove) {
+        return;
+    }
+    const int vk = mouse ? LogicalButton(event.key) : event.key;
+    BYTE& state = CurrentInput().keys[static_cast<std::size_t>(vk & 0xFF)];
+    if (event.kind == RawInput::Kind::ButtonDown || event.kind == RawInput::Kind::KeyDown) {
+        state = static_cast<BYTE>(((state & 0x80) != 0 ? state : state ^ 0x01) | 0x80);
+    } else {
+        state &= 0x01;
     }
 }
 
@@ -230,8 +227,8 @@ MSG KeyMessage(const RawInput& event, HWND target) {
     const bool down = event.kind == RawInput::Kind::KeyDown;
     // With Alt held (and not Ctrl) keys go to the system: menus and access
     // keys; the context bit says so.
-    const bool alt = System().KeyDown(VK_MENU) || event.key == VK_MENU;
-    const bool system = alt && !System().KeyDown(VK_CONTROL);
+    const bool alt = CurrentInput().KeyDown(VK_MENU) || event.key == VK_MENU;
+    const bool system = alt && !CurrentInput().KeyDown(VK_CONTROL);
     msg.message = system ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
     const std::uint32_t context = alt ? 0x20000000u : 0;
     msg.lParam =
@@ -284,7 +281,7 @@ std::optional<MSG> TakeInputMessage(bool remove) {
             return Preview(event, target);
         }
         queue.pop_front();
-        ApplyPhysicalState(event);
+        ApplyTakenState(event);
         if (window == nullptr) {
             continue;  // reaches no window
         }
@@ -509,13 +506,13 @@ BOOL TranslateMessage(const MSG* lpMsg) {
         return FALSE;
     }
     char character =
-        headless::CharacterOfKey(static_cast<int>(lpMsg->wParam), System().KeyDown(VK_SHIFT));
+        headless::CharacterOfKey(static_cast<int>(lpMsg->wParam), CurrentInput().KeyDown(VK_SHIFT));
     if (character == 0) {
         return FALSE;
     }
     // With Ctrl held a letter types its control character (Ctrl+A is 1).
     const auto key = static_cast<int>(lpMsg->wParam);
-    if (System().KeyDown(VK_CONTROL) && key >= 'A' && key <= 'Z') {
+    if (CurrentInput().KeyDown(VK_CONTROL) && key >= 'A' && key <= 'Z') {
         character = static_cast<char>(key - 'A' + 1);
     }
     PostMessageA(lpMsg->hwnd, lpMsg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR,

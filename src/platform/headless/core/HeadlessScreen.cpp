@@ -197,6 +197,11 @@ SHORT GetAsyncKeyState(int vKey) {
     return System().KeyDown(vKey) ? static_cast<SHORT>(0x8000) : 0;
 }
 
+SHORT GetKeyState(int nVirtKey) {
+    const BYTE state = headless::CurrentInput().keys[static_cast<std::size_t>(nVirtKey & 0xFF)];
+    return static_cast<SHORT>(((state & 0x80) != 0 ? 0x8000 : 0) | (state & 0x01));
+}
+
 BOOL LockWindowUpdate(HWND hWndLock) {
     HWND& locked = System().LockedWindow();
     if (hWndLock == 0) {

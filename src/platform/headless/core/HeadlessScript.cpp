@@ -73,6 +73,11 @@ void EnterRawInput(RawInput::Kind kind, POINT point, int key) {
     event.kind = kind;
     event.point = point;
     event.key = key;
+    // The hardware's state changes at once; a thread's when it takes the event.
+    if (kind != RawInput::Kind::MouseMove) {
+        System().KeyDown(key) =
+            kind == RawInput::Kind::KeyDown || kind == RawInput::Kind::ButtonDown;
+    }
     System().RawInputQueue().push_back(event);
 }
 

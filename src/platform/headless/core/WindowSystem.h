@@ -77,11 +77,17 @@ struct HookCall {
     HHOOK handle = 0;
 };
 
-// The active and focus windows, shared by threads whose input is attached.
+// The active and focus windows and the key state, shared by threads whose
+// input is attached. The key state changes as the thread takes input
+// messages from its queue: bit 0x80 while a key is down, bit 0x01 toggled by
+// each press. Mouse buttons are kept as the logical ones.
 struct InputState {
     HWND active = 0;
     HWND focus = 0;
     HWND capture = 0;
+    std::array<BYTE, 256> keys{};
+
+    bool KeyDown(int vk) const { return (keys[static_cast<std::size_t>(vk & 0xFF)] & 0x80) != 0; }
 };
 
 // The last press of a mouse button in a client area, to tell double clicks.
@@ -149,8 +155,9 @@ class WindowSystem {
     const std::vector<Monitor>& Monitors() const { return m_monitors; }
     void SetMonitors(std::vector<Monitor> monitors);
 
-    // The cursor, the physical state of keys and mouse buttons, the window
-    // whose updates are held back.
+    // The cursor, the physical state of keys and mouse buttons (as the user
+    // left them, whatever the threads have taken yet), the window whose
+    // updates are held back.
     POINT& Cursor() { return m_cursor; }
     HCURSOR& CursorShape() { return m_cursorShape; }
     bool& KeyDown(int vk) { return m_keysDown[static_cast<std::size_t>(vk & 0xFF)]; }

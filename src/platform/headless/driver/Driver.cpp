@@ -38,8 +38,13 @@ int KeyOf(MouseButton button) {
     }
 }
 
+int g_typingAhead = 0;  // TypeAhead scopes open
+
 // Lets every waiting hardware event run on the thread it reaches.
 void DeliverInput() {
+    if (g_typingAhead > 0) {
+        return;
+    }
     auto& queue = WindowSystem::Instance().RawInputQueue();
     while (!queue.empty()) {
         const std::size_t waiting = queue.size();
@@ -173,6 +178,15 @@ void AdvanceClock(win::DWORD milliseconds) {
     }
     system.SetNow(target);
     LetPendingMessagesRun();
+}
+
+TypeAhead::TypeAhead() {
+    ++g_typingAhead;
+}
+
+TypeAhead::~TypeAhead() {
+    --g_typingAhead;
+    DeliverInput();
 }
 
 ThreadScope::ThreadScope(win::DWORD thread) : m_previous(WindowSystem::Instance().CurrentThread()) {

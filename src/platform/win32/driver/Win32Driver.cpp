@@ -89,6 +89,12 @@ void SwapMouseButtons(bool swapped) {
     ::SwapMouseButton(swapped ? TRUE : FALSE);
 }
 
+TypeAhead::TypeAhead() {
+    Unavailable("TypeAhead");
+}
+
+TypeAhead::~TypeAhead() = default;
+
 win::DWORD ProcessOf(win::DWORD) {
     Unavailable("ProcessOf");
 }
