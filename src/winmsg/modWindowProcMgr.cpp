@@ -163,17 +163,36 @@ struct ThreadRegistry {
     std::vector<HWND> order;
 };
 
-// Every thread's registry. It is never freed: registries live as long as
-// the library, and managers that still hold windows at exit stay with them.
+// The registries of the threads that run on one real thread: one on the
+// platform, every simulated thread on the headless backend. Nothing in them
+// is shared with another real thread, so user-interface threads never race.
 struct Registries {
     std::vector<std::unique_ptr<ThreadRegistry>> threads;
     ThreadRegistry* last = nullptr;  // the one found last: messages come in runs
+
+    bool HoldNoWindow() const noexcept {
+        return std::all_of(threads.begin(), threads.end(),
+                           [](const auto& registry) { return registry->order.empty(); });
+    }
 };
 
-Registries* g_registries = nullptr;
+thread_local Registries* t_registries = nullptr;
+
+// Frees the real thread's registries when it ends holding no window. Managers
+// that still hold windows then stay with them, as they do at exit.
+struct RegistriesKeeper {
+    RegistriesKeeper() = default;
+    RegistriesKeeper(const RegistriesKeeper&) = delete;
+    RegistriesKeeper& operator=(const RegistriesKeeper&) = delete;
+    ~RegistriesKeeper() {
+        if (t_registries != nullptr && t_registries->HoldNoWindow()) {
+            delete std::exchange(t_registries, nullptr);
+        }
+    }
+};
 
 ThreadRegistry* RegistryOf(DWORD thread) noexcept {
-    Registries* all = g_registries;
+    Registries* all = t_registries;
     if (all == nullptr) {
         return nullptr;
     }
@@ -190,37 +209,29 @@ ThreadRegistry* RegistryOf(DWORD thread) noexcept {
 }
 
 ThreadRegistry& CreateRegistry(DWORD thread) {
-    if (g_registries == nullptr) {
-        g_registries = new Registries;
+    if (t_registries == nullptr) {
+        thread_local RegistriesKeeper keeper;
+        t_registries = new Registries;
     }
     auto registry = std::make_unique<ThreadRegistry>();
     registry->thread = thread;
-    g_registries->threads.push_back(std::move(registry));
-    return *g_registries->threads.back();
+    t_registries->threads.push_back(std::move(registry));
+    return *t_registries->threads.back();
 }
 
-// The record of a window, in the calling thread's registry unless another
-// thread of the process subclassed the window (its messages run on the
-// window's own thread): then the other registries are asked.
+// The record of a window, in the registry of the thread it belongs to: only
+// that thread subclasses it, and its messages run there.
 WindowRecord* FindRecord(HWND hwnd) noexcept {
-    if (g_registries == nullptr) {
+    const Registries* all = t_registries;
+    if (all == nullptr) {
         return nullptr;
     }
-    // With one registry there is nowhere else to look, whichever thread asks.
-    if (g_registries->threads.size() == 1) {
-        return g_registries->threads.front()->records.Find(hwnd);
+    // With one registry there is nowhere else to look.
+    if (all->threads.size() == 1) {
+        return all->threads.front()->records.Find(hwnd);
     }
-    if (ThreadRegistry* registry = RegistryOf(GetCurrentThreadId())) {
-        if (WindowRecord* record = registry->records.Find(hwnd)) {
-            return record;
-        }
-    }
-    for (const auto& registry : g_registries->threads) {
-        if (WindowRecord* record = registry->records.Find(hwnd)) {
-            return record;
-        }
-    }
-    return nullptr;
+    const ThreadRegistry* registry = RegistryOf(GetCurrentThreadId());
+    return registry != nullptr ? registry->records.Find(hwnd) : nullptr;
 }
 
 // What the last pin to go does: remove the entries kept for the passes, one
@@ -354,8 +365,9 @@ class Delivery {
     std::uint64_t m_number;
     const Delivery* m_outer;
 
-    static inline const Delivery* s_innermost = nullptr;
-    static inline std::uint64_t s_lastNumber = 0;
+    // Each real thread delivers its own messages.
+    static inline thread_local const Delivery* s_innermost = nullptr;
+    static inline thread_local std::uint64_t s_lastNumber = 0;
 };
 
 // The answer under way, if any, is the innermost message's: the one whose
@@ -396,6 +408,10 @@ bool SubclassWindow(HWND hwnd, std::shared_ptr<IWindowProcMgr> callback) {
         return true;
     }
 
+    if (GetWindowThreadProcessId(hwnd, nullptr) != thread) {
+        return false;  // its messages would run where this registry is not
+    }
+
     // Everything that can fail is done before the window is touched.
     auto record = std::make_unique<WindowRecord>();
     record->subscribers.reserve(4);
@@ -410,8 +426,8 @@ bool SubclassWindow(HWND hwnd, std::shared_ptr<IWindowProcMgr> callback) {
         return false;
     }
     if (previous == ours) {
-        // Another thread's registry has the window: chaining to ourselves
-        // would never end.
+        // Another real thread's registry has the window (simulated threads
+        // share one id): chaining to ourselves would never end.
         return false;
     }
     record->previousValue = previous;

@@ -21,7 +21,7 @@ namespace modWindowProcMgr {
 // Subscribes callback to the messages of a window of the calling thread,
 // subclassing the window for its first subscriber. False, with nothing
 // recorded, when the window cannot be subclassed (it does not exist or
-// belongs to another process). Subscribing the same object again changes
+// belongs to another thread). Subscribing the same object again changes
 // nothing.
 bool SubclassWindow(win::HWND hwnd, std::shared_ptr<IWindowProcMgr> callback);
 

@@ -8,6 +8,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -132,6 +133,29 @@ TEST_F(Registry, RefusalsRecordNothing) {
     EXPECT_EQ(a.use_count(), 1);  // no reference kept
     UnSubclassWindow(hwnd, a.get());
     UnSubclassWindow(gone, a.get());
+}
+
+// A second user-interface thread of the process has a registry and messages
+// under way of its own: it sees none of this thread's, and cannot take its
+// windows.
+TEST_F(Registry, AnotherRealThreadSharesNothingWithThisOne) {
+    const HWND hwnd = CreateWatched("window");
+    const auto a = std::make_shared<Subscriber>("a");
+    const auto b = std::make_shared<Subscriber>("b");
+    ASSERT_TRUE(SubclassWindow(hwnd, a));
+    std::vector<bool> seen;
+    a->before = [&](HWND) {
+        std::thread([&] {
+            seen = {modWindowProcMgr::GetSubclassedWindows(nullptr),
+                    modWindowProcMgr::CurrentMessage() != 0, IsMessageInside(hwnd, a.get()),
+                    SubclassWindow(hwnd, b)};
+        }).join();
+    };
+
+    SendMessageA(hwnd, WM_PING, 1, 2);
+    EXPECT_EQ(seen, std::vector<bool>(4, false));
+    EXPECT_EQ(RegistryWindows(), std::vector<HWND>{hwnd});
+    UnSubclassWindow(hwnd, a.get());
 }
 
 TEST_F(Registry, ASubscriberThatLeavesBeforeItsTurnIsSkipped) {
