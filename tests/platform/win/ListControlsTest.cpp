@@ -941,6 +941,22 @@ TEST_F(ListControls, TypingInTheEditBoxTellsTheParent) {
     EXPECT_SEQUENCE(ComboTypingSeq);
 }
 
+// A dropped list shows the first item that starts with the whole text, however
+// long.
+TEST_F(ListControls, ADroppedListFollowsTheWholeTypedText) {
+    const HWND combo = Combo(CBS_DROPDOWN | CBS_AUTOHSCROLL);
+    const std::string stem(300, 'x');
+    Fill(combo, CB_ADDSTRING, {(stem + "a").c_str(), (stem + "b").c_str()});
+    FillNumbered(combo, CB_ADDSTRING, 20);
+    Send(combo, WM_SETTEXT, 0, Text(stem.c_str()));
+    SetFocus(combo);
+    Send(combo, CB_SHOWDROPDOWN, TRUE);
+    const HWND edit = GetDlgItem(combo, 1001);
+    Send(edit, EM_SETSEL, stem.size(), static_cast<LPARAM>(stem.size()));
+    Send(edit, WM_CHAR, 'b', 1);
+    EXPECT_EQ(Send(ComboList(), LB_GETTOPINDEX), 1);
+}
+
 // The limit is the edit box's; reaching it is told as CBN_ERRSPACE.
 TEST_F(ListControls, TheTextLimitGoesToTheEditBox) {
     const HWND combo = Combo(CBS_DROPDOWN);

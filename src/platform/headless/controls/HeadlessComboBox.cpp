@@ -190,10 +190,10 @@ void TakeListChange(HWND hwnd, const ComboBox& combo) {
 void FollowTyping(const ComboBox& combo) {
     ToList(combo, LB_SETCURSEL, static_cast<WPARAM>(-1));
     if (combo.dropped) {
-        char text[256] = {};
-        GetWindowTextA(combo.edit, text, static_cast<int>(sizeof text));
-        const LRESULT found =
-            ToList(combo, LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
+        std::string text(static_cast<std::size_t>(GetWindowTextLengthA(combo.edit)) + 1, '\0');
+        GetWindowTextA(combo.edit, text.data(), static_cast<int>(text.size()));
+        const LRESULT found = ToList(combo, LB_FINDSTRING, static_cast<WPARAM>(-1),
+                                     reinterpret_cast<LPARAM>(text.c_str()));
         if (found != LB_ERR) {
             ToList(combo, LB_SETTOPINDEX, static_cast<WPARAM>(found));
         }
