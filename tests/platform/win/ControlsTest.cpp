@@ -2,6 +2,8 @@
 // and option buttons keep their check (edit boxes have EditTest).
 
 #include <array>
+#include <string>
+#include <vector>
 
 #include "Pixels.h"
 #include "PlatformTest.h"
@@ -32,6 +34,31 @@ class Controls : public PlatformTest {
 
     HWND parent = 0;
 };
+
+// A message of a control's own range that it does not model fails the
+// running test, naming it: a silent 0 could pass for a right answer.
+TEST_F(Controls, MessagesAControlDoesNotModelAreReported) {
+    ZV_REQUIRES_HEADLESS("the scripted user's problems");
+    struct Case {
+        const char* className;
+        DWORD style;
+        UINT message;
+        const char* problem;
+    };
+    const std::array kUnmodelled = {
+        Case{"Button", BS_PUSHBUTTON, 0x00F2, "Button does not model message 0x00F2"},
+        Case{"Static", SS_LEFT, STM_GETIMAGE, "Static does not model message 0x0173"},
+        Case{"Edit", 0, 0x00D4, "Edit does not model message 0x00D4"},
+        Case{"ListBox", 0, 0x0190, "ListBox does not model message 0x0190"},
+        Case{"ComboBox", CBS_DROPDOWN, 0x0156, "ComboBox does not model message 0x0156"},
+    };
+    for (const Case& unmodelled : kUnmodelled) {
+        const HWND hwnd = Control(unmodelled.className, "", unmodelled.style, 1, 10);
+        SendMessageA(hwnd, unmodelled.message, 0, 0);
+        EXPECT_EQ(driver::TakeScriptProblems(), std::vector<std::string>{unmodelled.problem});
+        DestroyWindow(hwnd);
+    }
+}
 
 WPARAM Clicked(int id) {
     return static_cast<WPARAM>(id) | (static_cast<WPARAM>(BN_CLICKED) << 16);

@@ -299,6 +299,10 @@ TEST_F(ListControls, TheSelectionStaysWithItsItem) {
     EXPECT_EQ(Send(list, LB_SETCURSEL, 3), 3);
     EXPECT_EQ(Send(list, LB_SETCURSEL, 7), LB_ERR);  // changes nothing
     EXPECT_EQ(Send(list, LB_GETCURSEL), 3);
+    EXPECT_GT(Send(list, LB_GETSEL, 3), 0);
+    EXPECT_EQ(Send(list, LB_GETSEL, 2), 0);
+    EXPECT_EQ(Send(list, LB_GETSEL, 7), LB_ERR);
+    EXPECT_EQ(Send(list, LB_GETCARETINDEX), 3);
 
     EXPECT_EQ(Send(list, LB_DELETESTRING, 1), 3);
     EXPECT_EQ(Send(list, LB_GETCURSEL), 2);
@@ -902,6 +906,10 @@ TEST_F(ListControls, ADropDownComboBoxEditsItsText) {
     EXPECT_EQ(Send(combo, CB_GETCURSEL), CB_ERR);
     Send(combo, CB_SETCURSEL, 1);
     EXPECT_EQ(TextOf(edit), "green");
+    EXPECT_EQ(Send(combo, CB_SETEDITSEL, 0, Point(1, 3)), TRUE);
+    EXPECT_EQ(Send(combo, CB_GETEDITSEL), Point(1, 3));
+    EXPECT_EQ(Send(combo, CB_SETEDITSEL, 0, Point(2, -1)), TRUE);  // to the end
+    EXPECT_EQ(Send(edit, EM_GETSEL), Point(2, 5));
 
     SetFocus(combo);
     EXPECT_EQ(GetFocus(), edit);
@@ -962,6 +970,7 @@ TEST_F(ListControls, TheTextLimitGoesToTheEditBox) {
     const HWND combo = Combo(CBS_DROPDOWN);
     const HWND listOnly = Control("ComboBox", CBS_DROPDOWNLIST, 7, 150);
     EXPECT_EQ(Send(listOnly, CB_LIMITTEXT, 3), TRUE);
+    EXPECT_EQ(Send(listOnly, CB_SETEDITSEL, 0, Point(0, 1)), CB_ERR);  // no edit box
     Send(combo, CB_LIMITTEXT, 3);
     SetFocus(combo);
     ClearLog();

@@ -5,9 +5,15 @@
 // holding the mouse meanwhile; a simple combo box shows its list always, as
 // its own child. The combo box tells its parent what the user does with
 // CBN_ notifications, in the platform's order.
+//
+// Not modelled: CB_DIR, CB_SETITEMHEIGHT, the extended interface
+// (CB_SETEXTENDEDUI, CB_GETEXTENDEDUI), CB_GETDROPPEDCONTROLRECT, and the
+// messages after CB_FINDSTRINGEXACT (locales, top index, widths, storage,
+// CB_GETCOMBOBOXINFO).
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -546,6 +552,15 @@ LRESULT PassToList(HWND hwnd, const ComboBox& combo, UINT message, WPARAM wParam
     return result;
 }
 
+// The start and end travel as 16-bit words; -1 for either keeps its meaning.
+LRESULT SetEditSelection(const ComboBox& combo, LPARAM lParam) {
+    const auto start = static_cast<std::int16_t>(lParam & 0xFFFF);
+    const auto end = static_cast<std::int16_t>((lParam >> 16) & 0xFFFF);
+    SendMessageA(combo.edit, EM_SETSEL, static_cast<WPARAM>(static_cast<std::intptr_t>(start)),
+                 static_cast<LPARAM>(end));
+    return TRUE;
+}
+
 LRESULT AnswerComboMessage(HWND hwnd, const ComboBox& combo, UINT message, WPARAM wParam,
                            LPARAM lParam) {
     const auto forward = std::find_if(
@@ -573,8 +588,12 @@ LRESULT AnswerComboMessage(HWND hwnd, const ComboBox& combo, UINT message, WPARA
             return static_cast<LONG>(wParam) == -1 ? FieldHeight(combo) : ItemHeight(combo);
         case CB_LIMITTEXT:
             return combo.edit != 0 ? SendMessageA(combo.edit, EM_LIMITTEXT, wParam, 0) : TRUE;
+        case CB_GETEDITSEL:
+            return combo.edit != 0 ? SendMessageA(combo.edit, EM_GETSEL, wParam, lParam) : CB_ERR;
+        case CB_SETEDITSEL:
+            return combo.edit != 0 ? SetEditSelection(combo, lParam) : CB_ERR;
         default:
-            return DefWindowProcA(hwnd, message, wParam, lParam);
+            return Unmodelled(hwnd, message, wParam, lParam);
     }
 }
 
@@ -692,7 +711,7 @@ LRESULT ZV_CALLBACK ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         }
         return result;
     }
-    if (message >= CB_LIMITTEXT && message <= CB_FINDSTRINGEXACT) {
+    if (message >= CB_GETEDITSEL && message <= CB_FINDSTRINGEXACT) {
         return AnswerComboMessage(hwnd, *combo, message, wParam, lParam);
     }
     return TakeWindowMessage(hwnd, *combo, message, wParam, lParam);

@@ -3,11 +3,18 @@
 // texts, and the registration of every control class with each fresh
 // desktop. They keep their state where the platform's controls keep it, in
 // the window, and tell their parent of clicks with WM_COMMAND.
+//
+// Not modelled: BM_GETSTATE, BM_SETSTATE, BM_GETIMAGE, BM_SETIMAGE,
+// BM_SETDONTCLICK; every STM_ message (icons and images of statics).
 
 #include <algorithm>
+#include <array>
+#include <cstdio>
+#include <string>
 
 #include "headless/controls/ControlPainter.h"
 #include "headless/controls/Controls.h"
+#include "headless/core/Script.h"
 #include "headless/core/WindowSystem.h"
 #include "platform/win/GdiApi.h"
 #include "platform/win/GdiConstants.h"
@@ -243,6 +250,9 @@ LRESULT ZV_CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
             SendMessageA(hwnd, WM_LBUTTONUP, 0, 0);
             return 0;
         default:
+            if (message >= BM_GETCHECK && message <= BM_SETDONTCLICK) {
+                return Unmodelled(hwnd, message, wParam, lParam);
+            }
             break;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
@@ -263,6 +273,9 @@ LRESULT ZV_CALLBACK StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     if (message == WM_SETTEXT) {
         Repaint(hwnd);
     }
+    if (message >= STM_SETICON && message <= STM_GETIMAGE) {
+        return Unmodelled(hwnd, message, wParam, lParam);
+    }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
@@ -277,6 +290,15 @@ void AddSystemClass(WindowSystem& system, const char* name, WNDPROC proc, int ba
 }
 
 }  // namespace
+
+LRESULT Unmodelled(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    std::array<char, 8> number{};
+    std::snprintf(number.data(), number.size(), "0x%04X", message);
+    const Window* window = System().Find(hwnd);
+    AddScriptProblem((window != nullptr ? ClassNameOf(*window) : std::string("a control")) +
+                     " does not model message " + number.data());
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
 
 void RegisterControlClasses(WindowSystem& system) {
     AddSystemClass(system, "Button", ButtonProc, COLOR_BTNFACE);

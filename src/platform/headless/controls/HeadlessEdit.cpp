@@ -6,6 +6,10 @@
 // the box's state (EditBox), which this procedure changes and then tells the
 // parent about, so that nothing the parent does meanwhile finds a state half
 // changed.
+//
+// Not modelled: EM_SETRECT, EM_SETRECTNP, EM_SCROLL, EM_SETHANDLE,
+// EM_GETHANDLE, EM_GETTHUMB, EM_FMTLINES, EM_SETTABSTOPS, word-break
+// procedures, EM_SETMARGINS and EM_GETMARGINS.
 
 #include <algorithm>
 #include <cctype>
@@ -751,6 +755,9 @@ LRESULT ZV_CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     }
     if (message == WM_SIZE || message == WM_STYLECHANGED || message == WM_ENABLE) {
         Refit(hwnd);
+    }
+    if (message >= EM_GETSEL && message <= EM_CHARFROMPOS) {
+        return Unmodelled(hwnd, message, wParam, lParam);
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }

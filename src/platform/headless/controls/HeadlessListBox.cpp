@@ -3,6 +3,12 @@
 // each one font high, with the vertical scroll bar shown while the items
 // overflow. A combo box's list tells the combo box, not its parent (which is
 // the desktop while the list drops down), and is never focused itself.
+//
+// Not modelled: multiple and extended selection (LB_SETSEL, LB_GETSELCOUNT,
+// LB_GETSELITEMS, LB_SELITEMRANGE, LB_SELITEMRANGEEX, the anchor),
+// LB_SETCARETINDEX, LB_DIR and LB_ADDFILE, tab stops, columns and the
+// horizontal extent, LB_SETITEMHEIGHT, locales, LB_SETCOUNT and
+// LB_INITSTORAGE.
 
 #include <algorithm>
 #include <cstring>
@@ -399,6 +405,10 @@ LRESULT AnswerListMessage(HWND hwnd, ListBox& list, UINT message, WPARAM wParam,
             return SetCurSel(hwnd, list, index);
         case LB_GETCURSEL:
             return list.selected >= 0 ? list.selected : LB_ERR;
+        case LB_GETSEL:
+            return index < 0 || index >= Count(list) ? LB_ERR : index == list.selected ? 1 : 0;
+        case LB_GETCARETINDEX:
+            return list.caret;
         case LB_GETTEXT:
             return GetText(list, index, reinterpret_cast<LPSTR>(lParam));
         case LB_GETTEXTLEN:
@@ -424,7 +434,7 @@ LRESULT AnswerListMessage(HWND hwnd, ListBox& list, UINT message, WPARAM wParam,
         case LB_ITEMFROMPOINT:
             return ItemFromPoint(hwnd, list, lParam);
         default:
-            return DefWindowProcA(hwnd, message, wParam, lParam);
+            return Unmodelled(hwnd, message, wParam, lParam);
     }
 }
 
