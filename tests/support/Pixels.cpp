@@ -1,5 +1,7 @@
 #include "Pixels.h"
 
+#include <sstream>
+
 namespace zv::test {
 
 using namespace zv::win;
@@ -25,6 +27,22 @@ COLORREF PixelOf(HWND hwnd, int x, int y) {
     const COLORREF pixel = GetPixel(dc, x, y);
     ReleaseDC(hwnd, dc);
     return pixel;
+}
+
+testing::AssertionResult PixelsAre(const std::function<COLORREF(int, int)>& at,
+                                   std::initializer_list<ExpectedPixel> expected) {
+    std::ostringstream differences;
+    for (const ExpectedPixel& pixel : expected) {
+        const COLORREF actual = at(pixel.x, pixel.y);
+        if (actual != pixel.colour) {
+            differences << "\n  at " << pixel.x << "," << pixel.y << std::hex << ": 0x" << actual
+                        << " instead of 0x" << pixel.colour << std::dec;
+        }
+    }
+    if (differences.str().empty()) {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure() << differences.str();
 }
 
 }  // namespace zv::test

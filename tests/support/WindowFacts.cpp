@@ -3,8 +3,9 @@
 namespace zv::test {
 
 std::string TextOf(win::HWND hwnd) {
-    char text[256] = {};
-    win::GetWindowTextA(hwnd, text, static_cast<int>(sizeof text));
+    std::string text(static_cast<std::size_t>(win::GetWindowTextLengthA(hwnd)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(
+        win::GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -12,6 +13,18 @@ std::string ClassOf(win::HWND hwnd) {
     char name[64] = {};
     win::GetClassNameA(hwnd, name, static_cast<int>(sizeof name));
     return name;
+}
+
+win::RECT WindowRectOf(win::HWND hwnd) {
+    win::RECT rect;
+    win::GetWindowRect(hwnd, &rect);
+    return rect;
+}
+
+win::RECT ClientRectOf(win::HWND hwnd) {
+    win::RECT rect;
+    win::GetClientRect(hwnd, &rect);
+    return rect;
 }
 
 }  // namespace zv::test

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PlatformTest.h"
+#include "WindowFacts.h"
 #include "platform/win/GdiApi.h"
 #include "platform/win/GdiConstants.h"
 
@@ -100,10 +101,7 @@ TEST_F(DrawEdges, OnlyTheNamedSidesAreDrawn) {
 
 TEST_F(DrawEdges, MiddleFillsAndAdjustShrinksTheRectangle) {
     const RECT inner = Draw(EDGE_SUNKEN, BF_RECT | BF_MIDDLE | BF_ADJUST);
-    EXPECT_EQ(inner.left, 2);
-    EXPECT_EQ(inner.top, 2);
-    EXPECT_EQ(inner.right, 4);
-    EXPECT_EQ(inner.bottom, 4);
+    EXPECT_EQ(EdgesOf(inner), (Edges{2, 2, 4, 4}));
     EXPECT_EQ(At(2, 2), Sys(COLOR_BTNFACE));
     EXPECT_EQ(At(3, 3), Sys(COLOR_BTNFACE));
 }

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "PlatformTest.h"
+#include "WindowFacts.h"
 #include "platform/win/GdiApi.h"
 #include "platform/win/GdiConstants.h"
 #include "platform/win/WinConstants.h"
@@ -84,10 +85,7 @@ TEST_F(DrawPaint, BeginPaintGivesTheInvalidRectangleAndValidatesIt) {
     const HDC hdc = BeginPaint(m_child, &paint);
     EXPECT_NE(hdc, 0);
     EXPECT_EQ(paint.hdc, hdc);
-    EXPECT_EQ(paint.rcPaint.left, 2);
-    EXPECT_EQ(paint.rcPaint.top, 3);
-    EXPECT_EQ(paint.rcPaint.right, 10);
-    EXPECT_EQ(paint.rcPaint.bottom, 12);
+    EXPECT_EQ(EdgesOf(paint.rcPaint), (Edges{2, 3, 10, 12}));
     EXPECT_TRUE(paint.fErase);  // the recording class has no brush to erase with
     EndPaint(m_child, &paint);
     RECT update{};
@@ -243,10 +241,7 @@ TEST_F(DrawPaint, WhatItsParentHidesOfAChildIsNotPainted) {
     MessageLog::Current().PumpPending();
     InvalidateRect(m_child, nullptr, FALSE);
     EXPECT_TRUE(GetUpdateRect(m_child, &update, FALSE));
-    EXPECT_EQ(update.left, 0);
-    EXPECT_EQ(update.top, 0);
-    EXPECT_EQ(update.right, 20);
-    EXPECT_EQ(update.bottom, 10);
+    EXPECT_EQ(EdgesOf(update), (Edges{0, 0, 20, 10}));
 }
 
 TEST_F(DrawPaint, AGrownTopLevelWindowIsErasedAtOnce) {

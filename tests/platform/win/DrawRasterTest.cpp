@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
+#include "Pixels.h"
 #include "PlatformTest.h"
 #include "platform/win/GdiApi.h"
 #include "platform/win/GdiConstants.h"
@@ -31,6 +34,10 @@ class MemoryDc {
         ReleaseDC(0, screen);
         m_previous = SelectObject(m_dc, m_bitmap);
     }
+    // A colour bitmap filled with the background given.
+    MemoryDc(int width, int height, COLORREF background) : MemoryDc(width, height) {
+        Fill(background, RECT{0, 0, width, height});
+    }
     ~MemoryDc() {
         SelectObject(m_dc, m_previous);
         DeleteObject(m_bitmap);
@@ -46,6 +53,9 @@ class MemoryDc {
         DeleteObject(brush);
     }
     COLORREF At(int x, int y) const { return GetPixel(m_dc, x, y); }
+    testing::AssertionResult Has(std::initializer_list<ExpectedPixel> expected) const {
+        return PixelsAre([this](int x, int y) { return At(x, y); }, expected);
+    }
 
   private:
     HDC m_dc = 0;
@@ -88,9 +98,8 @@ TEST_F(DrawRaster, ColourToMonochromeSetsThePixelsOfTheSourceBackgroundColour) {
     MemoryDc mask(3, 1, true);
     SetBkColor(colour.Dc(), kMagenta);
     ASSERT_TRUE(BitBlt(mask.Dc(), 0, 0, 3, 1, colour.Dc(), 0, 0, SRCCOPY));
-    EXPECT_EQ(mask.At(0, 0), kWhite);  // the background colour
-    EXPECT_EQ(mask.At(1, 0), kBlack);  // white, but not the background colour
-    EXPECT_EQ(mask.At(2, 0), kBlack);
+    // White only where the background colour was (not where white was).
+    EXPECT_TRUE(mask.Has({Pixel(0, 0, kWhite), Pixel(1, 0, kBlack), Pixel(2, 0, kBlack)}));
 }
 
 TEST_F(DrawRaster, MonochromeToColourUsesTheDestinationTextAndBackgroundColours) {
@@ -101,8 +110,7 @@ TEST_F(DrawRaster, MonochromeToColourUsesTheDestinationTextAndBackgroundColours)
     SetTextColor(colour.Dc(), kRed);
     SetBkColor(colour.Dc(), kBlue);
     ASSERT_TRUE(BitBlt(colour.Dc(), 0, 0, 2, 1, mask.Dc(), 0, 0, SRCCOPY));
-    EXPECT_EQ(colour.At(0, 0), kRed);
-    EXPECT_EQ(colour.At(1, 0), kBlue);
+    EXPECT_TRUE(colour.Has({Pixel(0, 0, kRed), Pixel(1, 0, kBlue)}));
 }
 
 // The transparent-blit recipe: a mask from the picture's key colour; the
@@ -112,8 +120,7 @@ TEST_F(DrawRaster, AMaskLeavesTheKeyColourOfAPictureTransparent) {
     MemoryDc picture(4, 1);
     picture.Fill(kMagenta, RECT{0, 0, 2, 1});
     picture.Fill(kGreen, RECT{2, 0, 4, 1});
-    MemoryDc background(4, 1);
-    background.Fill(kBlue, RECT{0, 0, 4, 1});
+    MemoryDc background(4, 1, kBlue);
 
     MemoryDc mask(4, 1, true);
     SetBkColor(picture.Dc(), kMagenta);
@@ -126,15 +133,12 @@ TEST_F(DrawRaster, AMaskLeavesTheKeyColourOfAPictureTransparent) {
     BitBlt(background.Dc(), 0, 0, 4, 1, mask.Dc(), 0, 0, 0x8800C6);
     BitBlt(background.Dc(), 0, 0, 4, 1, picture.Dc(), 0, 0, 0xEE0086);
 
-    EXPECT_EQ(background.At(0, 0), kBlue);
-    EXPECT_EQ(background.At(1, 0), kBlue);
-    EXPECT_EQ(background.At(2, 0), kGreen);
-    EXPECT_EQ(background.At(3, 0), kGreen);
+    EXPECT_TRUE(background.Has(
+        {Pixel(0, 0, kBlue), Pixel(1, 0, kBlue), Pixel(2, 0, kGreen), Pixel(3, 0, kGreen)}));
 }
 
 TEST_F(DrawRaster, LinesLeaveTheirEndPointOut) {
-    MemoryDc canvas(6, 3);
-    canvas.Fill(kWhite, RECT{0, 0, 6, 3});
+    MemoryDc canvas(6, 3, kWhite);
     const HPEN pen = CreatePen(PS_SOLID, 1, kRed);
     const HGDIOBJ previous = SelectObject(canvas.Dc(), pen);
     MoveToEx(canvas.Dc(), 0, 1, nullptr);
@@ -142,8 +146,7 @@ TEST_F(DrawRaster, LinesLeaveTheirEndPointOut) {
     for (int x = 0; x < 5; ++x) {
         EXPECT_EQ(canvas.At(x, 1), kRed) << x;
     }
-    EXPECT_EQ(canvas.At(5, 1), kWhite);
-    EXPECT_EQ(canvas.At(2, 0), kWhite);
+    EXPECT_TRUE(canvas.Has({Pixel(5, 1, kWhite), Pixel(2, 0, kWhite)}));
     POINT last;
     MoveToEx(canvas.Dc(), 0, 0, &last);
     EXPECT_EQ(last.x, 5);
@@ -152,8 +155,7 @@ TEST_F(DrawRaster, LinesLeaveTheirEndPointOut) {
 }
 
 TEST_F(DrawRaster, DottedPensLeaveGapsInTheBackgroundColourWhenOpaque) {
-    MemoryDc canvas(40, 1);
-    canvas.Fill(kWhite, RECT{0, 0, 40, 1});
+    MemoryDc canvas(40, 1, kWhite);
     const HPEN pen = CreatePen(PS_DOT, 1, kRed);
     const HGDIOBJ previous = SelectObject(canvas.Dc(), pen);
     SetBkColor(canvas.Dc(), kBlue);
@@ -173,18 +175,14 @@ TEST_F(DrawRaster, DottedPensLeaveGapsInTheBackgroundColourWhenOpaque) {
 }
 
 TEST_F(DrawRaster, RectanglesOutlineWithThePenAndFillWithTheBrush) {
-    MemoryDc canvas(6, 6);
-    canvas.Fill(kWhite, RECT{0, 0, 6, 6});
+    MemoryDc canvas(6, 6, kWhite);
     const HPEN pen = CreatePen(PS_SOLID, 1, kRed);
     const HBRUSH brush = CreateSolidBrush(kGreen);
     const HGDIOBJ oldPen = SelectObject(canvas.Dc(), pen);
     const HGDIOBJ oldBrush = SelectObject(canvas.Dc(), brush);
     Rectangle(canvas.Dc(), 0, 0, 5, 5);
-    EXPECT_EQ(canvas.At(0, 0), kRed);
-    EXPECT_EQ(canvas.At(4, 4), kRed);
-    EXPECT_EQ(canvas.At(4, 0), kRed);
-    EXPECT_EQ(canvas.At(2, 2), kGreen);
-    EXPECT_EQ(canvas.At(5, 5), kWhite);
+    EXPECT_TRUE(canvas.Has({Pixel(0, 0, kRed), Pixel(4, 4, kRed), Pixel(4, 0, kRed),
+                            Pixel(2, 2, kGreen), Pixel(5, 5, kWhite)}));
     // Deleted while selected, the pen goes once the DC lets go of it.
     EXPECT_TRUE(DeleteObject(pen));
     Rectangle(canvas.Dc(), 1, 1, 4, 4);
@@ -221,31 +219,23 @@ class RedOutlineGreenFill {
 };
 
 TEST_F(DrawRaster, EllipsesTouchEachSideOfTheirRectangleAndLeaveTheCornersOut) {
-    MemoryDc canvas(22, 12);
-    canvas.Fill(kWhite, RECT{0, 0, 22, 12});
+    MemoryDc canvas(22, 12, kWhite);
     {
         const RedOutlineGreenFill tools(canvas.Dc(), PS_SOLID);
         ASSERT_TRUE(Ellipse(canvas.Dc(), 1, 1, 21, 11));
     }
-    for (const POINT corner : {POINT{1, 1}, POINT{20, 1}, POINT{1, 10}, POINT{20, 10}}) {
-        EXPECT_EQ(canvas.At(corner.x, corner.y), kWhite) << corner.x << "," << corner.y;
-    }
+    EXPECT_TRUE(canvas.Has(
+        {Pixel(1, 1, kWhite), Pixel(20, 1, kWhite), Pixel(1, 10, kWhite), Pixel(20, 10, kWhite)}));
     // The middle rows reach the left and right edges, the middle columns the
     // top and bottom ones (the right and bottom edges left out).
-    EXPECT_EQ(canvas.At(1, 5), kRed);
-    EXPECT_EQ(canvas.At(20, 6), kRed);
-    EXPECT_EQ(canvas.At(10, 1), kRed);
-    EXPECT_EQ(canvas.At(11, 10), kRed);
-    EXPECT_EQ(canvas.At(0, 5), kWhite);
-    EXPECT_EQ(canvas.At(21, 6), kWhite);
-    EXPECT_EQ(canvas.At(11, 11), kWhite);
-    EXPECT_EQ(canvas.At(11, 6), kGreen);
+    EXPECT_TRUE(canvas.Has({Pixel(1, 5, kRed), Pixel(20, 6, kRed), Pixel(10, 1, kRed),
+                            Pixel(11, 10, kRed), Pixel(0, 5, kWhite), Pixel(21, 6, kWhite),
+                            Pixel(11, 11, kWhite), Pixel(11, 6, kGreen)}));
 }
 
 TEST_F(DrawRaster, CirclesAreSymmetricAboutBothAxesAndTheDiagonal) {
     constexpr int kSide = 15;
-    MemoryDc canvas(kSide, kSide);
-    canvas.Fill(kWhite, RECT{0, 0, kSide, kSide});
+    MemoryDc canvas(kSide, kSide, kWhite);
     {
         const RedOutlineGreenFill tools(canvas.Dc(), PS_SOLID);
         Ellipse(canvas.Dc(), 0, 0, kSide, kSide);
@@ -261,10 +251,9 @@ TEST_F(DrawRaster, CirclesAreSymmetricAboutBothAxesAndTheDiagonal) {
 }
 
 TEST_F(DrawRaster, WithoutAPenAnEllipseKeepsItsSizeWhereARectangleLosesAPixel) {
-    MemoryDc ellipse(11, 11);
-    MemoryDc rectangle(11, 11);
+    MemoryDc ellipse(11, 11, kWhite);
+    MemoryDc rectangle(11, 11, kWhite);
     for (const MemoryDc* canvas : {&ellipse, &rectangle}) {
-        canvas->Fill(kWhite, RECT{0, 0, 11, 11});
         const RedOutlineGreenFill tools(canvas->Dc(), PS_NULL);
         if (canvas == &ellipse) {
             Ellipse(canvas->Dc(), 0, 0, 10, 10);
@@ -272,26 +261,19 @@ TEST_F(DrawRaster, WithoutAPenAnEllipseKeepsItsSizeWhereARectangleLosesAPixel) {
             Rectangle(canvas->Dc(), 0, 0, 10, 10);
         }
     }
-    EXPECT_EQ(ellipse.At(0, 4), kGreen);
-    EXPECT_EQ(ellipse.At(9, 5), kGreen);
-    EXPECT_EQ(ellipse.At(4, 9), kGreen);
-    EXPECT_EQ(ellipse.At(10, 5), kWhite);
-    EXPECT_EQ(ellipse.At(0, 0), kWhite);
-    EXPECT_EQ(rectangle.At(8, 8), kGreen);
-    EXPECT_EQ(rectangle.At(9, 4), kWhite);
-    EXPECT_EQ(rectangle.At(4, 9), kWhite);
+    EXPECT_TRUE(ellipse.Has({Pixel(0, 4, kGreen), Pixel(9, 5, kGreen), Pixel(4, 9, kGreen),
+                             Pixel(10, 5, kWhite), Pixel(0, 0, kWhite)}));
+    EXPECT_TRUE(rectangle.Has({Pixel(8, 8, kGreen), Pixel(9, 4, kWhite), Pixel(4, 9, kWhite)}));
 }
 
 TEST_F(DrawRaster, RoundedRectanglesCutTheirCornersOnly) {
-    MemoryDc canvas(21, 21);
-    canvas.Fill(kWhite, RECT{0, 0, 21, 21});
+    MemoryDc canvas(21, 21, kWhite);
     {
         const RedOutlineGreenFill tools(canvas.Dc(), PS_SOLID);
         ASSERT_TRUE(RoundRect(canvas.Dc(), 0, 0, 20, 20, 8, 8));
     }
-    for (const POINT corner : {POINT{0, 0}, POINT{19, 0}, POINT{0, 19}, POINT{19, 19}}) {
-        EXPECT_EQ(canvas.At(corner.x, corner.y), kWhite) << corner.x << "," << corner.y;
-    }
+    EXPECT_TRUE(canvas.Has(
+        {Pixel(0, 0, kWhite), Pixel(19, 0, kWhite), Pixel(0, 19, kWhite), Pixel(19, 19, kWhite)}));
     // The straight parts of the sides lie on the rectangle's edges.
     for (int along = 5; along < 15; ++along) {
         EXPECT_EQ(canvas.At(along, 0), kRed) << along;
@@ -299,16 +281,12 @@ TEST_F(DrawRaster, RoundedRectanglesCutTheirCornersOnly) {
         EXPECT_EQ(canvas.At(along, 19), kRed) << along;
         EXPECT_EQ(canvas.At(19, along), kRed) << along;
     }
-    EXPECT_EQ(canvas.At(10, 10), kGreen);
-    EXPECT_EQ(canvas.At(20, 10), kWhite);
+    EXPECT_TRUE(canvas.Has({Pixel(10, 10, kGreen), Pixel(20, 10, kWhite)}));
 }
 
 TEST_F(DrawRaster, ARoundedRectangleWithoutCornersIsARectangle) {
-    MemoryDc rounded(7, 7);
-    MemoryDc plain(7, 7);
-    for (const MemoryDc* canvas : {&rounded, &plain}) {
-        canvas->Fill(kWhite, RECT{0, 0, 7, 7});
-    }
+    MemoryDc rounded(7, 7, kWhite);
+    MemoryDc plain(7, 7, kWhite);
     {
         const RedOutlineGreenFill tools(rounded.Dc(), PS_SOLID);
         RoundRect(rounded.Dc(), 1, 1, 6, 6, 0, 0);
@@ -335,8 +313,7 @@ void FillFourColours(const MemoryDc& canvas) {
 TEST_F(DrawRaster, StretchBltDoublesEachPixelIntoASquare) {
     MemoryDc source(2, 2);
     FillFourColours(source);
-    MemoryDc dest(5, 5);
-    dest.Fill(kMagenta, RECT{0, 0, 5, 5});
+    MemoryDc dest(5, 5, kMagenta);
     ASSERT_TRUE(StretchBlt(dest.Dc(), 0, 0, 4, 4, source.Dc(), 0, 0, 2, 2, SRCCOPY));
     for (int y = 0; y < 4; ++y) {
         for (int x = 0; x < 4; ++x) {
@@ -353,28 +330,23 @@ TEST_F(DrawRaster, StretchBltShrinksAndMirrors) {
     MemoryDc dest(2, 2);
     // Pairs of equal pixels shrink to the same colour in every stretching mode.
     ASSERT_TRUE(StretchBlt(dest.Dc(), 0, 0, 2, 1, source.Dc(), 0, 0, 4, 1, SRCCOPY));
-    EXPECT_EQ(dest.At(0, 0), kRed);
-    EXPECT_EQ(dest.At(1, 0), kGreen);
+    EXPECT_TRUE(dest.Has({Pixel(0, 0, kRed), Pixel(1, 0, kGreen)}));
     // A negative width on one side runs the picture backwards, from the
     // origin's pixel.
     ASSERT_TRUE(StretchBlt(dest.Dc(), 1, 1, -2, 1, source.Dc(), 0, 0, 4, 1, SRCCOPY));
-    EXPECT_EQ(dest.At(0, 1), kGreen);
-    EXPECT_EQ(dest.At(1, 1), kRed);
+    EXPECT_TRUE(dest.Has({Pixel(0, 1, kGreen), Pixel(1, 1, kRed)}));
 }
 
 TEST_F(DrawRaster, StretchBltAppliesTheRasterOperationAndTheMonochromeColours) {
     MemoryDc mask(2, 2, true);
     mask.Fill(kBlack, RECT{0, 0, 2, 2});
     mask.Fill(kWhite, RECT{1, 0, 2, 2});
-    MemoryDc dest(4, 4);
-    dest.Fill(kBlue, RECT{0, 0, 4, 4});
+    MemoryDc dest(4, 4, kBlue);
     SetTextColor(dest.Dc(), kBlack);
     SetBkColor(dest.Dc(), kWhite);
     // Where the mask is white the destination stays, where black it clears.
     ASSERT_TRUE(StretchBlt(dest.Dc(), 0, 0, 4, 4, mask.Dc(), 0, 0, 2, 2, SRCAND));
-    EXPECT_EQ(dest.At(1, 3), kBlack);
-    EXPECT_EQ(dest.At(2, 0), kBlue);
-    EXPECT_EQ(dest.At(3, 3), kBlue);
+    EXPECT_TRUE(dest.Has({Pixel(1, 3, kBlack), Pixel(2, 0, kBlue), Pixel(3, 3, kBlue)}));
 }
 
 TEST_F(DrawRaster, FillRectTakesSystemColourIndexesPlusOne) {
@@ -401,10 +373,9 @@ TEST_F(DrawRaster, BitmapsReportTheirSizeAndDepth) {
     const HBITMAP mono = CreateBitmap(17, 3, 1, 1, nullptr);
     BITMAP info;
     ASSERT_EQ(GetObjectA(mono, sizeof info, &info), static_cast<int>(sizeof info));
-    EXPECT_EQ(info.bmWidth, 17);
-    EXPECT_EQ(info.bmHeight, 3);
+    EXPECT_EQ((std::array{info.bmWidth, info.bmHeight, info.bmWidthBytes}),
+              (std::array<LONG, 3>{17, 3, 4}));
     EXPECT_EQ(info.bmBitsPixel, 1);
-    EXPECT_EQ(info.bmWidthBytes, 4);
     DeleteObject(mono);
 }
 
