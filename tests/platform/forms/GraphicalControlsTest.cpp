@@ -2,6 +2,8 @@
 // read back pixel by pixel from the windows they are drawn on; their
 // properties through property bags and form files; the values they refuse.
 
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -64,6 +66,12 @@ std::shared_ptr<Picture> PlainBitmap(int width, int height, COLORREF colour) {
                                      CreateBitmap(width, height, 1, 32, pixels.data()));
 }
 
+// A line's ends: X1, Y1, X2, Y2.
+using Ends = std::array<int, 4>;
+Ends EndsOf(const Line& line) {
+    return {line.X1(), line.Y1(), line.X2(), line.Y2()};
+}
+
 // A form with a grey background, 200 by 120 pixels inside; controls are
 // placed in pixels.
 class GraphicalControls : public PlatformTest {
@@ -99,6 +107,9 @@ class GraphicalControls : public PlatformTest {
     }
 
     COLORREF At(int x, int y) const { return PixelOf(m_form->hWnd(), x, y); }
+    testing::AssertionResult Shows(std::initializer_list<ExpectedPixel> expected) const {
+        return PixelsAre([this](int x, int y) { return At(x, y); }, expected);
+    }
 
     // How many pixels of a row or a column differ from the background.
     int CoveredInRow(int y, int from, int to) const {
@@ -128,25 +139,17 @@ TEST_F(GraphicalControls, AShapeIsFilledInsideItsBorder) {
     shape->SetFillColor(kRed);
     shape->SetBorderColor(kBlue);
     Paint();
-    EXPECT_EQ(At(10, 10), kBlue);
-    EXPECT_EQ(At(49, 29), kBlue);
-    EXPECT_EQ(At(30, 10), kBlue);
-    EXPECT_EQ(At(30, 20), kRed);
-    EXPECT_EQ(At(9, 20), kGrey);
-    EXPECT_EQ(At(50, 20), kGrey);
-    EXPECT_EQ(At(30, 30), kGrey);
+    EXPECT_TRUE(Shows({Pixel(10, 10, kBlue), Pixel(49, 29, kBlue), Pixel(30, 10, kBlue),
+                       Pixel(30, 20, kRed), Pixel(9, 20, kGrey), Pixel(50, 20, kGrey),
+                       Pixel(30, 30, kGrey)}));
 
     // A wide border stays inside the control, its corners round as wide
     // pens draw them.
     shape->SetBorderWidth(3);
     Paint();
-    EXPECT_EQ(At(10, 10), kGrey);
-    EXPECT_EQ(At(11, 10), kBlue);
-    EXPECT_EQ(At(12, 12), kBlue);
-    EXPECT_EQ(At(13, 13), kRed);
-    EXPECT_EQ(At(49, 29), kGrey);
-    EXPECT_EQ(At(48, 29), kBlue);
-    EXPECT_EQ(At(50, 30), kGrey);
+    EXPECT_TRUE(Shows({Pixel(10, 10, kGrey), Pixel(11, 10, kBlue), Pixel(12, 12, kBlue),
+                       Pixel(13, 13, kRed), Pixel(49, 29, kGrey), Pixel(48, 29, kBlue),
+                       Pixel(50, 30, kGrey)}));
 
     // Without a border the fill reaches the edge.
     shape->SetBorderStyle(border_style::kTransparent);
@@ -180,15 +183,11 @@ TEST_F(GraphicalControls, ACircleIsRoundAndCentredInAWideControl) {
     // A circle 40 pixels across, from x = 50 to 89.
     EXPECT_EQ(CoveredInRow(40, 20, 120), 40);
     EXPECT_EQ(CoveredInColumn(70, 20, 60), 40);
-    EXPECT_EQ(At(50, 40), kBlue);
-    EXPECT_EQ(At(89, 40), kBlue);
-    EXPECT_EQ(At(49, 40), kGrey);
-    EXPECT_EQ(At(90, 40), kGrey);
-    EXPECT_EQ(At(70, 20), kBlue);
-    EXPECT_EQ(At(70, 59), kBlue);
-    EXPECT_EQ(At(70, 40), kRed);
-    EXPECT_EQ(At(51, 21), kGrey);  // the corners of its square stay out
-    EXPECT_EQ(At(88, 58), kGrey);
+    EXPECT_TRUE(Shows({Pixel(50, 40, kBlue), Pixel(89, 40, kBlue), Pixel(49, 40, kGrey),
+                       Pixel(90, 40, kGrey), Pixel(70, 20, kBlue), Pixel(70, 59, kBlue),
+                       Pixel(70, 40, kRed)}));
+    EXPECT_TRUE(
+        Shows({Pixel(51, 21, kGrey), Pixel(88, 58, kGrey)}));  // the corners of its square stay out
 
     circle->SetKind(ShapeKind::Oval);  // an oval fills the control's width
     Paint();
@@ -223,10 +222,8 @@ TEST_F(GraphicalControls, ALineCoversBothItsEndsAndItsBoxFollowsThem) {
     line->SetEnds(TwipsX(30), TwipsY(20), TwipsX(10), TwipsY(10));
     line->SetBorderColor(kRed);
     Paint();
-    EXPECT_EQ(At(30, 20), kRed);
-    EXPECT_EQ(At(10, 10), kRed);
-    EXPECT_EQ(At(9, 10), kGrey);
-    EXPECT_EQ(At(31, 20), kGrey);
+    EXPECT_TRUE(Shows(
+        {Pixel(30, 20, kRed), Pixel(10, 10, kRed), Pixel(9, 10, kGrey), Pixel(31, 20, kGrey)}));
     EXPECT_EQ(line->Left(), TwipsX(10));
     EXPECT_EQ(line->Top(), TwipsY(10));
     EXPECT_EQ(line->Width(), TwipsX(20));
@@ -234,14 +231,10 @@ TEST_F(GraphicalControls, ALineCoversBothItsEndsAndItsBoxFollowsThem) {
 
     // Moving and sizing the box takes each end to its corner.
     line->Move(TwipsX(50), TwipsY(60), TwipsX(40), TwipsY(20));
-    EXPECT_EQ(line->X1(), TwipsX(90));
-    EXPECT_EQ(line->Y1(), TwipsY(80));
-    EXPECT_EQ(line->X2(), TwipsX(50));
-    EXPECT_EQ(line->Y2(), TwipsY(60));
+    EXPECT_EQ(EndsOf(*line), (Ends{TwipsX(90), TwipsY(80), TwipsX(50), TwipsY(60)}));
     Paint();
-    EXPECT_EQ(At(10, 10), kGrey);  // the old place is repainted
-    EXPECT_EQ(At(90, 80), kRed);
-    EXPECT_EQ(At(50, 60), kRed);
+    EXPECT_TRUE(Shows(
+        {Pixel(10, 10, kGrey), Pixel(90, 80, kRed), Pixel(50, 60, kRed)}));  // the old place wiped
 }
 
 TEST_F(GraphicalControls, AHorizontalLineIsDrawnAndErasedThoughItsBoxIsEmpty) {
@@ -251,8 +244,7 @@ TEST_F(GraphicalControls, AHorizontalLineIsDrawnAndErasedThoughItsBoxIsEmpty) {
     line->SetBorderWidth(3);
     Paint();
     EXPECT_EQ(line->Height(), 0);
-    EXPECT_EQ(At(35, 49), kBlue);
-    EXPECT_EQ(At(35, 51), kBlue);
+    EXPECT_TRUE(Shows({Pixel(35, 49, kBlue), Pixel(35, 51, kBlue)}));
     line->SetBorderStyle(border_style::kTransparent);
     Paint();
     EXPECT_EQ(At(35, 50), kGrey);
@@ -266,27 +258,21 @@ TEST_F(GraphicalControls, AnImageTakesThePictureSizeAndBitmapsAreOpaque) {
     EXPECT_EQ(image->Width(), TwipsX(2));
     EXPECT_EQ(image->Height(), TwipsY(2));
     Paint();
-    EXPECT_EQ(At(10, 10), kRed);
-    EXPECT_EQ(At(11, 10), kGreen);
-    EXPECT_EQ(At(10, 11), kBlue);
-    EXPECT_EQ(At(11, 11), kWhite);
-    EXPECT_EQ(At(12, 12), kGrey);
+    EXPECT_TRUE(Shows({Pixel(10, 10, kRed), Pixel(11, 10, kGreen), Pixel(10, 11, kBlue),
+                       Pixel(11, 11, kWhite), Pixel(12, 12, kGrey)}));
 
     image->SetBorderStyle(1);  // a one-pixel line around the picture
     EXPECT_EQ(image->Width(), TwipsX(4));
     Paint();
-    EXPECT_EQ(At(10, 10), GetSysColor(COLOR_WINDOWFRAME));
-    EXPECT_EQ(At(11, 11), kRed);
+    EXPECT_TRUE(Shows({Pixel(10, 10, GetSysColor(COLOR_WINDOWFRAME)), Pixel(11, 11, kRed)}));
 }
 
 TEST_F(GraphicalControls, AnIconLeavesItsTransparentPixelsShowingTheForm) {
     auto image = AddAt<Image>(L"imgIcon", 10, 10, 50, 50);
     image->SetPicture(DiagonalIcon());
     Paint();
-    EXPECT_EQ(At(10, 10), kGrey);
-    EXPECT_EQ(At(11, 10), kGreen);
-    EXPECT_EQ(At(10, 11), kBlue);
-    EXPECT_EQ(At(11, 11), kGrey);
+    EXPECT_TRUE(Shows(
+        {Pixel(10, 10, kGrey), Pixel(11, 10, kGreen), Pixel(10, 11, kBlue), Pixel(11, 11, kGrey)}));
 }
 
 TEST_F(GraphicalControls, StretchDrawsThePictureOverTheWholeControl) {
@@ -312,10 +298,8 @@ TEST_F(GraphicalControls, AStretchedIconStaysTransparentWhereItsMaskSays) {
     image->SetStretch(true);
     image->SetPicture(DiagonalIcon());
     Paint();
-    EXPECT_EQ(At(11, 11), kGrey);
-    EXPECT_EQ(At(12, 10), kGreen);
-    EXPECT_EQ(At(10, 13), kBlue);
-    EXPECT_EQ(At(13, 13), kGrey);
+    EXPECT_TRUE(Shows(
+        {Pixel(11, 11, kGrey), Pixel(12, 10, kGreen), Pixel(10, 13, kBlue), Pixel(13, 13, kGrey)}));
 }
 
 // ---- Picture boxes ----
@@ -358,10 +342,9 @@ TEST_F(GraphicalControls, APictureBoxDrawsItsPictureThenItsPaintEventOverItsBack
     Paint();
     EXPECT_NE(duringPaint, 0);
     EXPECT_EQ(box->hDC(), 0);
-    EXPECT_EQ(PixelOf(box->hWnd(), 0, 0), kRed);
-    EXPECT_EQ(PixelOf(box->hWnd(), 6, 6), kBlue);  // over the picture
-    EXPECT_EQ(PixelOf(box->hWnd(), 15, 6), kBlue);
-    EXPECT_EQ(PixelOf(box->hWnd(), 30, 20), kYellow);
+    EXPECT_TRUE(PixelsAre(
+        [&](int x, int y) { return PixelOf(box->hWnd(), x, y); },
+        {Pixel(0, 0, kRed), Pixel(6, 6, kBlue), Pixel(15, 6, kBlue), Pixel(30, 20, kYellow)}));
 }
 
 TEST_F(GraphicalControls, ClsWipesWhatWasDrawnOutsidePaint) {
@@ -387,8 +370,8 @@ TEST_F(GraphicalControls, APictureBoxHoldsControlsDrawnOnItAndClippedToIt) {
     shape->SetFillStyle(fill_style::kSolid);
     shape->SetFillColor(kRed);
     Paint();
-    EXPECT_EQ(PixelOf(box->hWnd(), 55, 10), kGreen);
-    EXPECT_EQ(PixelOf(box->hWnd(), 10, 25), kRed);
+    EXPECT_TRUE(PixelsAre([&](int x, int y) { return PixelOf(box->hWnd(), x, y); },
+                          {Pixel(55, 10, kGreen), Pixel(10, 25, kRed)}));
     // Where the label runs past the box, the form shows.
     EXPECT_EQ(At(75, 20), kGrey);
     EXPECT_EQ(&label->Container(), box.get());
@@ -439,12 +422,11 @@ TEST_F(GraphicalControls, EveryPropertyComesBackFromAPropertyBag) {
     auto readShape = other.Add<Shape>(L"shpSaved");
     readShape->ReadProperties(*bag.Children().back());
     EXPECT_EQ(readShape->Kind(), ShapeKind::RoundedSquare);
-    EXPECT_EQ(readShape->BackStyle(), 1);
-    EXPECT_EQ(readShape->FillStyle(), fill_style::kSolid);
-    EXPECT_EQ(readShape->FillColor(), kRed);
-    EXPECT_EQ(readShape->BorderStyle(), border_style::kDot);
-    EXPECT_EQ(readShape->BorderWidth(), 4);
-    EXPECT_EQ(readShape->BorderColor(), 0x80000002u);
+    EXPECT_EQ((std::array{readShape->BackStyle(), readShape->FillStyle(), readShape->BorderStyle(),
+                          readShape->BorderWidth()}),
+              (std::array<std::int16_t, 4>{1, fill_style::kSolid, border_style::kDot, 4}));
+    EXPECT_EQ((std::array{readShape->FillColor(), readShape->BorderColor()}),
+              (std::array<std::uint32_t, 2>{kRed, 0x80000002}));
 
     auto line = TheForm().Add<Line>(L"linSaved");
     line->SetEnds(300, 450, 150, 900);
@@ -454,12 +436,9 @@ TEST_F(GraphicalControls, EveryPropertyComesBackFromAPropertyBag) {
     line->WriteProperties(bag.AddChild(L"Line", L"linSaved"));
     auto readLine = other.Add<Line>(L"linSaved");
     readLine->ReadProperties(*bag.Children().back());
-    EXPECT_EQ(readLine->X1(), 300);
-    EXPECT_EQ(readLine->Y1(), 450);
-    EXPECT_EQ(readLine->X2(), 150);
-    EXPECT_EQ(readLine->Y2(), 900);
-    EXPECT_EQ(readLine->BorderStyle(), border_style::kDash);
-    EXPECT_EQ(readLine->BorderWidth(), 2);
+    EXPECT_EQ(EndsOf(*readLine), (Ends{300, 450, 150, 900}));
+    EXPECT_EQ((std::array{readLine->BorderStyle(), readLine->BorderWidth()}),
+              (std::array<std::int16_t, 2>{border_style::kDash, 2}));
     EXPECT_EQ(readLine->BorderColor(), kBlue);
 
     auto image = TheForm().Add<Image>(L"imgSaved");
