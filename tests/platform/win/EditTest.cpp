@@ -15,6 +15,7 @@
 
 #include "Pixels.h"
 #include "PlatformTest.h"
+#include "WindowFacts.h"
 #include "platform/driver/Driver.h"
 #include "platform/win/GdiApi.h"
 #include "platform/win/GdiConstants.h"
@@ -34,9 +35,7 @@ WPARAM Notice(UINT code) {
 }
 
 LPARAM PointParam(POINT point) {
-    return static_cast<LPARAM>(
-        static_cast<std::int32_t>((static_cast<std::uint32_t>(point.y) << 16) |
-                                  (static_cast<std::uint32_t>(point.x) & 0xFFFF)));
+    return MakeLParam(point.x, point.y);
 }
 
 POINT Offset(POINT point, int dx, int dy) {
@@ -53,13 +52,6 @@ Range SelectionOf(HWND box) {
     DWORD end = 0;
     SendMessageA(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     return {start, end};
-}
-
-std::string TextOf(HWND box) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(box)) + 1, '\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextA(box, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 // Where a character stands in the box's client area.

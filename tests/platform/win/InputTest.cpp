@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "PlatformTest.h"
+#include "WindowFacts.h"
 #include "platform/driver/Driver.h"
 #include "platform/win/GdiConstants.h"
 #include "platform/win/WinConstants.h"
@@ -16,11 +17,6 @@ namespace {
 using namespace zv::win;
 
 class Input : public PlatformTest {};
-
-constexpr LPARAM MakeLParam(int low, int high) {
-    return static_cast<LPARAM>(static_cast<std::int32_t>(
-        (static_cast<std::uint32_t>(high) << 16) | (static_cast<std::uint32_t>(low) & 0xFFFFu)));
-}
 
 // The logged messages of the given kinds, in order.
 std::vector<LoggedMessage> Only(std::initializer_list<UINT> kinds) {

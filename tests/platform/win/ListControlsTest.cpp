@@ -72,29 +72,12 @@ LPARAM Text(const char* text) {
     return reinterpret_cast<LPARAM>(text);
 }
 
-LPARAM Point(int x, int y) {
-    return static_cast<LPARAM>((static_cast<unsigned>(y) << 16) |
-                               (static_cast<unsigned>(x) & 0xFFFF));
-}
-
 LRESULT Send(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return SendMessageA(hwnd, message, wParam, lParam);
 }
 
 // -1 as an index, the way it travels in wParam.
 const WPARAM kNone = static_cast<WPARAM>(-1);
-
-RECT WindowRectOf(HWND hwnd) {
-    RECT rect;
-    GetWindowRect(hwnd, &rect);
-    return rect;
-}
-
-RECT ClientRectOf(HWND hwnd) {
-    RECT rect;
-    GetClientRect(hwnd, &rect);
-    return rect;
-}
 
 bool HasStyle(HWND hwnd, DWORD bits) {
     return (static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE)) & bits) == bits;
@@ -197,7 +180,7 @@ class ListControls : public PlatformTest {
     static LPARAM RowPoint(HWND list, int index) {
         RECT row;
         Send(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&row));
-        return Point(5, static_cast<int>(row.top) + 2);
+        return MakeLParam(5, static_cast<int>(row.top) + 2);
     }
 
     static void Click(HWND hwnd, LPARAM point) {
@@ -417,15 +400,15 @@ TEST_F(ListControls, TheTopItemStaysWithinTheItemsAndFollowsTheSelection) {
     RECT row;
     Send(list, LB_GETITEMRECT, 6, reinterpret_cast<LPARAM>(&row));
     EXPECT_EQ(row.top, 2 * rowHeight);
-    EXPECT_EQ(Send(list, LB_ITEMFROMPOINT, 0, Point(5, rowHeight + 2)), 5);
-    EXPECT_EQ(Send(list, LB_ITEMFROMPOINT, 0, Point(500, 2)), 0x10000 | 4);  // outside
+    EXPECT_EQ(Send(list, LB_ITEMFROMPOINT, 0, MakeLParam(5, rowHeight + 2)), 5);
+    EXPECT_EQ(Send(list, LB_ITEMFROMPOINT, 0, MakeLParam(500, 2)), 0x10000 | 4);  // outside
 }
 
 TEST_F(ListControls, APointPastTheLastItemIsOutsideAtTheLastItem) {
     const HWND list = List(0);
     Fill(list, LB_ADDSTRING, {"one", "two"});
     const auto rowHeight = static_cast<int>(Send(list, LB_GETITEMHEIGHT));
-    EXPECT_EQ(Send(list, LB_ITEMFROMPOINT, 0, Point(5, 2 * rowHeight + 2)), 0x10000 | 1);
+    EXPECT_EQ(Send(list, LB_ITEMFROMPOINT, 0, MakeLParam(5, 2 * rowHeight + 2)), 0x10000 | 1);
 }
 
 // List boxes: what the parent hears
@@ -438,7 +421,7 @@ TEST_F(ListControls, AClickSelectsAndTellsTheParentOnRelease) {
     EXPECT_EQ(GetFocus(), list);
     Click(list, RowPoint(list, 1));  // once more, though nothing changes
     const auto rowHeight = static_cast<int>(Send(list, LB_GETITEMHEIGHT));
-    Click(list, Point(5, 3 * rowHeight + 2));  // past the last item: nothing at all
+    Click(list, MakeLParam(5, 3 * rowHeight + 2));  // past the last item: nothing at all
 
     const std::array ListClickSeq = {
         Told(list, LBN_SETFOCUS),
@@ -457,11 +440,11 @@ TEST_F(ListControls, WhileTheButtonIsDownTheSelectionFollowsTheMouse) {
     ClearLog();
     Send(list, WM_LBUTTONDOWN, MK_LBUTTON, RowPoint(list, 0));
     EXPECT_EQ(GetCapture(), list);
-    Send(list, WM_MOUSEMOVE, MK_LBUTTON, Point(5, 300));
+    Send(list, WM_MOUSEMOVE, MK_LBUTTON, MakeLParam(5, 300));
     EXPECT_EQ(Send(list, LB_GETCURSEL), 2);
-    Send(list, WM_MOUSEMOVE, MK_LBUTTON, Point(5, -20));
+    Send(list, WM_MOUSEMOVE, MK_LBUTTON, MakeLParam(5, -20));
     EXPECT_EQ(Send(list, LB_GETCURSEL), 0);
-    Send(list, WM_LBUTTONUP, 0, Point(5, -20));
+    Send(list, WM_LBUTTONUP, 0, MakeLParam(5, -20));
     EXPECT_EQ(GetCapture(), 0);
 
     const std::array ListDragSeq = {
@@ -846,7 +829,7 @@ TEST_F(ListControls, APickWithTheMouseEndsTheChoice) {
     Fill(combo, CB_ADDSTRING, {"red", "green", "blue"});
     SetFocus(combo);
     ClearLog();
-    Click(combo, Point(5, 5));
+    Click(combo, MakeLParam(5, 5));
     const HWND list = ComboList();
     EXPECT_EQ(Send(combo, CB_GETDROPPEDSTATE), TRUE);
     EXPECT_EQ(GetCapture(), list);
@@ -857,7 +840,7 @@ TEST_F(ListControls, APickWithTheMouseEndsTheChoice) {
     EXPECT_EQ(TextOf(combo), "blue");
 
     Send(combo, CB_SHOWDROPDOWN, TRUE);
-    Send(list, WM_LBUTTONDOWN, MK_LBUTTON, Point(5, -10));  // on the field: not in the list
+    Send(list, WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(5, -10));  // on the field: not in the list
     EXPECT_EQ(Send(combo, CB_GETDROPPEDSTATE), FALSE);
 
     const std::array ComboPickSeq = {
@@ -906,10 +889,10 @@ TEST_F(ListControls, ADropDownComboBoxEditsItsText) {
     EXPECT_EQ(Send(combo, CB_GETCURSEL), CB_ERR);
     Send(combo, CB_SETCURSEL, 1);
     EXPECT_EQ(TextOf(edit), "green");
-    EXPECT_EQ(Send(combo, CB_SETEDITSEL, 0, Point(1, 3)), TRUE);
-    EXPECT_EQ(Send(combo, CB_GETEDITSEL), Point(1, 3));
-    EXPECT_EQ(Send(combo, CB_SETEDITSEL, 0, Point(2, -1)), TRUE);  // to the end
-    EXPECT_EQ(Send(edit, EM_GETSEL), Point(2, 5));
+    EXPECT_EQ(Send(combo, CB_SETEDITSEL, 0, MakeLParam(1, 3)), TRUE);
+    EXPECT_EQ(Send(combo, CB_GETEDITSEL), MakeLParam(1, 3));
+    EXPECT_EQ(Send(combo, CB_SETEDITSEL, 0, MakeLParam(2, -1)), TRUE);  // to the end
+    EXPECT_EQ(Send(edit, EM_GETSEL), MakeLParam(2, 5));
 
     SetFocus(combo);
     EXPECT_EQ(GetFocus(), edit);
@@ -970,7 +953,7 @@ TEST_F(ListControls, TheTextLimitGoesToTheEditBox) {
     const HWND combo = Combo(CBS_DROPDOWN);
     const HWND listOnly = Control("ComboBox", CBS_DROPDOWNLIST, 7, 150);
     EXPECT_EQ(Send(listOnly, CB_LIMITTEXT, 3), TRUE);
-    EXPECT_EQ(Send(listOnly, CB_SETEDITSEL, 0, Point(0, 1)), CB_ERR);  // no edit box
+    EXPECT_EQ(Send(listOnly, CB_SETEDITSEL, 0, MakeLParam(0, 1)), CB_ERR);  // no edit box
     Send(combo, CB_LIMITTEXT, 3);
     SetFocus(combo);
     ClearLog();

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "PlatformTest.h"
+#include "WindowFacts.h"
 #include "platform/win/WinConstants.h"
 
 namespace zv::test {
@@ -12,11 +13,6 @@ using namespace zv::win;
 
 constexpr WPARAM ParentNotifyParam(UINT event, int id) {
     return static_cast<WPARAM>((static_cast<UINT>(id) << 16) | event);
-}
-
-constexpr LPARAM MakeLParam(int low, int high) {
-    return static_cast<LPARAM>(static_cast<std::int32_t>(
-        (static_cast<std::uint32_t>(high) << 16) | (static_cast<std::uint32_t>(low) & 0xFFFFu)));
 }
 
 class WindowLifetime : public PlatformTest {};

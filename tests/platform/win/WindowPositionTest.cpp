@@ -5,6 +5,7 @@
 #include <array>
 
 #include "PlatformTest.h"
+#include "WindowFacts.h"
 #include "platform/driver/Driver.h"
 #include "platform/win/GdiConstants.h"
 #include "platform/win/WinConstants.h"
@@ -16,27 +17,6 @@ using namespace zv::win;
 
 class WindowPosition : public PlatformTest {};
 
-constexpr LPARAM MakeLParam(int low, int high) {
-    return static_cast<LPARAM>(static_cast<std::int32_t>(
-        (static_cast<std::uint32_t>(high) << 16) | (static_cast<std::uint32_t>(low) & 0xFFFFu)));
-}
-
-RECT WindowRectOf(HWND hwnd) {
-    RECT rect;
-    GetWindowRect(hwnd, &rect);
-    return rect;
-}
-
-RECT ClientRectOf(HWND hwnd) {
-    RECT rect;
-    GetClientRect(hwnd, &rect);
-    return rect;
-}
-
-bool operator==(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 TEST_F(WindowPosition, FramesAndCaptionsTakeTheirShareOfTheWindow) {
     const HWND framed = CreateRecorder("framed", WS_POPUP | WS_CAPTION | WS_THICKFRAME);
     const int frame = GetSystemMetrics(SM_CXSIZEFRAME);
@@ -44,8 +24,9 @@ TEST_F(WindowPosition, FramesAndCaptionsTakeTheirShareOfTheWindow) {
     // Asked for 100 x 50, but no narrower than the system lets a window be.
     const int width = std::max(100, GetSystemMetrics(SM_CXMINTRACK));
 
-    EXPECT_TRUE(WindowRectOf(framed) == (RECT{10, 20, 10 + width, 70}));
-    EXPECT_TRUE(ClientRectOf(framed) == (RECT{0, 0, width - 2 * frame, 50 - 2 * frame - caption}));
+    EXPECT_EQ(EdgesOf(WindowRectOf(framed)), (Edges{10, 20, 10 + width, 70}));
+    EXPECT_EQ(EdgesOf(ClientRectOf(framed)),
+              (Edges{0, 0, width - 2 * frame, 50 - 2 * frame - caption}));
 
     POINT point{0, 0};
     ClientToScreen(framed, &point);
@@ -65,17 +46,17 @@ TEST_F(WindowPosition, FramesFollowTheSystemMetrics) {
 
     const HWND dialog = CreateRecorder("dialog", WS_POPUP | WS_CAPTION);
 
-    EXPECT_TRUE(ClientRectOf(dialog) == (RECT{0, 0, 100 - 10, 50 - 12 - 30}));
+    EXPECT_EQ(EdgesOf(ClientRectOf(dialog)), (Edges{0, 0, 100 - 10, 50 - 12 - 30}));
 }
 
 TEST_F(WindowPosition, ChildrenArePlacedInTheParentsClientAreaAndMoveWithIt) {
     const HWND parent = CreateRecorder("parent", WS_POPUP | WS_BORDER);
     const HWND child = CreateRecorder("child", WS_CHILD, parent, 1);
-    EXPECT_TRUE(WindowRectOf(child) == (RECT{21, 41, 121, 91}));  // parent client at (11, 21)
+    EXPECT_EQ(EdgesOf(WindowRectOf(child)), (Edges{21, 41, 121, 91}));  // parent client at (11, 21)
 
     MoveWindow(parent, 100, 200, 300, 300, TRUE);
 
-    EXPECT_TRUE(WindowRectOf(child) == (RECT{111, 221, 211, 271}));
+    EXPECT_EQ(EdgesOf(WindowRectOf(child)), (Edges{111, 221, 211, 271}));
 }
 
 TEST_F(WindowPosition, MovingAndSizingSendTheChangeNotices) {
@@ -93,7 +74,7 @@ TEST_F(WindowPosition, MovingAndSizingSendTheChangeNotices) {
                         MakeLParam(200, 100)},
     };
     EXPECT_SEQUENCE(WmMoveSizeSeq);
-    EXPECT_TRUE(WindowRectOf(hwnd) == (RECT{30, 40, 230, 140}));
+    EXPECT_EQ(EdgesOf(WindowRectOf(hwnd)), (Edges{30, 40, 230, 140}));
 }
 
 TEST_F(WindowPosition, MovingOnlyLeavesTheSizeAlone) {
@@ -157,8 +138,8 @@ TEST_F(WindowPosition, SizeableWindowsAreMadeWithinTheirLimits) {
                                        10, 0, 0, 0, nullptr);
     const HWND large = CreateWindowExA(0, "ZvLimitedSize", "", WS_POPUP | WS_THICKFRAME, 0, 0, 500,
                                        500, 0, 0, 0, nullptr);
-    EXPECT_TRUE(WindowRectOf(small) == (RECT{0, 0, 50, 40}));
-    EXPECT_TRUE(WindowRectOf(large) == (RECT{0, 0, 200, 150}));
+    EXPECT_EQ(EdgesOf(WindowRectOf(small)), (Edges{0, 0, 50, 40}));
+    EXPECT_EQ(EdgesOf(WindowRectOf(large)), (Edges{0, 0, 200, 150}));
     DestroyWindow(small);
     DestroyWindow(large);
     UnregisterClassA("ZvLimitedSize", 0);
@@ -171,7 +152,7 @@ TEST_F(WindowPosition, SizeableWindowsAreHeldWithinTheirLimits) {
 
     MoveWindow(hwnd, 0, 0, 500, 10, TRUE);
 
-    EXPECT_TRUE(WindowRectOf(hwnd) == (RECT{0, 0, 200, 40}));
+    EXPECT_EQ(EdgesOf(WindowRectOf(hwnd)), (Edges{0, 0, 200, 40}));
     const auto& messages = MessageLog::Current().Messages();
     ASSERT_GE(messages.size(), 2u);
     EXPECT_EQ(messages[0].message, WM_WINDOWPOSCHANGING);
