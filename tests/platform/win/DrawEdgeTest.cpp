@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "Pixels.h"
 #include "PlatformTest.h"
 #include "WindowFacts.h"
 #include "platform/win/GdiApi.h"
@@ -37,6 +38,9 @@ class DrawEdges : public PlatformTest {
     }
 
     COLORREF At(int x, int y) const { return GetPixel(m_dc, x, y); }
+    testing::AssertionResult Shows(std::initializer_list<ExpectedPixel> expected) const {
+        return PixelsAre([this](int x, int y) { return At(x, y); }, expected);
+    }
     RECT Draw(UINT edge, UINT flags) {
         RECT rect{0, 0, 6, 6};
         EXPECT_TRUE(DrawEdge(m_dc, &rect, edge, flags));
@@ -57,53 +61,40 @@ COLORREF Sys(int index) {
 // The bottom and right sides own the top-right and bottom-left corners.
 TEST_F(DrawEdges, RaisedEdgesAreLightAtTheTopLeftAndDarkAtTheBottomRight) {
     Draw(EDGE_RAISED, BF_RECT);
-    EXPECT_EQ(At(0, 0), Sys(COLOR_3DLIGHT));
-    EXPECT_EQ(At(3, 0), Sys(COLOR_3DLIGHT));
-    EXPECT_EQ(At(0, 3), Sys(COLOR_3DLIGHT));
-    EXPECT_EQ(At(5, 0), Sys(COLOR_3DDKSHADOW));
-    EXPECT_EQ(At(0, 5), Sys(COLOR_3DDKSHADOW));
-    EXPECT_EQ(At(5, 5), Sys(COLOR_3DDKSHADOW));
-    EXPECT_EQ(At(1, 1), Sys(COLOR_3DHIGHLIGHT));
-    EXPECT_EQ(At(4, 1), Sys(COLOR_3DSHADOW));
-    EXPECT_EQ(At(1, 4), Sys(COLOR_3DSHADOW));
-    EXPECT_EQ(At(4, 4), Sys(COLOR_3DSHADOW));
-    EXPECT_EQ(At(2, 2), kPaper);
-    EXPECT_EQ(At(6, 6), kPaper);
+    EXPECT_TRUE(Shows({Pixel(0, 0, Sys(COLOR_3DLIGHT)), Pixel(3, 0, Sys(COLOR_3DLIGHT)),
+                       Pixel(0, 3, Sys(COLOR_3DLIGHT)), Pixel(5, 0, Sys(COLOR_3DDKSHADOW)),
+                       Pixel(0, 5, Sys(COLOR_3DDKSHADOW)), Pixel(5, 5, Sys(COLOR_3DDKSHADOW)),
+                       Pixel(1, 1, Sys(COLOR_3DHIGHLIGHT)), Pixel(4, 1, Sys(COLOR_3DSHADOW)),
+                       Pixel(1, 4, Sys(COLOR_3DSHADOW)), Pixel(4, 4, Sys(COLOR_3DSHADOW)),
+                       Pixel(2, 2, kPaper), Pixel(6, 6, kPaper)}));
 }
 
 TEST_F(DrawEdges, SunkenEdgesAreDarkAtTheTopLeft) {
     Draw(EDGE_SUNKEN, BF_RECT);
-    EXPECT_EQ(At(0, 0), Sys(COLOR_3DSHADOW));
-    EXPECT_EQ(At(5, 5), Sys(COLOR_3DHIGHLIGHT));
-    EXPECT_EQ(At(1, 1), Sys(COLOR_3DDKSHADOW));
-    EXPECT_EQ(At(4, 4), Sys(COLOR_3DLIGHT));
-    EXPECT_EQ(At(2, 2), kPaper);
+    EXPECT_TRUE(Shows({Pixel(0, 0, Sys(COLOR_3DSHADOW)), Pixel(5, 5, Sys(COLOR_3DHIGHLIGHT)),
+                       Pixel(1, 1, Sys(COLOR_3DDKSHADOW)), Pixel(4, 4, Sys(COLOR_3DLIGHT)),
+                       Pixel(2, 2, kPaper)}));
 }
 
 TEST_F(DrawEdges, ALoneBorderLiesOnTheRectanglesEdge) {
     Draw(BDR_RAISEDINNER, BF_RECT);
-    EXPECT_EQ(At(0, 0), Sys(COLOR_3DHIGHLIGHT));
-    EXPECT_EQ(At(5, 5), Sys(COLOR_3DSHADOW));
-    EXPECT_EQ(At(1, 1), kPaper);
+    EXPECT_TRUE(Shows({Pixel(0, 0, Sys(COLOR_3DHIGHLIGHT)), Pixel(5, 5, Sys(COLOR_3DSHADOW)),
+                       Pixel(1, 1, kPaper)}));
     Draw(BDR_SUNKENOUTER, BF_RECT);
-    EXPECT_EQ(At(0, 0), Sys(COLOR_3DSHADOW));
-    EXPECT_EQ(At(5, 5), Sys(COLOR_3DHIGHLIGHT));
-    EXPECT_EQ(At(1, 1), kPaper);
+    EXPECT_TRUE(Shows({Pixel(0, 0, Sys(COLOR_3DSHADOW)), Pixel(5, 5, Sys(COLOR_3DHIGHLIGHT)),
+                       Pixel(1, 1, kPaper)}));
 }
 
 TEST_F(DrawEdges, OnlyTheNamedSidesAreDrawn) {
     Draw(EDGE_RAISED, BF_TOPLEFT);
-    EXPECT_EQ(At(0, 0), Sys(COLOR_3DLIGHT));
-    EXPECT_EQ(At(5, 0), Sys(COLOR_3DLIGHT));
-    EXPECT_EQ(At(5, 3), kPaper);
-    EXPECT_EQ(At(3, 5), kPaper);
+    EXPECT_TRUE(Shows({Pixel(0, 0, Sys(COLOR_3DLIGHT)), Pixel(5, 0, Sys(COLOR_3DLIGHT)),
+                       Pixel(5, 3, kPaper), Pixel(3, 5, kPaper)}));
 }
 
 TEST_F(DrawEdges, MiddleFillsAndAdjustShrinksTheRectangle) {
     const RECT inner = Draw(EDGE_SUNKEN, BF_RECT | BF_MIDDLE | BF_ADJUST);
     EXPECT_EQ(EdgesOf(inner), (Edges{2, 2, 4, 4}));
-    EXPECT_EQ(At(2, 2), Sys(COLOR_BTNFACE));
-    EXPECT_EQ(At(3, 3), Sys(COLOR_BTNFACE));
+    EXPECT_TRUE(Shows({Pixel(2, 2, Sys(COLOR_BTNFACE)), Pixel(3, 3, Sys(COLOR_BTNFACE))}));
 }
 
 TEST_F(DrawEdges, FocusRectanglesInvertEveryOtherBorderPixelAndUndoThemselves) {

@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "ErrorNumber.h"
 #include "PlatformTest.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/driver/Driver.h"
@@ -76,8 +78,7 @@ TEST_F(DrawText, WidthsAreTheSameEveryTime) {
     const SIZE first = Extent("MS Sans Serif", -11);
     for (int i = 0; i < 3; ++i) {
         const SIZE again = Extent("MS Sans Serif", -11);
-        EXPECT_EQ(again.cx, first.cx);
-        EXPECT_EQ(again.cy, first.cy);
+        EXPECT_EQ((std::array{again.cx, again.cy}), (std::array{first.cx, first.cy}));
     }
     // Sans-serif faces share one family.
     EXPECT_EQ(Extent("Segoe UI", -11).cx, first.cx);
@@ -169,26 +170,44 @@ std::string TempPath(const char* name) {
     return (std::filesystem::temp_directory_path() / name).string();
 }
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
+// The picture a file holds; the file goes whether it loads or not.
+std::shared_ptr<Picture> LoadAndRemove(const std::string& path) {
+    struct Removal {
+        const std::string& path;
+        ~Removal() { std::remove(path.c_str()); }
+    } removal{path};
+    return LoadPicture(std::wstring(path.begin(), path.end()));
+}
+
+// The picture that a file of these bytes holds.
+std::shared_ptr<Picture> PictureFromBytes(const std::string& bytes) {
+    const std::string path = TempPath("zv-bytes.bmp");
     std::ofstream(path, std::ios::binary) << bytes;
+    return LoadAndRemove(path);
+}
+
+// A shown window of a class of its own, in the background colour given; and
+// the picture its snapshot loads back as.
+HWND PlainWindow(const char* className, int background, DWORD style, int width, int height) {
+    WNDCLASSA windowClass;
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.lpszClassName = className;
+    windowClass.hbrBackground = background + 1;
+    EXPECT_NE(RegisterClassA(&windowClass), 0);
+    return CreateWindowExA(0, className, "", style | WS_VISIBLE, 0, 0, width, height, 0, 0, 0,
+                           nullptr);
+}
+
+std::shared_ptr<Picture> Snapshot(HWND hwnd) {
+    UpdateWindow(hwnd);
+    const std::string path = TempPath("zv-snapshot.png");
+    EXPECT_TRUE(driver::SnapshotWindow(hwnd, path));
+    return LoadAndRemove(path);
 }
 
 TEST_F(DrawText, LoadPictureFailsWithThePlatformsNumbers) {
-    try {
-        LoadPicture(L"/nonexistent/none.bmp");
-        FAIL() << "no error";
-    } catch (const AutomationError& error) {
-        EXPECT_EQ(error.Number(), 53);
-    }
-    const std::string junk = TempPath("zv-junk.bmp");
-    WriteBytes(junk, "not a picture at all");
-    try {
-        LoadPicture(std::wstring(junk.begin(), junk.end()));
-        FAIL() << "no error";
-    } catch (const AutomationError& error) {
-        EXPECT_EQ(error.Number(), 481);
-    }
-    std::remove(junk.c_str());
+    EXPECT_EQ(ErrorNumberOf([] { LoadPicture(L"/nonexistent/none.bmp"); }), 53);
+    EXPECT_EQ(ErrorNumberOf([] { PictureFromBytes("not a picture at all"); }), 481);
 }
 
 TEST_F(DrawText, APictureFromABitmapFileHasItsPixelsAndHiMetricSize) {
@@ -199,10 +218,7 @@ TEST_F(DrawText, APictureFromABitmapFileHasItsPixelsAndHiMetricSize) {
                          8,  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  0, 0, 0, 0, 0};
     bmp += std::string(info, sizeof info);
     bmp += std::string("\xFF\0\0\0\0\xFF\0\0", 8);
-    const std::string path = TempPath("zv-two.bmp");
-    WriteBytes(path, bmp);
-    const auto picture = LoadPicture(std::wstring(path.begin(), path.end()));
-    std::remove(path.c_str());
+    const auto picture = PictureFromBytes(bmp);
     ASSERT_EQ(picture->Type(), PictureType::Bitmap);
     EXPECT_EQ(picture->Width(), 53);  // 2 pixels: 2 * 2540 / 96 = 52.9
     EXPECT_EQ(Picture::PixelsFromHiMetric(picture->Width()), 2);
@@ -214,19 +230,8 @@ TEST_F(DrawText, APictureFromABitmapFileHasItsPixelsAndHiMetricSize) {
 
 TEST_F(DrawText, SnapshotsShowTheWindowAsPaintedAndLoadBackAsPictures) {
     ZV_REQUIRES_HEADLESS("snapshots");
-    WNDCLASSA windowClass;
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.lpszClassName = "ZvSnapped";
-    windowClass.hbrBackground = COLOR_HIGHLIGHT + 1;
-    ASSERT_NE(RegisterClassA(&windowClass), 0);
-    const HWND top =
-        CreateWindowExA(0, "ZvSnapped", "Snap", WS_CAPTION | WS_THICKFRAME | WS_VISIBLE, 0, 0, 120,
-                        90, 0, 0, 0, nullptr);
-    UpdateWindow(top);
-    const std::string path = TempPath("zv-snapshot.png");
-    ASSERT_TRUE(driver::SnapshotWindow(top, path));
-    const auto picture = LoadPicture(std::wstring(path.begin(), path.end()));
-    std::remove(path.c_str());
+    const HWND top = PlainWindow("ZvSnapped", COLOR_HIGHLIGHT, WS_CAPTION | WS_THICKFRAME, 120, 90);
+    const auto picture = Snapshot(top);
     EXPECT_EQ(Picture::PixelsFromHiMetric(picture->Width()), 120);
     const HGDIOBJ previous = SelectObject(m_dc, picture->Handle());
     RECT client;
@@ -242,24 +247,14 @@ TEST_F(DrawText, SnapshotsShowTheWindowAsPaintedAndLoadBackAsPictures) {
 // thumb where the position lies.
 TEST_F(DrawText, SnapshotsShowScrollBarsWithTheirThumb) {
     ZV_REQUIRES_HEADLESS("snapshots");
-    WNDCLASSA windowClass;
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.lpszClassName = "ZvScrolled";
-    windowClass.hbrBackground = COLOR_WINDOW + 1;
-    ASSERT_NE(RegisterClassA(&windowClass), 0);
-    const HWND top = CreateWindowExA(0, "ZvScrolled", "", WS_POPUP | WS_VSCROLL | WS_VISIBLE, 0, 0,
-                                     100, 116, 0, 0, 0, nullptr);
+    const HWND top = PlainWindow("ZvScrolled", COLOR_WINDOW, WS_POPUP | WS_VSCROLL, 100, 116);
     SCROLLINFO info;
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
     info.nMax = 99;
     info.nPage = 50;
     info.nPos = 50;  // the bottom half: the thumb is in the lower part of the track
     SetScrollInfo(top, SB_VERT, &info, TRUE);
-    UpdateWindow(top);
-    const std::string path = TempPath("zv-scrolled.png");
-    ASSERT_TRUE(driver::SnapshotWindow(top, path));
-    const auto picture = LoadPicture(std::wstring(path.begin(), path.end()));
-    std::remove(path.c_str());
+    const auto picture = Snapshot(top);
     const HGDIOBJ previous = SelectObject(m_dc, picture->Handle());
     const int x = 100 - 8;                                         // the middle of the 16-pixel bar
     EXPECT_EQ(GetPixel(m_dc, x, 12), GetSysColor(COLOR_BTNFACE));  // the up button, below its arrow
