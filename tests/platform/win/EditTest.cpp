@@ -75,20 +75,25 @@ LRESULT SendText(HWND box, UINT message, const char* text, WPARAM wParam = 0) {
     return SendMessageA(box, message, wParam, reinterpret_cast<LPARAM>(text));
 }
 
-void Key(HWND box, int vk) {
+// The actions on a box answer what they change: the selection after a key
+// or a click, the text after typing.
+Range Key(HWND box, int vk) {
     Send(box, WM_KEYDOWN, static_cast<WPARAM>(vk), 1);
+    return SelectionOf(box);
 }
 
-void Type(HWND box, const std::string& text) {
+std::string Type(HWND box, const std::string& text) {
     for (const char c : text) {
         Send(box, WM_CHAR, static_cast<unsigned char>(c), 1);
     }
+    return TextOf(box);
 }
 
 // A press and a release of the left button at a point of the client area.
-void Click(HWND box, POINT at, WPARAM keys = 0) {
+Range Click(HWND box, POINT at, WPARAM keys = 0) {
     Send(box, WM_LBUTTONDOWN, MK_LBUTTON | keys, PointParam(at));
     Send(box, WM_LBUTTONUP, keys, PointParam(at));
+    return SelectionOf(box);
 }
 
 // A point on the boundary before a character.
@@ -96,10 +101,11 @@ POINT At(HWND box, std::size_t index) {
     return Offset(PosOf(box, index), 0, 1);
 }
 
-void DoubleClick(HWND box, POINT at) {
+Range DoubleClick(HWND box, POINT at) {
     Click(box, at);
     Send(box, WM_LBUTTONDBLCLK, MK_LBUTTON, PointParam(at));
     Send(box, WM_LBUTTONUP, 0, PointParam(at));
+    return SelectionOf(box);
 }
 
 // The box's font, as the box measures with it.
@@ -329,8 +335,8 @@ TEST_F(EditNotifications, TheLimitKeepsTextOutAndSaysSo) {
     SendText(box, WM_SETTEXT, "longer than the limit");  // setting the text whole is not typing
     EXPECT_EQ(TextOf(box), "longer than the limit");
     Send(box, EM_SETSEL, 0, 2);
-    Type(box, "q");  // the selection goes; the limit still keeps the typing out
-    EXPECT_EQ(TextOf(box), "nger than the limit");
+    // The selection goes; the limit still keeps the typing out.
+    EXPECT_EQ(Type(box, "q"), "nger than the limit");
 }
 
 TEST_F(EditNotifications, NoLimitMeansTheLargestThePlatformHas) {
@@ -388,8 +394,7 @@ TEST_F(EditSelection, SetSelOrdersTheEndsAndKeepsTheCaretWhereTheSecondOneIs) {
     Send(box, EM_SETSEL, 4, 2);
     EXPECT_EQ(SelectionOf(box), Range(2, 4));
     EXPECT_EQ(Send(box, EM_GETSEL), static_cast<LRESULT>(2 | (4 << 16)));
-    Key(box, VK_RIGHT);  // from the caret, one on
-    EXPECT_EQ(SelectionOf(box), Range(3, 3));
+    EXPECT_EQ(Key(box, VK_RIGHT), Range(3, 3));  // from the caret, one on
 
     Send(box, EM_SETSEL, 1, 3);
     Send(box, EM_SETSEL, static_cast<WPARAM>(-1), 0);  // only the caret stays
@@ -405,8 +410,7 @@ TEST_F(EditSelection, SetSelOrdersTheEndsAndKeepsTheCaretWhereTheSecondOneIs) {
 TEST_F(EditSelection, TypingAndReplaceSelReplaceTheSelection) {
     const HWND box = Box("hello world", ES_AUTOHSCROLL);
     Send(box, EM_SETSEL, 0, 5);
-    Type(box, "J");
-    EXPECT_EQ(TextOf(box), "J world");
+    EXPECT_EQ(Type(box, "J"), "J world");
     EXPECT_EQ(SelectionOf(box), Range(1, 1));
     Send(box, EM_SETSEL, 2, 7);
     SendText(box, EM_REPLACESEL, "there");
@@ -426,8 +430,7 @@ TEST_F(EditSelection, TheLastChangeCanBeUndoneAndRedone) {
     Send(box, EM_SETSEL, 1, 1);
     Type(box, "kl");
     Key(box, VK_LEFT);
-    Type(box, "m");  // elsewhere: a change of its own
-    EXPECT_EQ(TextOf(box), "zkmly");
+    EXPECT_EQ(Type(box, "m"), "zkmly");  // elsewhere: a change of its own
     EXPECT_EQ(Send(box, EM_CANUNDO), TRUE);
 
     EXPECT_EQ(Send(box, EM_UNDO), TRUE);
@@ -453,29 +456,22 @@ TEST_F(EditSelection, TheLastChangeCanBeUndoneAndRedone) {
 TEST_F(EditKeys, ArrowsHomeAndEndMoveTheCaretAndDropTheSelection) {
     const HWND box = Box("hello world", ES_AUTOHSCROLL);
     Send(box, EM_SETSEL, 4, 2);
-    Key(box, VK_LEFT);  // from the caret, one back
-    EXPECT_EQ(SelectionOf(box), Range(1, 1));
-    Key(box, VK_END);
-    EXPECT_EQ(SelectionOf(box), Range(11, 11));
+    EXPECT_EQ(Key(box, VK_LEFT), Range(1, 1));  // from the caret, one back
+    EXPECT_EQ(Key(box, VK_END), Range(11, 11));
     Send(box, EM_SETSEL, 2, 6);
-    Key(box, VK_HOME);
-    EXPECT_EQ(SelectionOf(box), Range(0, 0));
+    EXPECT_EQ(Key(box, VK_HOME), Range(0, 0));
     Send(box, EM_SETSEL, 6, 6);
-    Key(box, VK_UP);  // in a single line, up and down go back and on
-    EXPECT_EQ(SelectionOf(box), Range(5, 5));
+    EXPECT_EQ(Key(box, VK_UP), Range(5, 5));  // in a single line, up and down go back and on
     Key(box, VK_DOWN);
-    Key(box, VK_DOWN);
-    EXPECT_EQ(SelectionOf(box), Range(7, 7));
+    EXPECT_EQ(Key(box, VK_DOWN), Range(7, 7));
 }
 
 TEST_F(EditKeys, BackspaceAndDeleteTakeTheSelectionOrACharacter) {
     const HWND box = Box("a.b-c_d e", ES_AUTOHSCROLL);
     Send(box, EM_SETSEL, 2, 5);
-    Type(box, "\b");
-    EXPECT_EQ(TextOf(box), "a._d e");
+    EXPECT_EQ(Type(box, "\b"), "a._d e");
     Send(box, EM_SETSEL, 2, 2);
-    Type(box, "\b");
-    EXPECT_EQ(TextOf(box), "a_d e");
+    EXPECT_EQ(Type(box, "\b"), "a_d e");
     Key(box, VK_DELETE);
     EXPECT_EQ(TextOf(box), "ad e");
     Send(box, EM_SETSEL, 1, 3);
@@ -486,10 +482,8 @@ TEST_F(EditKeys, BackspaceAndDeleteTakeTheSelectionOrACharacter) {
 
 TEST_F(EditKeys, ControlCharactersAndLineBreaksStayOutOfASingleLine) {
     const HWND box = Box("x", ES_AUTOHSCROLL);
-    Type(box, "\r\t\x01\x7F");
-    EXPECT_EQ(TextOf(box), "x");
-    Type(box, "\xE9");
-    EXPECT_EQ(TextOf(box), "\xE9x");
+    EXPECT_EQ(Type(box, "\r\t\x01\x7F"), "x");
+    EXPECT_EQ(Type(box, "\xE9"), "\xE9x");
 }
 
 TEST_F(EditKeys, ShiftExtendsAndCtrlGoesByWordsAndToTheEnds) {
@@ -503,19 +497,15 @@ TEST_F(EditKeys, ShiftExtendsAndCtrlGoesByWordsAndToTheEnds) {
     EXPECT_EQ(SelectionOf(box), Range(5, 7));
 
     driver::PressKey(VK_CONTROL);
-    Key(box, VK_RIGHT);  // to the start of the next word: after a hyphen, before a letter
-    EXPECT_EQ(SelectionOf(box), Range(8, 8));
-    Key(box, VK_RIGHT);
-    EXPECT_EQ(SelectionOf(box), Range(14, 14));
+    // To the start of the next word: after a hyphen, before a letter.
+    EXPECT_EQ(Key(box, VK_RIGHT), Range(8, 8));
+    EXPECT_EQ(Key(box, VK_RIGHT), Range(14, 14));
     Key(box, VK_LEFT);
-    Key(box, VK_LEFT);
-    EXPECT_EQ(SelectionOf(box), Range(4, 4));
+    EXPECT_EQ(Key(box, VK_LEFT), Range(4, 4));
     driver::PressKey(VK_SHIFT);
-    Key(box, VK_END);
-    EXPECT_EQ(SelectionOf(box), Range(4, 18));
+    EXPECT_EQ(Key(box, VK_END), Range(4, 18));
     driver::ReleaseKey(VK_SHIFT);
-    Key(box, 'A');
-    EXPECT_EQ(SelectionOf(box), Range(0, 18));
+    EXPECT_EQ(Key(box, 'A'), Range(0, 18));
     driver::ReleaseKey(VK_CONTROL);
 }
 
@@ -526,15 +516,11 @@ TEST_F(EditKeys, CtrlTakesHomeAndEndToTheEndsOfAllTheLines) {
     driver::PressKey(VK_CONTROL);
     Key(box, VK_DELETE);  // to the end of the line
     EXPECT_EQ(TextOf(box), "one\r\ntw\r\nthree");
-    Key(box, VK_RIGHT);  // over the line break
-    EXPECT_EQ(SelectionOf(box), Range(9, 9));
-    Key(box, VK_LEFT);
-    EXPECT_EQ(SelectionOf(box), Range(7, 7));
-    Key(box, VK_END);
-    EXPECT_EQ(SelectionOf(box), Range(14, 14));
+    EXPECT_EQ(Key(box, VK_RIGHT), Range(9, 9));  // over the line break
+    EXPECT_EQ(Key(box, VK_LEFT), Range(7, 7));
+    EXPECT_EQ(Key(box, VK_END), Range(14, 14));
     driver::PressKey(VK_SHIFT);
-    Key(box, VK_HOME);
-    EXPECT_EQ(SelectionOf(box), Range(0, 14));
+    EXPECT_EQ(Key(box, VK_HOME), Range(0, 14));
     driver::ReleaseKey(VK_SHIFT);
     driver::ReleaseKey(VK_CONTROL);
 }
@@ -555,10 +541,8 @@ TEST_F(EditMouse, APressTakesTheFocusAndPlacesTheCaretAndADragSelects) {
     Send(box, WM_MOUSEMOVE, 0, PointParam(At(box, 3)));  // the button is up
     EXPECT_EQ(SelectionOf(box), Range(2, 7));
 
-    Click(box, At(box, 9), MK_SHIFT);
-    EXPECT_EQ(SelectionOf(box), Range(2, 9));
-    Click(box, POINT{110, 5});  // past the end of the text
-    EXPECT_EQ(SelectionOf(box), Range(11, 11));
+    EXPECT_EQ(Click(box, At(box, 9), MK_SHIFT), Range(2, 9));
+    EXPECT_EQ(Click(box, POINT{110, 5}), Range(11, 11));  // past the end of the text
 
     const std::array PressFocusSeq = {
         ExpectedMessage{"parent", WM_KILLFOCUS, kWParam, static_cast<WPARAM>(box)},
@@ -572,20 +556,14 @@ TEST_F(EditMouse, APressTakesTheFocusAndPlacesTheCaretAndADragSelects) {
 // hyphen ends it before a letter.
 TEST_F(EditMouse, ADoubleClickSelectsTheWordWithTheBlanksAfterIt) {
     const HWND box = Box("one, two;three  four", ES_AUTOHSCROLL, 300);
-    DoubleClick(box, At(box, 2));
-    EXPECT_EQ(SelectionOf(box), Range(0, 5));
-    DoubleClick(box, At(box, 6));
-    EXPECT_EQ(SelectionOf(box), Range(5, 16));
-    DoubleClick(box, At(box, 19));
-    EXPECT_EQ(SelectionOf(box), Range(16, 20));
+    EXPECT_EQ(DoubleClick(box, At(box, 2)), Range(0, 5));
+    EXPECT_EQ(DoubleClick(box, At(box, 6)), Range(5, 16));
+    EXPECT_EQ(DoubleClick(box, At(box, 19)), Range(16, 20));
 
     SendText(box, WM_SETTEXT, "a.b-c_d e\tf(g)");
-    DoubleClick(box, At(box, 1));
-    EXPECT_EQ(SelectionOf(box), Range(0, 4));
-    DoubleClick(box, At(box, 6));
-    EXPECT_EQ(SelectionOf(box), Range(4, 8));
-    DoubleClick(box, At(box, 11));
-    EXPECT_EQ(SelectionOf(box), Range(10, 14));
+    EXPECT_EQ(DoubleClick(box, At(box, 1)), Range(0, 4));
+    EXPECT_EQ(DoubleClick(box, At(box, 6)), Range(4, 8));
+    EXPECT_EQ(DoubleClick(box, At(box, 11)), Range(10, 14));
 }
 
 TEST_F(EditMouse, CharFromPosFindsTheNearestBoundary) {
@@ -672,30 +650,20 @@ TEST_F(EditLines, GetLineCopiesAsMuchAsTheBufferTakes) {
 TEST_F(EditLines, UpAndDownKeepTheCaretsPlaceAndLineBreaksCountAsOne) {
     const HWND box = Box("abc\r\nab\r\nabcde", ES_MULTILINE | ES_AUTOVSCROLL, 150, 100);
     Send(box, EM_SETSEL, 1, 1);
-    Key(box, VK_DOWN);
-    EXPECT_EQ(SelectionOf(box), Range(6, 6));
-    Key(box, VK_DOWN);
-    EXPECT_EQ(SelectionOf(box), Range(10, 10));
-    Key(box, VK_DOWN);  // on the last line already
-    EXPECT_EQ(SelectionOf(box), Range(10, 10));
-    Key(box, VK_END);
-    EXPECT_EQ(SelectionOf(box), Range(14, 14));
-    Key(box, VK_UP);  // past the end of a shorter line: its end
-    EXPECT_EQ(SelectionOf(box), Range(7, 7));
-    Key(box, VK_RIGHT);
-    EXPECT_EQ(SelectionOf(box), Range(9, 9));
-    Key(box, VK_LEFT);
-    EXPECT_EQ(SelectionOf(box), Range(7, 7));
+    EXPECT_EQ(Key(box, VK_DOWN), Range(6, 6));
+    EXPECT_EQ(Key(box, VK_DOWN), Range(10, 10));
+    EXPECT_EQ(Key(box, VK_DOWN), Range(10, 10));  // on the last line already
+    EXPECT_EQ(Key(box, VK_END), Range(14, 14));
+    EXPECT_EQ(Key(box, VK_UP), Range(7, 7));  // past the end of a shorter line: its end
+    EXPECT_EQ(Key(box, VK_RIGHT), Range(9, 9));
+    EXPECT_EQ(Key(box, VK_LEFT), Range(7, 7));
 
     Key(box, VK_DELETE);
     EXPECT_EQ(TextOf(box), "abc\r\nababcde");
-    Type(box, "\r");
-    EXPECT_EQ(TextOf(box), "abc\r\nab\r\nabcde");
+    EXPECT_EQ(Type(box, "\r"), "abc\r\nab\r\nabcde");
     EXPECT_EQ(SelectionOf(box), Range(9, 9));
-    Type(box, "\t");
-    EXPECT_EQ(TextOf(box), "abc\r\nab\r\n\tabcde");
-    Type(box, "\b\b");
-    EXPECT_EQ(TextOf(box), "abc\r\nababcde");
+    EXPECT_EQ(Type(box, "\t"), "abc\r\nab\r\n\tabcde");
+    EXPECT_EQ(Type(box, "\b\b"), "abc\r\nababcde");
 }
 
 // Without ES_AUTOHSCROLL or a horizontal scroll bar, lines wrap before a word
@@ -722,8 +690,7 @@ TEST_F(EditLines, LongLinesWrapBetweenWords) {
     EXPECT_EQ(Send(box, EM_LINEFROMCHAR, 9), 1);
     EXPECT_EQ(PosOf(box, 9).x, PosOf(box, 0).x);
     Send(box, EM_SETSEL, 9, 9);
-    Key(box, VK_END);  // after the blanks
-    EXPECT_EQ(SelectionOf(box), Range(19, 19));
+    EXPECT_EQ(Key(box, VK_END), Range(19, 19));  // after the blanks
 
     SendText(box, WM_SETTEXT, "wrappingwrappingwrapping");
     EXPECT_GE(Send(box, EM_GETLINECOUNT), 2);
@@ -827,14 +794,12 @@ TEST_F(EditScrolling, TheCaretIsKeptInView) {
     Send(box, EM_SETSEL, StartOfLine(12), StartOfLine(12));
     EXPECT_EQ(Send(box, EM_GETFIRSTVISIBLELINE), 7);
     SetFocus(box);
-    Key(box, VK_PRIOR);  // a page up, and just into view
-    EXPECT_EQ(SelectionOf(box), Range(StartOfLine(6), StartOfLine(6)));
+    // A page up, and just into view.
+    EXPECT_EQ(Key(box, VK_PRIOR), Range(StartOfLine(6), StartOfLine(6)));
     EXPECT_EQ(Send(box, EM_GETFIRSTVISIBLELINE), 6);
-    Key(box, VK_PRIOR);
-    EXPECT_EQ(SelectionOf(box), Range(0, 0));
+    EXPECT_EQ(Key(box, VK_PRIOR), Range(0, 0));
     Send(box, EM_SETSEL, 3, 3);
-    Key(box, VK_NEXT);
-    EXPECT_EQ(SelectionOf(box), Range(StartOfLine(6) + 3, StartOfLine(6) + 3));
+    EXPECT_EQ(Key(box, VK_NEXT), Range(StartOfLine(6) + 3, StartOfLine(6) + 3));
     EXPECT_EQ(Send(box, EM_GETFIRSTVISIBLELINE), 1);
     Key(box, VK_DOWN);
     EXPECT_EQ(Send(box, EM_GETFIRSTVISIBLELINE), 2);
@@ -905,8 +870,7 @@ TEST_F(EditStyles, ReadOnlyBoxesTakeNoTypingButReplaceSelStillWorks) {
     EXPECT_EQ(TextOf(box), "Rfixed");
     EXPECT_EQ(Send(box, EM_SETREADONLY, FALSE), TRUE);
     EXPECT_EQ(StyleOf(box) & ES_READONLY, 0u);
-    Type(box, "a");
-    EXPECT_EQ(TextOf(box), "Rafixed");
+    EXPECT_EQ(Type(box, "a"), "Rafixed");
     Send(box, EM_SETREADONLY, TRUE);
     EXPECT_EQ(StyleOf(box) & ES_READONLY, ES_READONLY);
 }
