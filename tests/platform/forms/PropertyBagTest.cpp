@@ -618,35 +618,14 @@ TEST(FormFile, RefusesToNestWithoutBound) {
 
 // Texts made of the characters and words that mean something in a form file.
 std::wstring AwkwardText(std::mt19937& random) {
-    static const std::wstring pieces[] = {L"\"",
-                                          L"\"\"",
-                                          L"&",
-                                          L" & ",
-                                          L"\r",
-                                          L"\n",
-                                          L"\r\n",
-                                          L"\t",
-                                          std::wstring(1, L'\0'),
-                                          L" ",
-                                          L"a",
-                                          L"Z",
-                                          L"#",
-                                          L"=",
-                                          L"ChrW(",
-                                          L")",
-                                          L"é",
-                                          L"Ж",
-                                          L"中",
-                                          L"\U0001F600",
-                                          L"\x7F",
-                                          L"\x85",
-                                          L"\xFEFF",
-                                          std::wstring(1, static_cast<wchar_t>(0xD800)),
-                                          std::wstring(1, static_cast<wchar_t>(0xDFFF)),
-                                          L"End",
-                                          L"Begin",
-                                          L"&H",
-                                          L"1.5"};
+    const std::wstring nul(1, L'\0');
+    const std::wstring high(1, static_cast<wchar_t>(0xD800));  // surrogates without a pair
+    const std::wstring low(1, static_cast<wchar_t>(0xDFFF));
+    const std::wstring pieces[] = {L"\"",   L"\"\"",       L"&",     L" & ",  L"\r",     L"\n",
+                                   L"\r\n", L"\t",         nul,      L" ",    L"a",      L"Z",
+                                   L"#",    L"=",          L"ChrW(", L")",    L"é",      L"Ж",
+                                   L"中",   L"\U0001F600", L"\x7F",  L"\x85", L"\xFEFF", high,
+                                   low,     L"End",        L"Begin", L"&H",   L"1.5"};
     std::uniform_int_distribution<std::size_t> length(0, 12);
     std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
     std::wstring text;
