@@ -15,6 +15,15 @@ std::string ClassOf(win::HWND hwnd) {
     return name;
 }
 
+win::ATOM RegisterClassOf(const char* name, win::WNDPROC proc, int colourIndex, win::UINT style) {
+    win::WNDCLASSA windowClass;
+    windowClass.style = style;
+    windowClass.lpfnWndProc = proc;
+    windowClass.lpszClassName = name;
+    windowClass.hbrBackground = colourIndex + 1;
+    return win::RegisterClassA(&windowClass);
+}
+
 win::RECT WindowRectOf(win::HWND hwnd) {
     win::RECT rect;
     win::GetWindowRect(hwnd, &rect);

@@ -12,6 +12,12 @@ namespace zv::test {
 std::string TextOf(win::HWND hwnd);
 std::string ClassOf(win::HWND hwnd);
 
+// Registers a class of the procedure given, erasing with a system colour
+// (by index; -1 for none) and with the class styles given; RegisterClassA's
+// answer.
+win::ATOM RegisterClassOf(const char* name, win::WNDPROC proc, int colourIndex = -1,
+                          win::UINT style = 0);
+
 // A window's rectangle on the screen, and its client area in its own
 // coordinates.
 win::RECT WindowRectOf(win::HWND hwnd);

@@ -303,10 +303,7 @@ LRESULT ZV_CALLBACK IgnoresPaint(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 }
 
 TEST_F(DrawPaint, WmPaintComesAgainUntilTheWindowIsValidated) {
-    WNDCLASSA windowClass;
-    windowClass.lpfnWndProc = IgnoresPaint;
-    windowClass.lpszClassName = "ZvIgnoresPaint";
-    ASSERT_NE(RegisterClassA(&windowClass), 0);
+    ASSERT_NE(RegisterClassOf("ZvIgnoresPaint", IgnoresPaint), 0);
     const HWND lazy = CreateWindowExA(0, "ZvIgnoresPaint", "", WS_POPUP | WS_VISIBLE, 0, 0, 20, 20,
                                       0, 0, 0, nullptr);
     MessageLog::Current().Name(lazy, "lazy");
@@ -329,11 +326,7 @@ TEST_F(DrawPaint, WmPaintComesAgainUntilTheWindowIsValidated) {
 }
 
 TEST_F(DrawPaint, TheDefaultErasingFillsWithTheClassBrush) {
-    WNDCLASSA windowClass;
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.lpszClassName = "ZvFaced";
-    windowClass.hbrBackground = COLOR_HIGHLIGHT + 1;
-    ASSERT_NE(RegisterClassA(&windowClass), 0);
+    ASSERT_NE(RegisterClassOf("ZvFaced", DefWindowProcA, COLOR_HIGHLIGHT), 0);
     const HWND faced =
         CreateWindowExA(0, "ZvFaced", "", WS_POPUP | WS_VISIBLE, 0, 0, 20, 20, 0, 0, 0, nullptr);
     UpdateWindow(faced);

@@ -13,6 +13,7 @@
 
 #include "ErrorNumber.h"
 #include "PlatformTest.h"
+#include "WindowFacts.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/driver/Driver.h"
 #include "platform/forms/Font.h"
@@ -189,11 +190,7 @@ std::shared_ptr<Picture> PictureFromBytes(const std::string& bytes) {
 // A shown window of a class of its own, in the background colour given; and
 // the picture its snapshot loads back as.
 HWND PlainWindow(const char* className, int background, DWORD style, int width, int height) {
-    WNDCLASSA windowClass;
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.lpszClassName = className;
-    windowClass.hbrBackground = background + 1;
-    EXPECT_NE(RegisterClassA(&windowClass), 0);
+    EXPECT_NE(RegisterClassOf(className, DefWindowProcA, background), 0);
     return CreateWindowExA(0, className, "", style | WS_VISIBLE, 0, 0, width, height, 0, 0, 0,
                            nullptr);
 }

@@ -275,11 +275,7 @@ TEST_F(Input, InputReachesOtherThreadsWindowsOnTheirThread) {
 // click; one without hears two presses.
 TEST_F(Input, QuickSecondPressesAreDoubleClicksForClassesThatAskForThem) {
     ZV_REQUIRES_HEADLESS("the scripted user and the virtual clock");
-    WNDCLASSA wanting;
-    wanting.style = CS_DBLCLKS;
-    wanting.lpfnWndProc = RecorderProc;
-    wanting.lpszClassName = "ZvDoubleClicks";
-    ASSERT_NE(RegisterClassA(&wanting), 0);
+    ASSERT_NE(RegisterClassOf("ZvDoubleClicks", RecorderProc, -1, CS_DBLCLKS), 0);
     const HWND hwnd = CreateWindowExA(0, "ZvDoubleClicks", "twice", WS_POPUP | WS_VISIBLE, 10, 20,
                                       100, 50, 0, 0, 0, nullptr);
     const HWND plain = CreateRecorder("plain", WS_POPUP | WS_VISIBLE);  // under it, at 10,20

@@ -103,10 +103,7 @@ class ListControls : public PlatformTest {
   protected:
     void SetUp() override {
         PlatformTest::SetUp();
-        WNDCLASSA notified;
-        notified.lpfnWndProc = NotifiedProc;
-        notified.lpszClassName = kNotifiedClass;
-        RegisterClassA(&notified);
+        RegisterClassOf(kNotifiedClass, NotifiedProc);
         parent = CreateWindowExA(0, kNotifiedClass, "parent", WS_POPUP | WS_VISIBLE, 0, 0, 300, 300,
                                  0, 0, 0, nullptr);
         MessageLog::Current().Name(parent, "parent");
@@ -1034,10 +1031,7 @@ TEST_F(ListControls, TheUserDropsTheListDownAndPicks) {
 // Handlers that destroy the control while it tells them something: a click
 // in a list, a combo box dropping down, a pick in a dropped list.
 TEST_F(ListControls, ControlsSurviveAParentThatDestroysThemWhileTheyTell) {
-    WNDCLASSA destroying;
-    destroying.lpfnWndProc = DestroyingProc;
-    destroying.lpszClassName = "ZvDestroying";
-    RegisterClassA(&destroying);
+    RegisterClassOf("ZvDestroying", DestroyingProc);
     const HWND host = CreateWindowExA(0, "ZvDestroying", "host", WS_POPUP | WS_VISIBLE, 0, 0, 200,
                                       200, 0, 0, 0, nullptr);
     const auto make = [&](const char* className, DWORD style) {

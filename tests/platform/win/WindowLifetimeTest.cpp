@@ -162,10 +162,7 @@ LRESULT ZV_CALLBACK RefuseCreate(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 }
 
 TEST_F(WindowLifetime, RefusedCreationOnlyHearsNcDestroy) {
-    WNDCLASSA refusing;
-    refusing.lpfnWndProc = RefuseCreate;
-    refusing.lpszClassName = "Refusing";
-    ASSERT_NE(RegisterClassA(&refusing), 0);
+    ASSERT_NE(RegisterClassOf("Refusing", RefuseCreate), 0);
 
     EXPECT_EQ(CreateWindowExA(0, "refusing", "r", WS_POPUP, 0, 0, 1, 1, 0, 0, 0, nullptr), 0);
 
@@ -186,10 +183,7 @@ LRESULT ZV_CALLBACK DestroyInCreate(HWND hwnd, UINT message, WPARAM wParam, LPAR
 }
 
 TEST_F(WindowLifetime, WindowDestroyedDuringCreationIsNoWindow) {
-    WNDCLASSA selfDestroying;
-    selfDestroying.lpfnWndProc = DestroyInCreate;
-    selfDestroying.lpszClassName = "SelfDestroying";
-    ASSERT_NE(RegisterClassA(&selfDestroying), 0);
+    ASSERT_NE(RegisterClassOf("SelfDestroying", DestroyInCreate), 0);
     const HWND parent = CreateRecorder("parent", WS_POPUP);
     MessageLog::Current().Clear();
 

@@ -130,10 +130,7 @@ LRESULT ZV_CALLBACK LimitedSize(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 }
 
 TEST_F(WindowPosition, SizeableWindowsAreMadeWithinTheirLimits) {
-    WNDCLASSA limited;
-    limited.lpfnWndProc = LimitedSize;
-    limited.lpszClassName = "ZvLimitedSize";
-    RegisterClassA(&limited);
+    RegisterClassOf("ZvLimitedSize", LimitedSize);
     const HWND small = CreateWindowExA(0, "ZvLimitedSize", "", WS_POPUP | WS_THICKFRAME, 0, 0, 20,
                                        10, 0, 0, 0, nullptr);
     const HWND large = CreateWindowExA(0, "ZvLimitedSize", "", WS_POPUP | WS_THICKFRAME, 0, 0, 500,

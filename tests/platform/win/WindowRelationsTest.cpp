@@ -4,6 +4,7 @@
 #include <string>
 
 #include "PlatformTest.h"
+#include "WindowFacts.h"
 #include "platform/win/WinConstants.h"
 
 namespace zv::test {
@@ -91,10 +92,7 @@ TEST_F(WindowRelations, TextIsCutToTheBuffer) {
 }
 
 TEST_F(WindowRelations, ClassNamesAreFoundWithoutRegardToCase) {
-    WNDCLASSA again;
-    again.lpfnWndProc = RecorderProc;
-    again.lpszClassName = "zvrecorder";
-    EXPECT_EQ(RegisterClassA(&again), 0);  // already registered
+    EXPECT_EQ(RegisterClassOf("zvrecorder", RecorderProc), 0);  // already registered
 
     const HWND hwnd = CreateWindowExA(0, "ZVRECORDER", "", WS_POPUP, 0, 0, 1, 1, 0, 0, 0, nullptr);
     char name[32] = {};

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "PlatformTest.h"
+#include "WindowFacts.h"
 #include "platform/driver/Driver.h"
 #include "platform/win/GdiConstants.h"
 #include "platform/win/WinConstants.h"
@@ -101,10 +102,7 @@ TEST_F(WindowTree, EnumChildWindowsStepsOverWindowsDestroyedOnTheWay) {
 }
 
 TEST_F(WindowTree, FindWindowExMatchesClassAndTitleWithoutRegardToCase) {
-    WNDCLASSA mdiClient;
-    mdiClient.lpfnWndProc = RecorderProc;
-    mdiClient.lpszClassName = "MDIClientLike";
-    RegisterClassA(&mdiClient);
+    RegisterClassOf("MDIClientLike", RecorderProc);
     const HWND frame = CreateRecorder("frame", WS_POPUP);
     const HWND client =
         CreateWindowExA(0, "MDIClientLike", "", WS_CHILD, 0, 0, 5, 5, frame, 1, 0, nullptr);
