@@ -13,14 +13,21 @@ namespace {
 
 using namespace zv::win;
 
-class Timers : public PlatformTest {};
-
 struct Tick {
     HWND hwnd;
     UINT_PTR id;
     DWORD time;
+    friend bool operator==(const Tick&, const Tick&) = default;
 };
 std::vector<Tick> g_ticks;
+
+class Timers : public PlatformTest {
+  protected:
+    void SetUp() override {
+        PlatformTest::SetUp();
+        g_ticks.clear();
+    }
+};
 
 void ZV_CALLBACK RecordTick(HWND hwnd, UINT, UINT_PTR id, DWORD time) {
     g_ticks.push_back({hwnd, id, time});
@@ -68,20 +75,14 @@ TEST_F(Timers, TimerProcedureIsCalledInsteadOfTheWindow) {
     ZV_REQUIRES_HEADLESS("the virtual clock");
     const HWND hwnd = CreateRecorder("window", WS_POPUP);
     MessageLog::Current().Clear();
-    g_ticks.clear();
     SetTimer(hwnd, 7, 50, RecordTick);
     driver::AdvanceClock(100);
-    ASSERT_EQ(g_ticks.size(), 2u);
-    EXPECT_EQ(g_ticks[0].hwnd, hwnd);
-    EXPECT_EQ(g_ticks[0].id, 7u);
-    EXPECT_EQ(g_ticks[0].time, 50u);
-    EXPECT_EQ(g_ticks[1].time, 100u);
+    EXPECT_EQ(g_ticks, (std::vector<Tick>{{hwnd, 7, 50}, {hwnd, 7, 100}}));
     EXPECT_TRUE(MessageLog::Current().Messages().empty());
 }
 
 TEST_F(Timers, WindowlessTimersGetIdentifiersOfTheirOwn) {
     ZV_REQUIRES_HEADLESS("the virtual clock");
-    g_ticks.clear();
     const UINT_PTR first = SetTimer(0, 0, 30, RecordTick);
     const UINT_PTR second = SetTimer(0, 0, 30, RecordTick);
     EXPECT_NE(first, 0u);
@@ -89,15 +90,12 @@ TEST_F(Timers, WindowlessTimersGetIdentifiersOfTheirOwn) {
     EXPECT_NE(first, second);
     EXPECT_EQ(SetTimer(0, first, 40, RecordTick), first);  // given again: replaced
     driver::AdvanceClock(40);
-    ASSERT_EQ(g_ticks.size(), 2u);
-    EXPECT_EQ(g_ticks[0].id, second);
-    EXPECT_EQ(g_ticks[1].id, first);
+    EXPECT_EQ(g_ticks, (std::vector<Tick>{{0, second, 30}, {0, first, 40}}));
     EXPECT_TRUE(KillTimer(0, first));
 }
 
 TEST_F(Timers, ShortIntervalsAreRaisedToTheMinimum) {
     ZV_REQUIRES_HEADLESS("the virtual clock");
-    g_ticks.clear();
     SetTimer(0, 0, 1, RecordTick);
     driver::AdvanceClock(30);
     EXPECT_EQ(g_ticks.size(), 3u);
@@ -106,11 +104,9 @@ TEST_F(Timers, ShortIntervalsAreRaisedToTheMinimum) {
 TEST_F(Timers, TheTickCountWrapsAround) {
     ZV_REQUIRES_HEADLESS("the virtual clock");
     driver::SetTickCount(0xFFFFFFF0u);
-    g_ticks.clear();
-    SetTimer(0, 0, 100, RecordTick);
+    const UINT_PTR id = SetTimer(0, 0, 100, RecordTick);
     driver::AdvanceClock(150);
-    ASSERT_EQ(g_ticks.size(), 1u);
-    EXPECT_EQ(g_ticks[0].time, 0x54u);  // 0xFFFFFFF0 + 100, past the wrap
+    EXPECT_EQ(g_ticks, (std::vector<Tick>{{0, id, 0x54}}));  // 0xFFFFFFF0 + 100, past the wrap
     EXPECT_EQ(GetTickCount(), 0x86u);
     EXPECT_EQ(GetTickCount() - 0xFFFFFFF0u, 150u);  // unsigned differences still work
 }
@@ -140,7 +136,6 @@ TEST_F(Timers, DestroyingTheWindowEndsItsTimers) {
 TEST_F(Timers, AnotherThreadsTimersRunOnThatThread) {
     ZV_REQUIRES_HEADLESS("the virtual clock");
     const DWORD otherThread = driver::StartProcess();
-    g_ticks.clear();
     {
         driver::ThreadScope other(otherThread);
         SetTimer(0, 0, 10, RecordTick);
