@@ -189,11 +189,8 @@ class EditTest : public PlatformTest {
     // A multi-line box that shows whole lines, as many as asked.
     HWND MultiLineBox(const std::string& text, DWORD style, int lines, int width = 150) {
         const HWND box = Box(text.c_str(), ES_MULTILINE | style, width, 100);
-        RECT client;
-        GetClientRect(box, &client);
-        RECT window;
-        GetWindowRect(box, &window);
-        const int frame = (window.bottom - window.top) - client.bottom;
+        const RECT window = WindowRectOf(box);
+        const int frame = (window.bottom - window.top) - ClientRectOf(box).bottom;
         MoveWindow(box, 10, 10, width, lines * LineHeight(box) + frame + 2, TRUE);
         return box;
     }
@@ -671,8 +668,7 @@ TEST_F(EditLines, UpAndDownKeepTheCaretsPlaceAndLineBreaksCountAsOne) {
 // wide, and a word wider than the box breaks where it must.
 TEST_F(EditLines, LongLinesWrapBetweenWords) {
     const HWND box = Box("", ES_MULTILINE, 200, 100);
-    RECT client;
-    GetClientRect(box, &client);
+    const RECT client = ClientRectOf(box);
     const RECT format = FormatRectOf(box);
     const int word = FontOf(box).Width("wrapping");
     MoveWindow(box, 10, 10, word * 3 / 2 + client.right - (format.right - format.left), 100, TRUE);
@@ -724,9 +720,7 @@ TEST_F(EditLines, AlignmentPlacesEachLineWithinTheWidth) {
 TEST_F(EditLines, AFrameOfItsOwnTakesTwoPixelsOfTheClientArea) {
     const HWND box = Box("x", WS_BORDER | ES_AUTOHSCROLL, 120, 24);
     EXPECT_EQ(StyleOf(box) & WS_BORDER, 0u);
-    RECT client;
-    GetClientRect(box, &client);
-    EXPECT_EQ(client.right, 120);
+    EXPECT_EQ(ClientRectOf(box).right, 120);
     const RECT format = FormatRectOf(box);
     EXPECT_EQ(format.top, 2);
     EXPECT_EQ(format.bottom, 2 + LineHeight(box));

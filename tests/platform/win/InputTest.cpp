@@ -192,10 +192,8 @@ TEST_F(Input, DraggingTheCaptionMovesTheWindow) {
 
     driver::Drag(50, 30, 100, 60);
 
-    RECT rect;
-    GetWindowRect(main, &rect);
-    EXPECT_EQ(rect.left, 60);
-    EXPECT_EQ(rect.top, 50);
+    EXPECT_EQ(WindowRectOf(main).left, 60);
+    EXPECT_EQ(WindowRectOf(main).top, 50);
     EXPECT_EQ(GetActiveWindow(), main);
     const auto loop =
         Only({WM_NCLBUTTONDOWN, WM_SYSCOMMAND, WM_ENTERSIZEMOVE, WM_MOVING, WM_EXITSIZEMOVE});
@@ -235,11 +233,10 @@ TEST_F(Input, DraggingAnEdgeSizesTheWindowWithinItsLimits) {
     SetWindowLongA(tool, GWL_WNDPROC, WndProcToLong(SizingRecorder));
     MessageLog::Current().Clear();
 
-    RECT rect;
-    GetWindowRect(tool, &rect);
-    driver::Drag(rect.right - 2, 45, 300, 45);  // the right edge, far beyond the limit
+    driver::Drag(WindowRectOf(tool).right - 2, 45, 300,
+                 45);  // the right edge, far beyond the limit
 
-    GetWindowRect(tool, &rect);
+    const RECT rect = WindowRectOf(tool);
     EXPECT_EQ(rect.left, 10);
     EXPECT_EQ(rect.right, 160);
     EXPECT_EQ(g_lastSizingEdge, WMSZ_RIGHT);

@@ -113,8 +113,7 @@ TEST_F(MessageBoxTest, AHookCanRelabelAndCentreTheBoxBeforeItIsSeen) {
     std::string relabelled;
     g_onActivate = [&](HWND box) {
         SetDlgItemTextA(box, IDYES, "&Upload");
-        RECT rect;
-        GetWindowRect(box, &rect);
+        const RECT rect = WindowRectOf(box);
         const int width = rect.right - rect.left;
         const int height = rect.bottom - rect.top;
         SetWindowPos(box, 0, 100 + (400 - width) / 2, 100 + (300 - height) / 2, 0, 0,

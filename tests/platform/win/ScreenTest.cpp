@@ -1,7 +1,10 @@
 // Displays and their work areas, system settings, the cursor and key state,
 // update locks and scroll bars.
 
+#include <array>
+
 #include "PlatformTest.h"
+#include "WindowFacts.h"
 #include "platform/driver/Driver.h"
 #include "platform/win/WinConstants.h"
 
@@ -22,10 +25,6 @@ class Screen : public PlatformTest {
     }
 };
 
-bool operator==(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 MONITORINFO InfoOf(HMONITOR monitor) {
     MONITORINFO info;
     GetMonitorInfoA(monitor, &info);
@@ -39,7 +38,7 @@ TEST_F(Screen, TheDefaultScreenHasOneDisplayWithATaskBarAtTheBottom) {
     EXPECT_EQ(GetSystemMetrics(SM_CMONITORS), 1);
     RECT work;
     ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
-    EXPECT_TRUE(work == (RECT{0, 0, 1024, 738}));
+    EXPECT_EQ(EdgesOf(work), (Edges{0, 0, 1024, 738}));
 }
 
 TEST_F(Screen, WindowsBelongToTheDisplayTheyOverlapMost) {
@@ -50,8 +49,8 @@ TEST_F(Screen, WindowsBelongToTheDisplayTheyOverlapMost) {
 
     const MONITORINFO info = InfoOf(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST));
 
-    EXPECT_TRUE(info.rcMonitor == (RECT{1280, 0, 2560, 1024}));
-    EXPECT_TRUE(info.rcWork == (RECT{1280, 40, 2560, 1024}));
+    EXPECT_EQ(EdgesOf(info.rcMonitor), (Edges{1280, 0, 2560, 1024}));
+    EXPECT_EQ(EdgesOf(info.rcWork), (Edges{1280, 40, 2560, 1024}));
     EXPECT_EQ(info.dwFlags, 0u);
     EXPECT_EQ(InfoOf(MonitorFromWindow(GetDesktopWindow(), 0)).dwFlags, MONITORINFOF_PRIMARY);
 }
@@ -61,10 +60,10 @@ TEST_F(Screen, RectanglesOffEveryDisplayFollowTheFallback) {
     UseTwoDisplays();
     const RECT below{2000, 2000, 2100, 2100};
     EXPECT_EQ(MonitorFromRect(&below, MONITOR_DEFAULTTONULL), 0);
-    EXPECT_TRUE(InfoOf(MonitorFromRect(&below, MONITOR_DEFAULTTOPRIMARY)).rcMonitor ==
-                (RECT{0, 0, 1280, 1024}));
-    EXPECT_TRUE(InfoOf(MonitorFromRect(&below, MONITOR_DEFAULTTONEAREST)).rcMonitor ==
-                (RECT{1280, 0, 2560, 1024}));
+    EXPECT_EQ(EdgesOf(InfoOf(MonitorFromRect(&below, MONITOR_DEFAULTTOPRIMARY)).rcMonitor),
+              (Edges{0, 0, 1280, 1024}));
+    EXPECT_EQ(EdgesOf(InfoOf(MonitorFromRect(&below, MONITOR_DEFAULTTONEAREST)).rcMonitor),
+              (Edges{1280, 0, 2560, 1024}));
     EXPECT_FALSE(GetMonitorInfoA(0, nullptr));
 }
 
@@ -81,8 +80,7 @@ TEST_F(Screen, TheCursorAndItsShape) {
     EXPECT_TRUE(SetCursorPos(40, 50));
     POINT point;
     ASSERT_TRUE(GetCursorPos(&point));
-    EXPECT_EQ(point.x, 40);
-    EXPECT_EQ(point.y, 50);
+    EXPECT_EQ((std::array{point.x, point.y}), (std::array<LONG, 2>{40, 50}));
     const HCURSOR move = LoadCursorA(0, reinterpret_cast<LPCSTR>(IDC_SIZEALL));
     EXPECT_NE(move, 0);
     SetCursor(move);
@@ -128,13 +126,10 @@ TEST_F(Screen, ScrollPositionsStayWithinRangeAndPage) {
 TEST_F(Screen, ShowingAScrollBarTakesRoomFromTheClientArea) {
     const HWND hwnd = CreateRecorder("list", WS_POPUP);
     ShowScrollBar(hwnd, SB_VERT, TRUE);
-    RECT client;
-    GetClientRect(hwnd, &client);
-    EXPECT_EQ(client.right, 100 - GetSystemMetrics(SM_CXVSCROLL));
+    EXPECT_EQ(ClientRectOf(hwnd).right, 100 - GetSystemMetrics(SM_CXVSCROLL));
     EXPECT_NE(GetWindowLongA(hwnd, GWL_STYLE) & static_cast<LONG>(WS_VSCROLL), 0);
     ShowScrollBar(hwnd, SB_BOTH, FALSE);
-    GetClientRect(hwnd, &client);
-    EXPECT_EQ(client.right, 100);
+    EXPECT_EQ(ClientRectOf(hwnd).right, 100);
 }
 
 TEST_F(Screen, ScrollingAWindowMovesItsChildren) {
@@ -142,15 +137,12 @@ TEST_F(Screen, ScrollingAWindowMovesItsChildren) {
     const HWND child = CreateRecorder("child", WS_CHILD, hwnd, 1);
     // Hidden, there is nothing on the screen to scroll.
     EXPECT_EQ(ScrollWindowEx(hwnd, 0, -15, nullptr, nullptr, 0, nullptr, SW_SCROLLCHILDREN), 0);
-    RECT rect;
-    GetWindowRect(child, &rect);
-    EXPECT_EQ(rect.top, 20 + 20);
+    EXPECT_EQ(WindowRectOf(child).top, 20 + 20);
 
     ShowWindow(hwnd, SW_SHOWNA);
     EXPECT_EQ(ScrollWindowEx(hwnd, 0, -15, nullptr, nullptr, 0, nullptr, SW_SCROLLCHILDREN),
               SIMPLEREGION);
-    GetWindowRect(child, &rect);
-    EXPECT_EQ(rect.top, 20 + 20 - 15);
+    EXPECT_EQ(WindowRectOf(child).top, 20 + 20 - 15);
 }
 
 }  // namespace

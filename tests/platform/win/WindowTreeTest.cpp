@@ -30,8 +30,7 @@ TEST_F(WindowTree, SetParentHidesMovesAndShowsAgain) {
     EXPECT_EQ(GetWindow(newParent, GW_CHILD), child);
     EXPECT_EQ(GetWindow(oldParent, GW_CHILD), 0);
     EXPECT_TRUE(IsWindowVisible(child));
-    RECT rect;
-    GetWindowRect(child, &rect);
+    const RECT rect = WindowRectOf(child);
     EXPECT_EQ(rect.left, 310);  // same place in the new parent's client area
     EXPECT_EQ(rect.top, 320);
     const std::array WmSetParentSeq = {
