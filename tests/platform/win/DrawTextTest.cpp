@@ -231,8 +231,7 @@ TEST_F(DrawText, SnapshotsShowTheWindowAsPaintedAndLoadBackAsPictures) {
     const auto picture = Snapshot(top);
     EXPECT_EQ(Picture::PixelsFromHiMetric(picture->Width()), 120);
     const HGDIOBJ previous = SelectObject(m_dc, picture->Handle());
-    RECT client;
-    GetClientRect(top, &client);
+    const RECT client = ClientRectOf(top);
     POINT centre{client.right / 2, client.bottom / 2};
     ClientToScreen(top, &centre);
     EXPECT_EQ(GetPixel(m_dc, centre.x, centre.y), GetSysColor(COLOR_HIGHLIGHT));
