@@ -10,6 +10,7 @@
 #include "ErrorNumber.h"
 #include "Pixels.h"
 #include "PlatformTest.h"
+#include "WindowFacts.h"
 #include "platform/driver/Driver.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Image.h"
@@ -315,16 +316,12 @@ TEST_F(GraphicalControls, APictureBoxFitsItsPictureInsideItsBorder) {
     EXPECT_EQ(box->ScaleWidth(), TwipsX(30));
     EXPECT_EQ(box->ScaleHeight(), TwipsY(20));
     Paint();
-    RECT client;
-    GetClientRect(box->hWnd(), &client);
-    EXPECT_EQ(client.right, 30);
-    EXPECT_EQ(client.bottom, 20);
+    EXPECT_EQ(EdgesOf(ClientRectOf(box->hWnd())), (Edges{0, 0, 30, 20}));
 
     box->SetBorderStyle(0);
     EXPECT_EQ(box->Width(), TwipsX(30));
     EXPECT_EQ(box->ScaleWidth(), TwipsX(30));
-    GetClientRect(box->hWnd(), &client);
-    EXPECT_EQ(client.right, 30);
+    EXPECT_EQ(ClientRectOf(box->hWnd()).right, 30);
 }
 
 TEST_F(GraphicalControls, APictureBoxDrawsItsPictureThenItsPaintEventOverItsBackground) {
