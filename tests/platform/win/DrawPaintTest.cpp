@@ -47,9 +47,7 @@ TEST_F(DrawPaint, AnInvalidWindowPaintsWhenTheQueueIsOtherwiseEmpty) {
 TEST_F(DrawPaint, WithoutErasingOnlyWmPaintArrives) {
     InvalidateRect(m_child, nullptr, FALSE);
     MessageLog::Current().PumpPending();
-    const std::array WmInvalidatePaintSeq = {
-        ExpectedMessage{"child", WM_PAINT, kPosted},
-    };
+    const std::array WmInvalidatePaintSeq = {ExpectedMessage{"child", WM_PAINT, kPosted}};
     EXPECT_SEQUENCE(WmInvalidatePaintSeq);
 }
 
@@ -90,9 +88,7 @@ TEST_F(DrawPaint, BeginPaintGivesTheInvalidRectangleAndValidatesIt) {
     EndPaint(m_child, &paint);
     RECT update{};
     EXPECT_FALSE(GetUpdateRect(m_child, &update, FALSE));
-    const std::array WmBeginPaintSeq = {
-        ExpectedMessage{"child", WM_ERASEBKGND},
-    };
+    const std::array WmBeginPaintSeq = {ExpectedMessage{"child", WM_ERASEBKGND}};
     EXPECT_SEQUENCE(WmBeginPaintSeq);
 }
 
