@@ -95,9 +95,7 @@ TEST_F(Hooks, AHookCanTurnAQueuedMessageIntoANullMessage) {
     PostMessageA(hwnd, WM_USER, 1, 2);
     MessageLog::Current().PumpPending();
 
-    const std::array NulledSeq = {
-        ExpectedMessage{"window", WM_NULL, kBothParams | kPosted, 7, 2},
-    };
+    const std::array NulledSeq = {ExpectedMessage{"window", WM_NULL, kBothParams | kPosted, 7, 2}};
     EXPECT_SEQUENCE(NulledSeq);
 }
 

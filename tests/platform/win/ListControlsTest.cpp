@@ -459,9 +459,7 @@ TEST_F(ListControls, ADoubleClickTellsTheParent) {
     Send(list, WM_LBUTTONDBLCLK, MK_LBUTTON, RowPoint(list, 0));
     Send(list, WM_LBUTTONUP, 0, RowPoint(list, 0));
 
-    const std::array ListDoubleClickSeq = {
-        Told(list, LBN_DBLCLK),
-    };
+    const std::array ListDoubleClickSeq = {Told(list, LBN_DBLCLK)};
     EXPECT_SEQUENCE(ListDoubleClickSeq);
 }
 
@@ -475,10 +473,7 @@ TEST_F(ListControls, WithoutLbsNotifyTheParentHearsOnlyOfTheFocus) {
     SetFocus(other);
     EXPECT_EQ(Send(list, LB_GETCURSEL), 0);
 
-    const std::array QuietListSeq = {
-        Told(list, LBN_SETFOCUS),
-        Told(list, LBN_KILLFOCUS),
-    };
+    const std::array QuietListSeq = {Told(list, LBN_SETFOCUS), Told(list, LBN_KILLFOCUS)};
     EXPECT_SEQUENCE(QuietListSeq);
 }
 
@@ -922,10 +917,7 @@ TEST_F(ListControls, TypingInTheEditBoxTellsTheParent) {
     EXPECT_EQ(TextOf(combo), "r");
     EXPECT_EQ(Send(combo, CB_GETCURSEL), CB_ERR);
 
-    const std::array ComboTypingSeq = {
-        Told(combo, CBN_EDITUPDATE),
-        Told(combo, CBN_EDITCHANGE),
-    };
+    const std::array ComboTypingSeq = {Told(combo, CBN_EDITUPDATE), Told(combo, CBN_EDITCHANGE)};
     EXPECT_SEQUENCE(ComboTypingSeq);
 }
 

@@ -92,9 +92,7 @@ TEST_F(MessageLogHarness, PostedMessagesAreMarkedButWhatTheySendIsNot) {
         ExpectedMessage{"window", WM_NCDESTROY},
     };
     EXPECT_SEQUENCE(SentThenPostedSeq);
-    const std::array SentMarkedPostedSeq = {
-        ExpectedMessage{"window", WM_USER, kPosted},
-    };
+    const std::array SentMarkedPostedSeq = {ExpectedMessage{"window", WM_USER, kPosted}};
     EXPECT_FALSE(MessageLog::Current().Matches(SentMarkedPostedSeq, "SentMarkedPostedSeq"));
 }
 

@@ -97,9 +97,7 @@ TEST_F(WindowPosition, ARequestThatChangesNothingIsOnlyAskedAbout) {
     const HWND hwnd = CreateRecorder("popup", WS_POPUP);
     MessageLog::Current().Clear();
     SetWindowPos(hwnd, 0, 10, 20, 100, 50, SWP_NOZORDER | SWP_NOACTIVATE);
-    const std::array WmNoChangeSeq = {
-        ExpectedMessage{"popup", WM_WINDOWPOSCHANGING},
-    };
+    const std::array WmNoChangeSeq = {ExpectedMessage{"popup", WM_WINDOWPOSCHANGING}};
     EXPECT_SEQUENCE(WmNoChangeSeq);
 
     MessageLog::Current().Clear();

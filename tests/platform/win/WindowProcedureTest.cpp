@@ -48,9 +48,7 @@ TEST_F(WindowProcedure, SubclassSeesMessagesFirstAndChainsToTheOriginal) {
     EXPECT_EQ(SendMessageA(hwnd, WM_USER + 1, 5, 6), 0);
 
     EXPECT_EQ(g_seenBySubclass, (std::vector<UINT>{WM_USER, WM_USER + 1}));
-    const std::array WmChainedSeq = {
-        ExpectedMessage{"window", WM_USER + 1, kBothParams, 5, 6},
-    };
+    const std::array WmChainedSeq = {ExpectedMessage{"window", WM_USER + 1, kBothParams, 5, 6}};
     EXPECT_SEQUENCE(WmChainedSeq);
 }
 
