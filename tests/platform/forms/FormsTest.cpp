@@ -7,6 +7,7 @@
 
 #include "ErrorNumber.h"
 #include "FormsFixture.h"
+#include "WindowFacts.h"
 #include "platform/automation/Application.h"
 #include "platform/driver/Driver.h"
 #include "platform/forms/CheckBox.h"
@@ -173,10 +174,8 @@ TEST_F(FormsTest, AFormCentresOverAnOwnerWindowThatIsNoForm) {
     form.Show(FormShow::Modeless, host);
 
     EXPECT_EQ(win::GetWindowLongA(form.hWnd(), win::GWL_HWNDPARENT), static_cast<win::LONG>(host));
-    win::RECT rect;
-    win::GetWindowRect(form.hWnd(), &rect);
-    EXPECT_EQ(rect.left, 100 + (400 - 200) / 2);
-    EXPECT_EQ(rect.top, 100 + (300 - 100) / 2);
+    EXPECT_EQ(WindowRectOf(form.hWnd()).left, 100 + (400 - 200) / 2);
+    EXPECT_EQ(WindowRectOf(form.hWnd()).top, 100 + (300 - 100) / 2);
 }
 
 TEST_F(FormsTest, AModalFormNobodyAnswersFailsByNameInsteadOfHanging) {
@@ -230,10 +229,8 @@ TEST_F(FormsTest, LoadRaisesLoadOnceAndMakesTheControlsWindows) {
     EXPECT_NE(dialog.ok->hWnd(), 0);
     EXPECT_EQ(win::GetParent(dialog.serial->hWnd()), dialog.link->hWnd());
     EXPECT_EQ(dialog.nameLabel->hWnd(), 0);  // labels have no window
-    win::RECT client;
-    win::GetClientRect(dialog.form.hWnd(), &client);
-    EXPECT_EQ(client.right, PixelsX(4500));
-    EXPECT_EQ(client.bottom, PixelsY(3000));
+    EXPECT_EQ(EdgesOf(ClientRectOf(dialog.form.hWnd())),
+              (Edges{0, 0, PixelsX(4500), PixelsY(3000)}));
     EXPECT_EQ(dialog.form.ScaleWidth(), 4500);
 }
 
@@ -261,8 +258,7 @@ TEST_F(FormsTest, TheApplicationPointerShowsOverForms) {
     ZV_REQUIRES_HEADLESS("the scripted user");
     SignIn dialog;
     dialog.form.Show();
-    win::RECT rect;
-    win::GetWindowRect(dialog.ok->hWnd(), &rect);
+    const win::RECT rect = WindowRectOf(dialog.ok->hWnd());
     App().SetMousePointer(mouse_pointer::kHourglass);
     driver::MoveMouse(rect.left + 5, rect.top + 5);
     EXPECT_EQ(win::GetCursor(), win::LoadCursorA(0, reinterpret_cast<win::LPCSTR>(win::IDC_WAIT)));
