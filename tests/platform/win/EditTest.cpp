@@ -96,6 +96,12 @@ Range Click(HWND box, POINT at, WPARAM keys = 0) {
     return SelectionOf(box);
 }
 
+// The first line in view once the box has handled a message.
+LRESULT FirstLineAfter(HWND box, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    Send(box, message, wParam, lParam);
+    return Send(box, EM_GETFIRSTVISIBLELINE);
+}
+
 // A point on the boundary before a character.
 POINT At(HWND box, std::size_t index) {
     return Offset(PosOf(box, index), 0, 1);
@@ -745,10 +751,8 @@ TEST_F(EditScrolling, TheVerticalBarCoversTheLinesAndShowsTheFirst) {
     const std::array LineScrollSeq = {Told(box, EN_VSCROLL)};
     EXPECT_SEQUENCE(LineScrollSeq);
 
-    Send(box, EM_LINESCROLL, 0, 100);  // no further than the last page
-    EXPECT_EQ(Send(box, EM_GETFIRSTVISIBLELINE), 14);
-    Send(box, EM_LINESCROLL, 0, -100);
-    EXPECT_EQ(Send(box, EM_GETFIRSTVISIBLELINE), 0);
+    EXPECT_EQ(FirstLineAfter(box, EM_LINESCROLL, 0, 100), 14);  // no further than the last page
+    EXPECT_EQ(FirstLineAfter(box, EM_LINESCROLL, 0, -100), 0);
 
     Send(box, EM_LINESCROLL, 0, 10);
     SendText(box, WM_SETTEXT, "one\r\ntwo");
@@ -760,26 +764,21 @@ TEST_F(EditScrolling, TheVerticalBarCoversTheLinesAndShowsTheFirst) {
 TEST_F(EditScrolling, TheScrollBarsMessagesMoveTheView) {
     const HWND box = MultiLineBox(TwentyLines(), ES_AUTOVSCROLL | WS_VSCROLL, 6);
     MessageLog::Current().Clear();
-    Send(box, WM_VSCROLL, SB_LINEDOWN);
-    EXPECT_EQ(Send(box, EM_GETFIRSTVISIBLELINE), 1);
+    EXPECT_EQ(FirstLineAfter(box, WM_VSCROLL, SB_LINEDOWN), 1);
     const std::array LineDownSeq = {
         Told(box, EN_VSCROLL),
         Told(box, EN_VSCROLL, kBothParams | kOptional),
         Told(box, EN_VSCROLL, kBothParams | kOptional),
     };
     EXPECT_SEQUENCE(LineDownSeq);
-    Send(box, WM_VSCROLL, SB_PAGEDOWN);
-    EXPECT_EQ(Send(box, EM_GETFIRSTVISIBLELINE), 7);
-    Send(box, WM_VSCROLL, SB_THUMBPOSITION | (10 << 16));
-    EXPECT_EQ(Send(box, EM_GETFIRSTVISIBLELINE), 10);
+    EXPECT_EQ(FirstLineAfter(box, WM_VSCROLL, SB_PAGEDOWN), 7);
+    EXPECT_EQ(FirstLineAfter(box, WM_VSCROLL, SB_THUMBPOSITION | (10 << 16)), 10);
     EXPECT_EQ(ScrollInfoOf(box, SB_VERT).nPos, 10);
-    Send(box, WM_VSCROLL, SB_LINEUP);
-    EXPECT_EQ(Send(box, EM_GETFIRSTVISIBLELINE), 9);
+    EXPECT_EQ(FirstLineAfter(box, WM_VSCROLL, SB_LINEUP), 9);
     Send(box, WM_VSCROLL, SB_TOP);
     MessageLog::Current().Clear();
     Send(box, WM_VSCROLL, SB_LINEUP);  // at the top already: nothing moves, nothing is told
-    Send(box, WM_VSCROLL, SB_PAGEUP);
-    EXPECT_EQ(Send(box, EM_GETFIRSTVISIBLELINE), 0);
+    EXPECT_EQ(FirstLineAfter(box, WM_VSCROLL, SB_PAGEUP), 0);
     EXPECT_TRUE(MessageLog::Current().Messages().empty());
 }
 
@@ -798,13 +797,12 @@ TEST_F(EditScrolling, TheCaretIsKeptInView) {
     Key(box, VK_DOWN);
     EXPECT_EQ(Send(box, EM_GETFIRSTVISIBLELINE), 2);
 
-    Send(box, EM_LINESCROLL, 0, 10);  // the caret out of view, until the text changes
-    EXPECT_EQ(Send(box, EM_GETFIRSTVISIBLELINE), 12);
+    // The caret out of view, until the text changes.
+    EXPECT_EQ(FirstLineAfter(box, EM_LINESCROLL, 0, 10), 12);
     Type(box, "Y");
     EXPECT_EQ(Send(box, EM_GETFIRSTVISIBLELINE), 7);
     Send(box, EM_LINESCROLL, 0, 5);
-    Send(box, EM_SCROLLCARET);
-    EXPECT_EQ(Send(box, EM_GETFIRSTVISIBLELINE), 7);
+    EXPECT_EQ(FirstLineAfter(box, EM_SCROLLCARET), 7);
     SendText(box, WM_SETTEXT, TwentyLines().c_str());
     EXPECT_EQ(Send(box, EM_GETFIRSTVISIBLELINE), 0);
 }
