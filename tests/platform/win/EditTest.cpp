@@ -96,6 +96,18 @@ Range Click(HWND box, POINT at, WPARAM keys = 0) {
     return SelectionOf(box);
 }
 
+// The selection once the box is asked to select, and the text once it
+// replaces the selection.
+Range Select(HWND box, WPARAM start, LPARAM end) {
+    Send(box, EM_SETSEL, start, end);
+    return SelectionOf(box);
+}
+
+std::string Replace(HWND box, const char* text) {
+    SendText(box, EM_REPLACESEL, text);
+    return TextOf(box);
+}
+
 // The first line in view once the box has handled a message.
 LRESULT FirstLineAfter(HWND box, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     Send(box, message, wParam, lParam);
@@ -331,8 +343,7 @@ TEST_F(EditNotifications, TheLimitKeepsTextOutAndSaysSo) {
 
     SendText(box, WM_SETTEXT, "ab");
     Send(box, EM_SETSEL, 2, 2);
-    SendText(box, EM_REPLACESEL, "XYZ");
-    EXPECT_EQ(TextOf(box), "abX");
+    EXPECT_EQ(Replace(box, "XYZ"), "abX");
     EXPECT_EQ(SelectionOf(box), Range(3, 3));
 
     SendText(box, WM_SETTEXT, "longer than the limit");  // setting the text whole is not typing
@@ -366,8 +377,7 @@ TEST_F(EditNotifications, ABoxThatDoesNotScrollSidewaysTakesOnlyWhatItShows) {
         }
     }
     MessageLog::Current().Clear();
-    SendText(box, EM_REPLACESEL, text.c_str());
-    EXPECT_EQ(TextOf(box), text.substr(0, fitting));
+    EXPECT_EQ(Replace(box, text.c_str()), text.substr(0, fitting));
 
     const std::array CutToTheWidthSeq = {Told(box, EN_MAXTEXT), Told(box, EN_UPDATE),
                                          Told(box, EN_CHANGE)};
@@ -377,10 +387,8 @@ TEST_F(EditNotifications, ABoxThatDoesNotScrollSidewaysTakesOnlyWhatItShows) {
 TEST_F(EditNotifications, ABoxThatDoesNotScrollDownTakesNoMoreLinesThanItShows) {
     const HWND box = MultiLineBox("", 0, 2, 100);
     MessageLog::Current().Clear();
-    SendText(box, EM_REPLACESEL, "1\r\n2\r\n3");
-    EXPECT_EQ(TextOf(box), "");
-    SendText(box, EM_REPLACESEL, "1\r\n2");
-    EXPECT_EQ(TextOf(box), "1\r\n2");
+    EXPECT_EQ(Replace(box, "1\r\n2\r\n3"), "");
+    EXPECT_EQ(Replace(box, "1\r\n2"), "1\r\n2");
 
     const std::array RefusedLinesSeq = {
         Told(box, EN_MAXTEXT), Told(box, EN_UPDATE), Told(box, EN_CHANGE),
@@ -394,20 +402,15 @@ TEST_F(EditNotifications, ABoxThatDoesNotScrollDownTakesNoMoreLinesThanItShows) 
 TEST_F(EditSelection, SetSelOrdersTheEndsAndKeepsTheCaretWhereTheSecondOneIs) {
     const HWND box = Box("hello world", ES_AUTOHSCROLL);
     EXPECT_EQ(SelectionOf(box), Range(0, 0));
-    Send(box, EM_SETSEL, 4, 2);
-    EXPECT_EQ(SelectionOf(box), Range(2, 4));
+    EXPECT_EQ(Select(box, 4, 2), Range(2, 4));
     EXPECT_EQ(Send(box, EM_GETSEL), static_cast<LRESULT>(2 | (4 << 16)));
     EXPECT_EQ(Key(box, VK_RIGHT), Range(3, 3));  // from the caret, one on
 
     Send(box, EM_SETSEL, 1, 3);
-    Send(box, EM_SETSEL, static_cast<WPARAM>(-1), 0);  // only the caret stays
-    EXPECT_EQ(SelectionOf(box), Range(3, 3));
-    Send(box, EM_SETSEL, 0, -1);
-    EXPECT_EQ(SelectionOf(box), Range(0, 11));
-    Send(box, EM_SETSEL, 3, 100);
-    EXPECT_EQ(SelectionOf(box), Range(3, 11));
-    Send(box, EM_SETSEL, static_cast<WPARAM>(-2), 3);
-    EXPECT_EQ(SelectionOf(box), Range(3, 11));
+    EXPECT_EQ(Select(box, static_cast<WPARAM>(-1), 0), Range(3, 3));  // only the caret stays
+    EXPECT_EQ(Select(box, 0, -1), Range(0, 11));
+    EXPECT_EQ(Select(box, 3, 100), Range(3, 11));
+    EXPECT_EQ(Select(box, static_cast<WPARAM>(-2), 3), Range(3, 11));
 }
 
 TEST_F(EditSelection, TypingAndReplaceSelReplaceTheSelection) {
@@ -416,8 +419,7 @@ TEST_F(EditSelection, TypingAndReplaceSelReplaceTheSelection) {
     EXPECT_EQ(Type(box, "J"), "J world");
     EXPECT_EQ(SelectionOf(box), Range(1, 1));
     Send(box, EM_SETSEL, 2, 7);
-    SendText(box, EM_REPLACESEL, "there");
-    EXPECT_EQ(TextOf(box), "J there");
+    EXPECT_EQ(Replace(box, "there"), "J there");
     EXPECT_EQ(SelectionOf(box), Range(7, 7));
     Send(box, EM_SETSEL, 0, 2);
     Send(box, WM_CLEAR);
@@ -858,8 +860,7 @@ TEST_F(EditStyles, ReadOnlyBoxesTakeNoTypingButReplaceSelStillWorks) {
     EXPECT_TRUE(MessageLog::Current().Messages().empty());
 
     Send(box, EM_SETSEL, 0, 0);
-    SendText(box, EM_REPLACESEL, "R");
-    EXPECT_EQ(TextOf(box), "Rfixed");
+    EXPECT_EQ(Replace(box, "R"), "Rfixed");
     EXPECT_EQ(Send(box, EM_SETREADONLY, FALSE), TRUE);
     EXPECT_EQ(StyleOf(box) & ES_READONLY, 0u);
     EXPECT_EQ(Type(box, "a"), "Rafixed");
