@@ -49,15 +49,18 @@ class FormKeyboard : public FormsTest {
         return active != nullptr ? active->Name() : L"(none)";
     }
 
-    static void Press(int vk) {
+    // A key pressed and released (with Alt held): what has the focus then.
+    std::wstring Press(int vk) const {
         driver::PressKey(vk);
         driver::ReleaseKey(vk);
+        return Focused();
     }
 
-    static void PressWithAlt(int vk) {
+    std::wstring PressWithAlt(int vk) const {
         driver::PressKey(win::VK_MENU);
         Press(vk);
         driver::ReleaseKey(win::VK_MENU);
+        return Focused();
     }
 
     Form form{L"frmKeys"};
@@ -74,8 +77,7 @@ TEST_F(FormKeyboard, TheFirstControlInTabOrderHasTheFocusAndTabWalksTheOrder) {
     EXPECT_EQ(Focused(), L"txtName");  // the label cannot have it
     std::vector<std::wstring> visited;
     for (int step = 0; step < 5; ++step) {
-        Press(win::VK_TAB);
-        visited.push_back(Focused());
+        visited.push_back(Press(win::VK_TAB));
     }
     EXPECT_EQ(visited, (std::vector<std::wstring>{L"chkRemember", L"optFirst", L"optSecond",
                                                   L"cmdOK", L"txtName"}));
@@ -95,25 +97,21 @@ TEST_F(FormKeyboard, TabIndexMovesAControlAndTheOthersMoveAlong) {
     EXPECT_EQ(box->TabIndex(), 2);
     remember->SetTabStop(false);
     box->SetFocus();
-    Press(win::VK_TAB);
-    EXPECT_EQ(Focused(), L"optFirst");
+    EXPECT_EQ(Press(win::VK_TAB), L"optFirst");
     EXPECT_EQ(ErrorNumberOf([&] { ok->SetTabIndex(-1); }), 380);
 }
 
 TEST_F(FormKeyboard, TabEntersAnOptionGroupAtTheChosenOptionAndArrowsMoveTheChoice) {
     second->SetValue(true);
     remember->SetFocus();
-    Press(win::VK_TAB);
-    EXPECT_EQ(Focused(), L"optSecond");
+    EXPECT_EQ(Press(win::VK_TAB), L"optSecond");
     int clicks = 0;
     first->Click.Connect([&] { ++clicks; });
-    Press(win::VK_UP);
-    EXPECT_EQ(Focused(), L"optFirst");
+    EXPECT_EQ(Press(win::VK_UP), L"optFirst");
     EXPECT_TRUE(first->Value());
     EXPECT_FALSE(second->Value());
     EXPECT_EQ(clicks, 1);
-    Press(win::VK_TAB);
-    EXPECT_EQ(Focused(), L"cmdOK");
+    EXPECT_EQ(Press(win::VK_TAB), L"cmdOK");
 }
 
 TEST_F(FormKeyboard, AccessKeysActOnTheirControlAndALabelsFocusesTheNextOne) {
@@ -121,8 +119,7 @@ TEST_F(FormKeyboard, AccessKeysActOnTheirControlAndALabelsFocusesTheNextOne) {
     PressWithAlt('R');
     EXPECT_EQ(remember->Value(), 1);
     EXPECT_EQ(Focused(), L"chkRemember");
-    PressWithAlt('N');
-    EXPECT_EQ(Focused(), L"txtName");
+    EXPECT_EQ(PressWithAlt('N'), L"txtName");
 }
 
 TEST_F(FormKeyboard, AKeyDownHandlerMaySwallowTheKeyAndKeyPreviewHearsItFirst) {
