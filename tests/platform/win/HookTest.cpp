@@ -3,6 +3,7 @@
 // they run, and the activation notice of CBT hooks.
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "PlatformTest.h"
@@ -12,6 +13,10 @@ namespace zv::test {
 namespace {
 
 using namespace zv::win;
+
+// What the hooks of a test did, in order: a letter per hook and call.
+std::string g_calls;
+HHOOK g_selfRemoving = 0;
 
 class Hooks : public PlatformTest {
   protected:
@@ -28,12 +33,20 @@ class Hooks : public PlatformTest {
         return hook;
     }
 
+    // What the hooks did while messages posted to a window, as many as
+    // asked, were taken from the queue.
+    static std::string CallsForPosted(int count = 1) {
+        const HWND hwnd = CreateRecorder("window", WS_POPUP);
+        g_calls.clear();
+        for (int posted = 0; posted < count; ++posted) {
+            PostMessageA(hwnd, WM_USER, 0, 0);
+        }
+        MessageLog::Current().PumpPending();
+        return g_calls;
+    }
+
     std::vector<HHOOK> installed;
 };
-
-// What the hooks of a test did, in order: a letter per hook and call.
-std::string g_calls;
-HHOOK g_selfRemoving = 0;
 
 LRESULT ZV_CALLBACK NullingHook(int code, WPARAM wParam, LPARAM lParam) {
     auto* msg = reinterpret_cast<MSG*>(lParam);
@@ -112,48 +125,31 @@ TEST_F(Hooks, APeekThatLeavesTheMessageShowsItToTheHookAsNotRemoved) {
 }
 
 TEST_F(Hooks, TheLastHookInstalledIsCalledFirst) {
-    const HWND hwnd = CreateRecorder("window", WS_POPUP);
     Install(WH_GETMESSAGE, HookA);
     Install(WH_GETMESSAGE, HookB);
-    g_calls.clear();
-    PostMessageA(hwnd, WM_USER, 0, 0);
-    MessageLog::Current().PumpPending();
-    EXPECT_EQ(g_calls, "BA");
+    EXPECT_EQ(CallsForPosted(), "BA");
 }
 
 TEST_F(Hooks, AHookThatDoesNotPassOnEndsTheChain) {
-    const HWND hwnd = CreateRecorder("window", WS_POPUP);
     Install(WH_GETMESSAGE, HookA);
     Install(WH_GETMESSAGE, SwallowingHook);
-    g_calls.clear();
-    PostMessageA(hwnd, WM_USER, 0, 0);
-    MessageLog::Current().PumpPending();
-    EXPECT_EQ(g_calls, "S");
+    EXPECT_EQ(CallsForPosted(), "S");
 }
 
 TEST_F(Hooks, AHookThatRemovesItselfStillPassesOnAndIsNotCalledAgain) {
-    const HWND hwnd = CreateRecorder("window", WS_POPUP);
     Install(WH_GETMESSAGE, HookA);
     g_selfRemoving = Install(WH_GETMESSAGE, SelfRemovingHook);
     Install(WH_GETMESSAGE, HookB);
-    g_calls.clear();
-    PostMessageA(hwnd, WM_USER, 0, 0);
-    PostMessageA(hwnd, WM_USER, 0, 0);
-    MessageLog::Current().PumpPending();
-    EXPECT_EQ(g_calls, "BRABA");
+    EXPECT_EQ(CallsForPosted(2), "BRABA");
     EXPECT_FALSE(UnhookWindowsHookEx(g_selfRemoving));  // already gone
 }
 
 TEST_F(Hooks, UnhookedHooksAreNotCalledAndCannotBeUnhookedTwice) {
-    const HWND hwnd = CreateRecorder("window", WS_POPUP);
     const HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, HookA, 0, GetCurrentThreadId());
     ASSERT_NE(hook, 0);
     EXPECT_TRUE(UnhookWindowsHookEx(hook));
     EXPECT_FALSE(UnhookWindowsHookEx(hook));
-    g_calls.clear();
-    PostMessageA(hwnd, WM_USER, 0, 0);
-    MessageLog::Current().PumpPending();
-    EXPECT_EQ(g_calls, "");
+    EXPECT_EQ(CallsForPosted(), "");
 }
 
 TEST_F(Hooks, AHookWithoutAProcedureIsRefused) {
