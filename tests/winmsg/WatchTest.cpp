@@ -83,6 +83,28 @@ Step Done(const std::string& who, const std::string& window, UINT message, WPARA
     return Step{who, Seen::After, window, message, wParam, lParam, answer};
 }
 
+std::vector<Step> Passes(std::initializer_list<const char*> managers, const std::string& window,
+                         UINT message, WPARAM wParam, LPARAM lParam) {
+    std::vector<Step> steps;
+    for (const char* manager : managers) {
+        steps.push_back(Msg(manager, window, message, wParam, lParam));
+    }
+    steps.push_back(Proc(window, message, wParam, lParam));
+    const LRESULT answer = message >= WM_USER ? static_cast<LRESULT>(wParam) + lParam : 0;
+    for (const char* manager : managers) {
+        steps.push_back(Done(manager, window, message, wParam, lParam, answer));
+    }
+    return steps;
+}
+
+std::vector<Step> Join(std::initializer_list<std::vector<Step>> parts) {
+    std::vector<Step> steps;
+    for (const auto& part : parts) {
+        steps.insert(steps.end(), part.begin(), part.end());
+    }
+    return steps;
+}
+
 Trace& Trace::Current() {
     static Trace trace;
     return trace;
@@ -140,6 +162,36 @@ void TraceEvents(const std::shared_ptr<WindowProcMgr>& manager, const std::strin
         });
 }
 
+void WhenSeen(const std::shared_ptr<WindowProcMgr>& manager, UINT message,
+              std::function<void(HWND)> action) {
+    manager->OnMessage.Connect(
+        [message, action](HWND hwnd, UINT uMsg, WPARAM, LPARAM, bool&, LRESULT&) {
+            if (uMsg == message) {
+                action(hwnd);
+            }
+        });
+}
+
+void WhenAnswered(const std::shared_ptr<WindowProcMgr>& manager, UINT message,
+                  std::function<void(HWND)> action) {
+    manager->OnMessageProcessed.Connect(
+        [message, action](HWND hwnd, UINT uMsg, WPARAM, LPARAM, LRESULT) {
+            if (uMsg == message) {
+                action(hwnd);
+            }
+        });
+}
+
+void Swallow(const std::shared_ptr<WindowProcMgr>& manager, UINT message, LRESULT answer) {
+    manager->OnMessage.Connect([message, answer](HWND, UINT uMsg, WPARAM, LPARAM, bool& bHandled,
+                                                 LRESULT& nWndProcReturnValue) {
+        if (uMsg == message) {
+            bHandled = true;
+            nWndProcReturnValue = answer;
+        }
+    });
+}
+
 void WatchTest::SetUp() {
     PlatformTest::SetUp();
     WNDCLASSA watched;
@@ -177,13 +229,16 @@ std::shared_ptr<WindowProcMgr> WatchTest::Watch(const std::string& name) {
     return manager;
 }
 
+std::shared_ptr<WindowProcMgr> WatchTest::WatchOn(HWND hwnd, const std::string& name) {
+    auto manager = Watch(name);
+    manager->Subclass(hwnd);
+    return manager;
+}
+
 std::pair<std::shared_ptr<WindowProcMgr>, std::shared_ptr<WindowProcMgr>> WatchTest::WatchTwice(
     HWND hwnd) {
-    auto first = Watch("mgr1");
-    auto second = Watch("mgr2");
-    first->Subclass(hwnd);
-    second->Subclass(hwnd);
-    return {first, second};
+    auto first = WatchOn(hwnd, "mgr1");
+    return {first, WatchOn(hwnd, "mgr2")};
 }
 
 LONG WatchTest::Subclassed() {

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <span>
@@ -44,6 +46,14 @@ Step Proc(const std::string& window, win::UINT message, win::WPARAM wParam = 0,
 Step Done(const std::string& who, const std::string& window, win::UINT message, win::WPARAM wParam,
           win::LPARAM lParam, win::LRESULT answer);
 
+// A message nobody swallows: the managers see it in turn, the window's
+// procedure answers it (as WatchedProc does) and the managers hear the answer.
+std::vector<Step> Passes(std::initializer_list<const char*> managers, const std::string& window,
+                         win::UINT message, win::WPARAM wParam = 0, win::LPARAM lParam = 0);
+
+// The tables one after the other.
+std::vector<Step> Join(std::initializer_list<std::vector<Step>> parts);
+
 class Trace {
   public:
     static Trace& Current();
@@ -77,6 +87,16 @@ win::LRESULT ZV_CALLBACK WatchedProc(win::HWND hwnd, win::UINT message, win::WPA
 // Traces the manager's events under its name.
 void TraceEvents(const std::shared_ptr<WindowProcMgr>& manager, const std::string& name);
 
+// Runs the action when the manager sees a message of that number, or when it
+// hears its answer.
+void WhenSeen(const std::shared_ptr<WindowProcMgr>& manager, win::UINT message,
+              std::function<void(win::HWND)> action);
+void WhenAnswered(const std::shared_ptr<WindowProcMgr>& manager, win::UINT message,
+                  std::function<void(win::HWND)> action);
+
+// Makes the manager swallow every message of that number with the answer.
+void Swallow(const std::shared_ptr<WindowProcMgr>& manager, win::UINT message, win::LRESULT answer);
+
 class WatchTest : public PlatformTest {
   protected:
     void SetUp() override;
@@ -91,6 +111,9 @@ class WatchTest : public PlatformTest {
 
     // A manager traced under its name, released at the end of the test.
     std::shared_ptr<WindowProcMgr> Watch(const std::string& name);
+
+    // A manager as Watch makes it, subclassing the window.
+    std::shared_ptr<WindowProcMgr> WatchOn(win::HWND hwnd, const std::string& name);
 
     // "mgr1" and "mgr2", subclassing the window in that order.
     std::pair<std::shared_ptr<WindowProcMgr>, std::shared_ptr<WindowProcMgr>> WatchTwice(

@@ -19,41 +19,20 @@ constexpr UINT WM_PING = WM_USER + 1;
 
 class WindowProcMgrTest : public WatchTest {};
 
-// Makes the manager swallow every message of that number with the answer.
-void Swallow(const std::shared_ptr<WindowProcMgr>& manager, UINT message, LRESULT answer) {
-    manager->OnMessage.Connect([message, answer](HWND, UINT uMsg, WPARAM, LPARAM, bool& bHandled,
-                                                 LRESULT& nWndProcReturnValue) {
-        if (uMsg == message) {
-            bHandled = true;
-            nWndProcReturnValue = answer;
-        }
-    });
-}
-
 TEST_F(WindowProcMgrTest, TwoManagersSeeMessagesInOrderOfSubscription) {
     const HWND hwnd = CreateWatched("window");
     const auto [mgr1, mgr2] = WatchTwice(hwnd);
     EXPECT_EQ(SlotOf(hwnd), Subclassed());
 
     EXPECT_EQ(SendMessageA(hwnd, WM_PING, 1, 2), 3);
-    const std::vector BothSeeIt = {
-        Msg("mgr1", "window", WM_PING, 1, 2),
-        Msg("mgr2", "window", WM_PING, 1, 2),
-        Proc("window", WM_PING, 1, 2),
-        Done("mgr1", "window", WM_PING, 1, 2, 3),
-        Done("mgr2", "window", WM_PING, 1, 2, 3),
-    };
+    const auto BothSeeIt = Passes({"mgr1", "mgr2"}, "window", WM_PING, 1, 2);
     EXPECT_TRACE(BothSeeIt);
 
     Trace::Current().Clear();
     mgr1->UnSubclass(hwnd);
     EXPECT_EQ(SlotOf(hwnd), Subclassed());
     SendMessageA(hwnd, WM_PING, 4, 5);
-    const std::vector SecondStillSeesIt = {
-        Msg("mgr2", "window", WM_PING, 4, 5),
-        Proc("window", WM_PING, 4, 5),
-        Done("mgr2", "window", WM_PING, 4, 5, 9),
-    };
+    const auto SecondStillSeesIt = Passes({"mgr2"}, "window", WM_PING, 4, 5);
     EXPECT_TRACE(SecondStillSeesIt);
 
     Trace::Current().Clear();
@@ -66,11 +45,8 @@ TEST_F(WindowProcMgrTest, TwoManagersSeeMessagesInOrderOfSubscription) {
 
 TEST_F(WindowProcMgrTest, FirstManagerSwallowsAMessage) {
     const HWND hwnd = CreateWatched("window");
-    const auto mgr1 = Watch("mgr1");
-    const auto mgr2 = Watch("mgr2");
+    const auto [mgr1, mgr2] = WatchTwice(hwnd);
     Swallow(mgr1, WM_PING, 5);
-    mgr1->Subclass(hwnd);
-    mgr2->Subclass(hwnd);
 
     EXPECT_EQ(SendMessageA(hwnd, WM_PING, 1, 2), 5);
     const std::vector Swallowed = {
@@ -84,20 +60,15 @@ TEST_F(WindowProcMgrTest, FirstManagerSwallowsAMessage) {
     mgr2->UnSubclass(hwnd);
     Trace::Current().Clear();
     SendMessageA(hwnd, WM_USER, 1, 1);
-    const std::vector OtherMessagesPass = {
-        Msg("mgr1", "window", WM_USER, 1, 1),
-        Proc("window", WM_USER, 1, 1),
-        Done("mgr1", "window", WM_USER, 1, 1, 2),
-    };
+    const auto OtherMessagesPass = Passes({"mgr1"}, "window", WM_USER, 1, 1);
     EXPECT_TRACE(OtherMessagesPass);
 }
 
 TEST_F(WindowProcMgrTest, SwallowingWithoutAnAnswerAnswersZero) {
     const HWND hwnd = CreateWatched("window");
-    const auto mgr1 = Watch("mgr1");
+    const auto mgr1 = WatchOn(hwnd, "mgr1");
     mgr1->OnMessage.Connect(
         [](HWND, UINT, WPARAM, LPARAM, bool& bHandled, LRESULT&) { bHandled = true; });
-    mgr1->Subclass(hwnd);
 
     EXPECT_EQ(SendMessageA(hwnd, WM_PING, 1, 2), 0);
     const std::vector Swallowed = {
@@ -110,27 +81,21 @@ TEST_F(WindowProcMgrTest, SwallowingWithoutAnAnswerAnswersZero) {
 TEST_F(WindowProcMgrTest, ChangedAnswerWithoutSwallowingIsNotTheWindowsAnswer) {
     // Only a swallowed message takes the manager's answer.
     const HWND hwnd = CreateWatched("window");
-    const auto mgr1 = Watch("mgr1");
+    const auto mgr1 = WatchOn(hwnd, "mgr1");
     mgr1->OnMessage.Connect([](HWND, UINT, WPARAM, LPARAM, bool&, LRESULT& nWndProcReturnValue) {
         nWndProcReturnValue = 77;
     });
-    mgr1->Subclass(hwnd);
 
     EXPECT_EQ(SendMessageA(hwnd, WM_PING, 1, 2), 3);
 }
 
 TEST_F(WindowProcMgrTest, SubclassingTwiceIsOneSubscription) {
     const HWND hwnd = CreateWatched("window");
-    const auto mgr1 = Watch("mgr1");
-    mgr1->Subclass(hwnd);
+    const auto mgr1 = WatchOn(hwnd, "mgr1");
     mgr1->Subclass(hwnd);
 
     SendMessageA(hwnd, WM_PING, 1, 2);
-    const std::vector SeenOnce = {
-        Msg("mgr1", "window", WM_PING, 1, 2),
-        Proc("window", WM_PING, 1, 2),
-        Done("mgr1", "window", WM_PING, 1, 2, 3),
-    };
+    const auto SeenOnce = Passes({"mgr1"}, "window", WM_PING, 1, 2);
     EXPECT_TRACE(SeenOnce);
 
     mgr1->UnSubclass(hwnd);
@@ -140,25 +105,15 @@ TEST_F(WindowProcMgrTest, SubclassingTwiceIsOneSubscription) {
 
 TEST_F(WindowProcMgrTest, WmDestroyIsSeenThenReleasesTheWindow) {
     const HWND hwnd = CreateWatched("window");
-    const auto mgr1 = Watch("mgr1");
-    mgr1->Subclass(hwnd);
+    const auto mgr1 = WatchOn(hwnd, "mgr1");
     // Until the message has been answered the window stays subclassed.
     std::vector<LONG> slotWhenProcessed;
-    mgr1->OnMessageProcessed.Connect([&](HWND h, UINT uMsg, WPARAM, LPARAM, LRESULT) {
-        if (uMsg == WM_DESTROY) {
-            slotWhenProcessed.push_back(SlotOf(h));
-        }
-    });
-    Trace::Current().Clear();
+    WhenAnswered(mgr1, WM_DESTROY, [&](HWND h) { slotWhenProcessed.push_back(SlotOf(h)); });
 
     DestroyWindow(hwnd);
 
-    const std::vector DestroySeq = {
-        Msg("mgr1", "window", WM_DESTROY),
-        Proc("window", WM_DESTROY),
-        Done("mgr1", "window", WM_DESTROY, 0, 0, 0),
-        Proc("window", WM_NCDESTROY),
-    };
+    const auto DestroySeq =
+        Join({Passes({"mgr1"}, "window", WM_DESTROY), {Proc("window", WM_NCDESTROY)}});
     EXPECT_TRACE(DestroySeq);
     EXPECT_EQ(slotWhenProcessed, std::vector<LONG>{Subclassed()});
     EXPECT_EQ(RegistryWindows(), std::vector<HWND>{});
@@ -167,18 +122,11 @@ TEST_F(WindowProcMgrTest, WmDestroyIsSeenThenReleasesTheWindow) {
 TEST_F(WindowProcMgrTest, TwoManagersBothReleaseOnWmDestroy) {
     const HWND hwnd = CreateWatched("window");
     const auto [mgr1, mgr2] = WatchTwice(hwnd);
-    Trace::Current().Clear();
 
     DestroyWindow(hwnd);
 
-    const std::vector DestroySeq = {
-        Msg("mgr1", "window", WM_DESTROY),
-        Msg("mgr2", "window", WM_DESTROY),
-        Proc("window", WM_DESTROY),
-        Done("mgr1", "window", WM_DESTROY, 0, 0, 0),
-        Done("mgr2", "window", WM_DESTROY, 0, 0, 0),
-        Proc("window", WM_NCDESTROY),
-    };
+    const auto DestroySeq =
+        Join({Passes({"mgr1", "mgr2"}, "window", WM_DESTROY), {Proc("window", WM_NCDESTROY)}});
     EXPECT_TRACE(DestroySeq);
     EXPECT_EQ(RegistryWindows(), std::vector<HWND>{});
 }
@@ -186,23 +134,15 @@ TEST_F(WindowProcMgrTest, TwoManagersBothReleaseOnWmDestroy) {
 TEST_F(WindowProcMgrTest, DestroyingAParentReleasesItsSubclassedChildren) {
     const HWND parent = CreateWatched("parent");
     const HWND child = CreateWatched("child", WS_CHILD, parent, 7);
-    const auto mgr1 = Watch("mgr1");
-    mgr1->Subclass(child);
+    const auto mgr1 = WatchOn(child, "mgr1");
     mgr1->Subclass(parent);
-    Trace::Current().Clear();
 
     DestroyWindow(parent);
 
-    const std::vector DestroyFamilySeq = {
-        Msg("mgr1", "parent", WM_DESTROY),
-        Proc("parent", WM_DESTROY),
-        Done("mgr1", "parent", WM_DESTROY, 0, 0, 0),
-        Msg("mgr1", "child", WM_DESTROY),
-        Proc("child", WM_DESTROY),
-        Done("mgr1", "child", WM_DESTROY, 0, 0, 0),
-        Proc("child", WM_NCDESTROY),
-        Proc("parent", WM_NCDESTROY),
-    };
+    const auto DestroyFamilySeq =
+        Join({Passes({"mgr1"}, "parent", WM_DESTROY),
+              Passes({"mgr1"}, "child", WM_DESTROY),
+              {Proc("child", WM_NCDESTROY), Proc("parent", WM_NCDESTROY)}});
     EXPECT_TRACE(DestroyFamilySeq);
     EXPECT_EQ(RegistryWindows(), std::vector<HWND>{});
 }
@@ -211,23 +151,15 @@ TEST_F(WindowProcMgrTest, ASwallowedWmDestroyReleasesOnlyTheManagerThatSawIt) {
     // The second manager never sees WM_DESTROY, so only WM_DESTROY releases
     // it: it stays on the dead window until it lets go itself.
     const HWND hwnd = CreateWatched("window");
-    const auto mgr1 = Watch("mgr1");
-    const auto mgr2 = Watch("mgr2");
+    const auto [mgr1, mgr2] = WatchTwice(hwnd);
     Swallow(mgr1, WM_DESTROY, 0);
-    mgr1->Subclass(hwnd);
-    mgr2->Subclass(hwnd);
-    Trace::Current().Clear();
 
     DestroyWindow(hwnd);
 
-    const std::vector DestroySeq = {
-        Msg("mgr1", "window", WM_DESTROY),
-        Done("mgr1", "window", WM_DESTROY, 0, 0, 0),
-        Done("mgr2", "window", WM_DESTROY, 0, 0, 0),
-        Msg("mgr2", "window", WM_NCDESTROY),
-        Proc("window", WM_NCDESTROY),
-        Done("mgr2", "window", WM_NCDESTROY, 0, 0, 0),
-    };
+    const auto DestroySeq =
+        Join({{Msg("mgr1", "window", WM_DESTROY), Done("mgr1", "window", WM_DESTROY, 0, 0, 0),
+               Done("mgr2", "window", WM_DESTROY, 0, 0, 0)},
+              Passes({"mgr2"}, "window", WM_NCDESTROY)});
     EXPECT_TRACE(DestroySeq);
     EXPECT_EQ(RegistryWindows(), std::vector<HWND>{hwnd});
     mgr2->UnSubclass(hwnd);
@@ -236,8 +168,7 @@ TEST_F(WindowProcMgrTest, ASwallowedWmDestroyReleasesOnlyTheManagerThatSawIt) {
 
 TEST_F(WindowProcMgrTest, UnSubclassInsideOnMessageTakesEffectAfterTheMessage) {
     const HWND hwnd = CreateWatched("window");
-    const auto mgr1 = Watch("mgr1");
-    mgr1->Subclass(hwnd);
+    const auto mgr1 = WatchOn(hwnd, "mgr1");
     std::vector<LONG> slotWhenProcessed;
     mgr1->OnMessage.Connect([&](HWND h, UINT, WPARAM, LPARAM, bool&, LRESULT&) {
         mgr1->UnSubclass(h);
@@ -249,12 +180,8 @@ TEST_F(WindowProcMgrTest, UnSubclassInsideOnMessageTakesEffectAfterTheMessage) {
     SendMessageA(hwnd, WM_PING, 1, 2);
     SendMessageA(hwnd, WM_PING, 3, 4);
 
-    const std::vector ReleasedAfterwards = {
-        Msg("mgr1", "window", WM_PING, 1, 2),
-        Proc("window", WM_PING, 1, 2),
-        Done("mgr1", "window", WM_PING, 1, 2, 3),
-        Proc("window", WM_PING, 3, 4),
-    };
+    const auto ReleasedAfterwards =
+        Join({Passes({"mgr1"}, "window", WM_PING, 1, 2), {Proc("window", WM_PING, 3, 4)}});
     EXPECT_TRACE(ReleasedAfterwards);
     EXPECT_EQ(slotWhenProcessed, std::vector<LONG>{Subclassed()});
     EXPECT_EQ(SlotOf(hwnd), Own());
@@ -269,39 +196,24 @@ TEST_F(WindowProcMgrTest, UnSubclassInsideOnMessageProcessedTakesEffectAfterIt) 
     SendMessageA(hwnd, WM_PING, 1, 2);
     SendMessageA(hwnd, WM_PING, 3, 4);
 
-    const std::vector ReleasedAfterwards = {
-        Msg("mgr1", "window", WM_PING, 1, 2),
-        Msg("mgr2", "window", WM_PING, 1, 2),
-        Proc("window", WM_PING, 1, 2),
-        Done("mgr1", "window", WM_PING, 1, 2, 3),
-        Done("mgr2", "window", WM_PING, 1, 2, 3),
-        Msg("mgr2", "window", WM_PING, 3, 4),
-        Proc("window", WM_PING, 3, 4),
-        Done("mgr2", "window", WM_PING, 3, 4, 7),
-    };
+    const auto ReleasedAfterwards = Join({Passes({"mgr1", "mgr2"}, "window", WM_PING, 1, 2),
+                                          Passes({"mgr2"}, "window", WM_PING, 3, 4)});
     EXPECT_TRACE(ReleasedAfterwards);
 }
 
 TEST_F(WindowProcMgrTest, SubclassAgainCancelsAPutOffRelease) {
     const HWND hwnd = CreateWatched("window");
-    const auto mgr1 = Watch("mgr1");
-    mgr1->Subclass(hwnd);
-    mgr1->OnMessage.Connect([&](HWND h, UINT uMsg, WPARAM, LPARAM, bool&, LRESULT&) {
-        if (uMsg == WM_PING) {
-            mgr1->UnSubclass(h);
-            mgr1->Subclass(h);
-        }
+    const auto mgr1 = WatchOn(hwnd, "mgr1");
+    WhenSeen(mgr1, WM_PING, [&](HWND h) {
+        mgr1->UnSubclass(h);
+        mgr1->Subclass(h);
     });
 
     SendMessageA(hwnd, WM_PING, 1, 2);
     Trace::Current().Clear();
     SendMessageA(hwnd, WM_USER, 1, 1);
 
-    const std::vector StillWatched = {
-        Msg("mgr1", "window", WM_USER, 1, 1),
-        Proc("window", WM_USER, 1, 1),
-        Done("mgr1", "window", WM_USER, 1, 1, 2),
-    };
+    const auto StillWatched = Passes({"mgr1"}, "window", WM_USER, 1, 1);
     EXPECT_TRACE(StillWatched);
 }
 
@@ -309,12 +221,10 @@ TEST_F(WindowProcMgrTest, UnSubclassAllInsideOnMessageReleasesTheOtherWindowsAtO
     const HWND first = CreateWatched("first");
     const HWND busy = CreateWatched("busy");
     const HWND last = CreateWatched("last");
-    const auto mgr1 = Watch("mgr1");
-    const auto mgr2 = Watch("mgr2");
-    mgr1->Subclass(first);
+    const auto mgr1 = WatchOn(first, "mgr1");
     mgr1->Subclass(busy);
     mgr1->Subclass(last);
-    mgr2->Subclass(last);
+    WatchOn(last, "mgr2");
     std::vector<LONG> slotsInside;
     mgr1->OnMessage.Connect([&](HWND h, UINT, WPARAM, LPARAM, bool&, LRESULT&) {
         if (h == busy) {
@@ -331,26 +241,18 @@ TEST_F(WindowProcMgrTest, UnSubclassAllInsideOnMessageReleasesTheOtherWindowsAtO
     EXPECT_EQ(RegistryWindows(), std::vector<HWND>{last});
     SendMessageA(first, WM_PING, 0, 0);
     SendMessageA(last, WM_PING, 0, 0);
-    const std::vector OthersAtOnceBusyAfter = {
-        Msg("mgr1", "busy", WM_PING, 1, 2),
-        Proc("busy", WM_PING, 1, 2),
-        Done("mgr1", "busy", WM_PING, 1, 2, 3),
-        // Then the other windows: the first no longer watched, the last by mgr2 only.
-        Proc("first", WM_PING),
-        Msg("mgr2", "last", WM_PING),
-        Proc("last", WM_PING),
-        Done("mgr2", "last", WM_PING, 0, 0, 0),
-    };
+    // Then the other windows: the first no longer watched, the last by mgr2 only.
+    const auto OthersAtOnceBusyAfter = Join({Passes({"mgr1"}, "busy", WM_PING, 1, 2),
+                                             {Proc("first", WM_PING)},
+                                             Passes({"mgr2"}, "last", WM_PING)});
     EXPECT_TRACE(OthersAtOnceBusyAfter);
 }
 
 TEST_F(WindowProcMgrTest, UnSubclassOfAWindowNeverSubclassedDoesNothing) {
     const HWND watched = CreateWatched("watched");
     const HWND other = CreateWatched("other");
-    const auto mgr1 = Watch("mgr1");
-    const auto mgr2 = Watch("mgr2");
-    mgr1->Subclass(watched);
-    mgr2->Subclass(other);
+    const auto mgr1 = WatchOn(watched, "mgr1");
+    const auto mgr2 = WatchOn(other, "mgr2");
 
     mgr1->UnSubclass(other);
     mgr1->UnSubclass(0);
@@ -390,8 +292,7 @@ TEST_F(WindowProcMgrTest, WindowsThatCannotBeSubclassedAreLeftAlone) {
 TEST_F(WindowProcMgrTest, AThreadThatNeverSubclassedHasNoWindows) {
     ZV_REQUIRES_HEADLESS("simulated processes");
     const HWND mine = CreateWatched("mine");
-    const auto mgr1 = Watch("mgr1");
-    mgr1->Subclass(mine);  // this thread has a registry; the new one has not
+    WatchOn(mine, "mgr1");  // this thread has a registry; the new one has not
 
     driver::ThreadScope other(driver::StartProcess());
     Collection<std::int32_t> windows;
@@ -404,10 +305,8 @@ TEST_F(WindowProcMgrTest, SubclassedWindowsAreListedInRegistryOrder) {
     const HWND a = CreateWatched("a");
     const HWND b = CreateWatched("b");
     const HWND c = CreateWatched("c");
-    const auto mgr1 = Watch("mgr1");
-    const auto mgr2 = Watch("mgr2");
-    mgr2->Subclass(c);
-    mgr1->Subclass(a);
+    const auto mgr2 = WatchOn(c, "mgr2");
+    const auto mgr1 = WatchOn(a, "mgr1");
     mgr1->Subclass(c);
     mgr2->Subclass(b);
 
@@ -441,15 +340,9 @@ TEST_F(WindowProcMgrTest, TheRegistryKeepsAManagerAliveWhileItHasWindows) {
     SendMessageA(hwnd, WM_PING, 1, 2);
     DestroyWindow(hwnd);
 
-    const std::vector StillWatchingUntilDestroyed = {
-        Msg("mgr", "window", WM_PING, 1, 2),
-        Proc("window", WM_PING, 1, 2),
-        Done("mgr", "window", WM_PING, 1, 2, 3),
-        Msg("mgr", "window", WM_DESTROY),
-        Proc("window", WM_DESTROY),
-        Done("mgr", "window", WM_DESTROY, 0, 0, 0),
-        Proc("window", WM_NCDESTROY),
-    };
+    const auto StillWatchingUntilDestroyed = Join({Passes({"mgr"}, "window", WM_PING, 1, 2),
+                                                   Passes({"mgr"}, "window", WM_DESTROY),
+                                                   {Proc("window", WM_NCDESTROY)}});
     EXPECT_TRACE(StillWatchingUntilDestroyed);
     EXPECT_TRUE(watch.expired());
 }
@@ -468,26 +361,14 @@ TEST_F(WindowProcMgrTest, AManagerWithoutWindowsGoesWithItsLastOwner) {
 
 TEST_F(WindowProcMgrTest, AFailingHandlerDoesNotStopTheMessage) {
     const HWND hwnd = CreateWatched("window");
-    const auto mgr1 = Watch("mgr1");
-    const auto mgr2 = Watch("mgr2");
-    mgr1->OnMessage.Connect([](HWND, UINT, WPARAM, LPARAM, bool&, LRESULT&) {
-        throw std::runtime_error("handler failed");
-    });
-    mgr2->OnMessageProcessed.Connect(
-        [](HWND, UINT, WPARAM, LPARAM, LRESULT) { throw std::runtime_error("handler failed"); });
-    mgr1->Subclass(hwnd);
-    mgr2->Subclass(hwnd);
+    const auto [mgr1, mgr2] = WatchTwice(hwnd);
+    WhenSeen(mgr1, WM_PING, [](HWND) { throw std::runtime_error("handler failed"); });
+    WhenAnswered(mgr2, WM_PING, [](HWND) { throw std::runtime_error("handler failed"); });
 
     LRESULT answer = 0;
     EXPECT_NO_THROW(answer = SendMessageA(hwnd, WM_PING, 1, 2));
     EXPECT_EQ(answer, 3);
-    const std::vector EveryoneStillHearsIt = {
-        Msg("mgr1", "window", WM_PING, 1, 2),
-        Msg("mgr2", "window", WM_PING, 1, 2),
-        Proc("window", WM_PING, 1, 2),
-        Done("mgr1", "window", WM_PING, 1, 2, 3),
-        Done("mgr2", "window", WM_PING, 1, 2, 3),
-    };
+    const auto EveryoneStillHearsIt = Passes({"mgr1", "mgr2"}, "window", WM_PING, 1, 2);
     EXPECT_TRACE(EveryoneStillHearsIt);
 
     // The failures left no message in progress behind.
@@ -499,8 +380,7 @@ TEST_F(WindowProcMgrTest, AFailingHandlerDoesNotStopTheMessage) {
 TEST_F(WindowProcMgrTest, ManagersOnSeveralThreadsKeepApart) {
     ZV_REQUIRES_HEADLESS("simulated processes");
     const HWND mine = CreateWatched("mine");
-    const auto mgr1 = Watch("mgr1");
-    mgr1->Subclass(mine);
+    WatchOn(mine, "mgr1");
     HWND theirs = 0;
     const DWORD otherThread = driver::StartProcess();
     const auto mgr2 = Watch("mgr2");
@@ -517,14 +397,8 @@ TEST_F(WindowProcMgrTest, ManagersOnSeveralThreadsKeepApart) {
     SendMessageA(theirs, WM_PING, 1, 2);
     SendMessageA(mine, WM_PING, 3, 4);
 
-    const std::vector EachOwnManager = {
-        Msg("mgr2", "theirs", WM_PING, 1, 2),
-        Proc("theirs", WM_PING, 1, 2),
-        Done("mgr2", "theirs", WM_PING, 1, 2, 3),
-        Msg("mgr1", "mine", WM_PING, 3, 4),
-        Proc("mine", WM_PING, 3, 4),
-        Done("mgr1", "mine", WM_PING, 3, 4, 7),
-    };
+    const auto EachOwnManager =
+        Join({Passes({"mgr2"}, "theirs", WM_PING, 1, 2), Passes({"mgr1"}, "mine", WM_PING, 3, 4)});
     EXPECT_TRACE(EachOwnManager);
     driver::ThreadScope other(otherThread);
     mgr2->UnSubclassAll();
