@@ -69,8 +69,7 @@ TEST_F(Reentrancy, SendsNestSixtyFourDeep) {
 TEST_F(Reentrancy, ReleaseAskedDeepInsideWaitsForTheOutermostMessage) {
     constexpr WPARAM kDeepest = 3;
     const HWND hwnd = CreateWatched("window");
-    const auto mgr1 = Watch("mgr1");
-    mgr1->Subclass(hwnd);
+    const auto mgr1 = WatchOn(hwnd, "mgr1");
     std::vector<LONG> slots;
     mgr1->OnMessage.Connect([&](HWND h, UINT uMsg, WPARAM wParam, LPARAM, bool&, LRESULT&) {
         if (uMsg != WM_PING) {
@@ -105,16 +104,11 @@ TEST_F(Reentrancy, ReleasingTheNextManagerInsideOnMessageIsImmediate) {
     // neither sees the message nor hears the answer.
     const HWND hwnd = CreateWatched("window");
     const auto [mgr1, mgr2] = WatchTwice(hwnd);
-    mgr1->OnMessage.Connect(
-        [&](HWND h, UINT, WPARAM, LPARAM, bool&, LRESULT&) { mgr2->UnSubclass(h); });
+    WhenSeen(mgr1, WM_PING, [&](HWND h) { mgr2->UnSubclass(h); });
 
     SendMessageA(hwnd, WM_PING, 1, 2);
 
-    const std::vector NextOneGone = {
-        Msg("mgr1", "window", WM_PING, 1, 2),
-        Proc("window", WM_PING, 1, 2),
-        Done("mgr1", "window", WM_PING, 1, 2, 3),
-    };
+    const auto NextOneGone = Passes({"mgr1"}, "window", WM_PING, 1, 2);
     EXPECT_TRACE(NextOneGone);
     EXPECT_EQ(SlotOf(hwnd), Subclassed());
 }
@@ -122,47 +116,26 @@ TEST_F(Reentrancy, ReleasingTheNextManagerInsideOnMessageIsImmediate) {
 TEST_F(Reentrancy, ReleasingTheEarlierManagerInsideOnMessageWaitsForTheMessage) {
     const HWND hwnd = CreateWatched("window");
     const auto [mgr1, mgr2] = WatchTwice(hwnd);
-    mgr2->OnMessage.Connect([&](HWND h, UINT uMsg, WPARAM, LPARAM, bool&, LRESULT&) {
-        if (uMsg == WM_PING) {
-            mgr1->UnSubclass(h);
-        }
-    });
+    WhenSeen(mgr2, WM_PING, [&](HWND h) { mgr1->UnSubclass(h); });
 
     SendMessageA(hwnd, WM_PING, 1, 2);
     SendMessageA(hwnd, WM_USER, 0, 0);
 
-    const std::vector EarlierOneLeavesAfterwards = {
-        Msg("mgr1", "window", WM_PING, 1, 2),
-        Msg("mgr2", "window", WM_PING, 1, 2),
-        Proc("window", WM_PING, 1, 2),
-        Done("mgr1", "window", WM_PING, 1, 2, 3),
-        Done("mgr2", "window", WM_PING, 1, 2, 3),
-        Msg("mgr2", "window", WM_USER),
-        Proc("window", WM_USER),
-        Done("mgr2", "window", WM_USER, 0, 0, 0),
-    };
+    const auto EarlierOneLeavesAfterwards = Join(
+        {Passes({"mgr1", "mgr2"}, "window", WM_PING, 1, 2), Passes({"mgr2"}, "window", WM_USER)});
     EXPECT_TRACE(EarlierOneLeavesAfterwards);
 }
 
 TEST_F(Reentrancy, AManagerSubscribedInsideOnMessageHearsOnlyTheAnswer) {
     const HWND hwnd = CreateWatched("window");
-    const auto mgr1 = Watch("mgr1");
+    const auto mgr1 = WatchOn(hwnd, "mgr1");
     const auto mgr2 = Watch("mgr2");
-    mgr1->Subclass(hwnd);
-    mgr1->OnMessage.Connect([&](HWND h, UINT uMsg, WPARAM, LPARAM, bool&, LRESULT&) {
-        if (uMsg == WM_PING) {
-            mgr2->Subclass(h);
-        }
-    });
+    WhenSeen(mgr1, WM_PING, [&](HWND h) { mgr2->Subclass(h); });
 
     SendMessageA(hwnd, WM_PING, 1, 2);
 
-    const std::vector JoinsForTheAnswer = {
-        Msg("mgr1", "window", WM_PING, 1, 2),
-        Proc("window", WM_PING, 1, 2),
-        Done("mgr1", "window", WM_PING, 1, 2, 3),
-        Done("mgr2", "window", WM_PING, 1, 2, 3),
-    };
+    const auto JoinsForTheAnswer = Join(
+        {Passes({"mgr1"}, "window", WM_PING, 1, 2), {Done("mgr2", "window", WM_PING, 1, 2, 3)}});
     EXPECT_TRACE(JoinsForTheAnswer);
     // The answer without the message left its count alone.
     ExpectReleasesAtOnce(mgr2, hwnd);
@@ -172,22 +145,14 @@ TEST_F(Reentrancy, AManagerSubscribedInsideOnMessageHearsOnlyTheAnswer) {
 
 TEST_F(Reentrancy, AManagerSubscribingItselfAgainInsideOnMessageStaysOnce) {
     const HWND hwnd = CreateWatched("window");
-    const auto mgr1 = Watch("mgr1");
-    mgr1->Subclass(hwnd);
-    mgr1->OnMessage.Connect(
-        [&](HWND h, UINT, WPARAM, LPARAM, bool&, LRESULT&) { mgr1->Subclass(h); });
+    const auto mgr1 = WatchOn(hwnd, "mgr1");
+    WhenSeen(mgr1, WM_PING, [&](HWND h) { mgr1->Subclass(h); });
 
     SendMessageA(hwnd, WM_PING, 1, 2);
     SendMessageA(hwnd, WM_PING, 3, 4);
 
-    const std::vector Once = {
-        Msg("mgr1", "window", WM_PING, 1, 2),
-        Proc("window", WM_PING, 1, 2),
-        Done("mgr1", "window", WM_PING, 1, 2, 3),
-        Msg("mgr1", "window", WM_PING, 3, 4),
-        Proc("window", WM_PING, 3, 4),
-        Done("mgr1", "window", WM_PING, 3, 4, 7),
-    };
+    const auto Once = Join(
+        {Passes({"mgr1"}, "window", WM_PING, 1, 2), Passes({"mgr1"}, "window", WM_PING, 3, 4)});
     EXPECT_TRACE(Once);
     ExpectReleasesAtOnce(mgr1, hwnd);
     EXPECT_EQ(SlotOf(hwnd), Own());
@@ -197,37 +162,19 @@ TEST_F(Reentrancy, ReleaseAndSubscribeAgainInsideOnMessageMovesToTheEnd) {
     // The next manager leaves and comes back during the first pass: it has
     // not seen the message, so it leaves at once, and comes back last.
     const HWND hwnd = CreateWatched("window");
-    const auto mgr1 = Watch("mgr1");
-    const auto mgr2 = Watch("mgr2");
-    const auto mgr3 = Watch("mgr3");
-    mgr1->Subclass(hwnd);
-    mgr2->Subclass(hwnd);
-    mgr3->Subclass(hwnd);
-    mgr1->OnMessage.Connect([&](HWND h, UINT uMsg, WPARAM, LPARAM, bool&, LRESULT&) {
-        if (uMsg == WM_PING) {
-            mgr2->UnSubclass(h);
-            mgr2->Subclass(h);
-        }
+    const auto [mgr1, mgr2] = WatchTwice(hwnd);
+    WatchOn(hwnd, "mgr3");
+    WhenSeen(mgr1, WM_PING, [&](HWND h) {
+        mgr2->UnSubclass(h);
+        mgr2->Subclass(h);
     });
 
     SendMessageA(hwnd, WM_PING, 1, 2);
     SendMessageA(hwnd, WM_USER, 0, 0);
 
-    const std::vector NewOrder = {
-        Msg("mgr1", "window", WM_PING, 1, 2),
-        Msg("mgr3", "window", WM_PING, 1, 2),
-        Proc("window", WM_PING, 1, 2),
-        Done("mgr1", "window", WM_PING, 1, 2, 3),
-        Done("mgr3", "window", WM_PING, 1, 2, 3),
-        Done("mgr2", "window", WM_PING, 1, 2, 3),
-        Msg("mgr1", "window", WM_USER),
-        Msg("mgr3", "window", WM_USER),
-        Msg("mgr2", "window", WM_USER),
-        Proc("window", WM_USER),
-        Done("mgr1", "window", WM_USER, 0, 0, 0),
-        Done("mgr3", "window", WM_USER, 0, 0, 0),
-        Done("mgr2", "window", WM_USER, 0, 0, 0),
-    };
+    const auto NewOrder = Join({Passes({"mgr1", "mgr3"}, "window", WM_PING, 1, 2),
+                                {Done("mgr2", "window", WM_PING, 1, 2, 3)},
+                                Passes({"mgr1", "mgr3", "mgr2"}, "window", WM_USER)});
     EXPECT_TRACE(NewOrder);
 }
 
@@ -238,35 +185,22 @@ TEST_F(Reentrancy, AnAnswerWithoutTheMessageInsideANestedOneDoesNotReleaseEarly)
     // the outer one.
     const HWND hwnd = CreateWatched("window");
     const auto [mgr1, mgr2] = WatchTwice(hwnd);
-    mgr1->OnMessage.Connect([](HWND, UINT uMsg, WPARAM, LPARAM, bool& bHandled, LRESULT& answer) {
-        if (uMsg == WM_NESTED) {
-            bHandled = true;
-            answer = 5;
-        }
-    });
-    mgr2->OnMessage.Connect([&](HWND h, UINT uMsg, WPARAM, LPARAM, bool&, LRESULT&) {
-        if (uMsg == WM_PING) {
-            mgr2->UnSubclass(h);
-            SendMessageA(h, WM_NESTED, 0, 0);
-        }
+    Swallow(mgr1, WM_NESTED, 5);
+    WhenSeen(mgr2, WM_PING, [&](HWND h) {
+        mgr2->UnSubclass(h);
+        SendMessageA(h, WM_NESTED, 0, 0);
     });
 
     SendMessageA(hwnd, WM_PING, 1, 2);
     SendMessageA(hwnd, WM_USER, 0, 0);
 
-    const std::vector ReleasedAfterTheOuterMessage = {
-        Msg("mgr1", "window", WM_PING, 1, 2),
-        Msg("mgr2", "window", WM_PING, 1, 2),
-        Msg("mgr1", "window", WM_NESTED),
-        Done("mgr1", "window", WM_NESTED, 0, 0, 5),
-        Done("mgr2", "window", WM_NESTED, 0, 0, 5),
-        Proc("window", WM_PING, 1, 2),
-        Done("mgr1", "window", WM_PING, 1, 2, 3),
-        Done("mgr2", "window", WM_PING, 1, 2, 3),
-        Msg("mgr1", "window", WM_USER),
-        Proc("window", WM_USER),
-        Done("mgr1", "window", WM_USER, 0, 0, 0),
-    };
+    const std::vector ReleasedAfterTheOuterMessage = Join({
+        {Msg("mgr1", "window", WM_PING, 1, 2), Msg("mgr2", "window", WM_PING, 1, 2),
+         Msg("mgr1", "window", WM_NESTED), Done("mgr1", "window", WM_NESTED, 0, 0, 5),
+         Done("mgr2", "window", WM_NESTED, 0, 0, 5), Proc("window", WM_PING, 1, 2),
+         Done("mgr1", "window", WM_PING, 1, 2, 3), Done("mgr2", "window", WM_PING, 1, 2, 3)},
+        Passes({"mgr1"}, "window", WM_USER),
+    });
     EXPECT_TRACE(ReleasedAfterTheOuterMessage);
     ExpectReleasesAtOnce(mgr1, hwnd);
 }
@@ -277,28 +211,16 @@ TEST_F(Reentrancy, DestroyingTheWindowInsideOnMessage) {
     // manager that had not seen it yet (mgr2) lets go after WM_DESTROY.
     const HWND hwnd = CreateWatched("window");
     const auto [mgr1, mgr2] = WatchTwice(hwnd);
-    mgr1->OnMessage.Connect([](HWND h, UINT uMsg, WPARAM, LPARAM, bool&, LRESULT&) {
-        if (uMsg == WM_PING) {
-            DestroyWindow(h);
-        }
-    });
+    WhenSeen(mgr1, WM_PING, [](HWND h) { DestroyWindow(h); });
 
     EXPECT_EQ(SendMessageA(hwnd, WM_PING, 1, 2), 3);
 
-    const std::vector DestroyedInside = {
-        Msg("mgr1", "window", WM_PING, 1, 2),
-        Msg("mgr1", "window", WM_DESTROY),
-        Msg("mgr2", "window", WM_DESTROY),
-        Proc("window", WM_DESTROY),
-        Done("mgr1", "window", WM_DESTROY, 0, 0, 0),
-        Done("mgr2", "window", WM_DESTROY, 0, 0, 0),
-        Msg("mgr1", "window", WM_NCDESTROY),
-        Proc("window", WM_NCDESTROY),
-        Done("mgr1", "window", WM_NCDESTROY, 0, 0, 0),
-        // The window's own procedure still answers the outer message.
-        Proc("window", WM_PING, 1, 2),
-        Done("mgr1", "window", WM_PING, 1, 2, 3),
-    };
+    // The window's own procedure still answers the outer message.
+    const auto DestroyedInside =
+        Join({{Msg("mgr1", "window", WM_PING, 1, 2)},
+              Passes({"mgr1", "mgr2"}, "window", WM_DESTROY),
+              Passes({"mgr1"}, "window", WM_NCDESTROY),
+              {Proc("window", WM_PING, 1, 2), Done("mgr1", "window", WM_PING, 1, 2, 3)}});
     EXPECT_TRACE(DestroyedInside);
     EXPECT_EQ(RegistryWindows(), std::vector<HWND>{});
     Trace::Current().Clear();
@@ -311,31 +233,16 @@ TEST_F(Reentrancy, DestroyingTheWindowInsideOnMessage) {
 TEST_F(Reentrancy, DestroyingTheWindowInsideOnMessageProcessed) {
     const HWND hwnd = CreateWatched("window");
     const auto [mgr1, mgr2] = WatchTwice(hwnd);
-    mgr1->OnMessageProcessed.Connect([](HWND h, UINT uMsg, WPARAM, LPARAM, LRESULT) {
-        if (uMsg == WM_PING) {
-            DestroyWindow(h);
-        }
-    });
+    WhenAnswered(mgr1, WM_PING, [](HWND h) { DestroyWindow(h); });
 
     EXPECT_EQ(SendMessageA(hwnd, WM_PING, 1, 2), 3);
 
-    const std::vector DestroyedInside = {
-        Msg("mgr1", "window", WM_PING, 1, 2),
-        Msg("mgr2", "window", WM_PING, 1, 2),
-        Proc("window", WM_PING, 1, 2),
-        Done("mgr1", "window", WM_PING, 1, 2, 3),
-        Msg("mgr1", "window", WM_DESTROY),
-        Msg("mgr2", "window", WM_DESTROY),
-        Proc("window", WM_DESTROY),
-        Done("mgr1", "window", WM_DESTROY, 0, 0, 0),
-        Done("mgr2", "window", WM_DESTROY, 0, 0, 0),
-        Msg("mgr1", "window", WM_NCDESTROY),
-        Msg("mgr2", "window", WM_NCDESTROY),
-        Proc("window", WM_NCDESTROY),
-        Done("mgr1", "window", WM_NCDESTROY, 0, 0, 0),
-        Done("mgr2", "window", WM_NCDESTROY, 0, 0, 0),
-        Done("mgr2", "window", WM_PING, 1, 2, 3),
-    };
+    const auto DestroyedInside =
+        Join({{Msg("mgr1", "window", WM_PING, 1, 2), Msg("mgr2", "window", WM_PING, 1, 2),
+               Proc("window", WM_PING, 1, 2), Done("mgr1", "window", WM_PING, 1, 2, 3)},
+              Passes({"mgr1", "mgr2"}, "window", WM_DESTROY),
+              Passes({"mgr1", "mgr2"}, "window", WM_NCDESTROY),
+              {Done("mgr2", "window", WM_PING, 1, 2, 3)}});
     EXPECT_TRACE(DestroyedInside);
     EXPECT_EQ(RegistryWindows(), std::vector<HWND>{});
     Trace::Current().Clear();
@@ -360,11 +267,7 @@ TEST_F(Reentrancy, ReleasingTheManagerInsideItsOwnHandlerKeepsItUntilTheMessageE
 
     SendMessageA(hwnd, WM_PING, 1, 2);
 
-    const std::vector KeptToTheEnd = {
-        Msg("mgr", "window", WM_PING, 1, 2),
-        Proc("window", WM_PING, 1, 2),
-        Done("mgr", "window", WM_PING, 1, 2, 3),
-    };
+    const auto KeptToTheEnd = Passes({"mgr"}, "window", WM_PING, 1, 2);
     EXPECT_TRACE(KeptToTheEnd);
     EXPECT_TRUE(watch.expired());
     EXPECT_EQ(SlotOf(hwnd), Own());
@@ -375,62 +278,38 @@ TEST_F(Reentrancy, ReleasedDuringTheAnswersStillHearsItOnce) {
     // manager released before its turn; one subscribed meanwhile waits for
     // the next message.
     const HWND hwnd = CreateWatched("window");
-    const auto mgr1 = Watch("mgr1");
-    const auto mgr2 = Watch("mgr2");
+    const auto [mgr1, mgr2] = WatchTwice(hwnd);
     const auto mgr3 = Watch("mgr3");
-    mgr1->Subclass(hwnd);
-    mgr2->Subclass(hwnd);
-    mgr1->OnMessage.Connect([](HWND, UINT uMsg, WPARAM, LPARAM, bool& bHandled, LRESULT& answer) {
-        if (uMsg == WM_PING) {
-            bHandled = true;
-            answer = 5;
-        }
-    });
-    mgr1->OnMessageProcessed.Connect([&](HWND h, UINT uMsg, WPARAM, LPARAM, LRESULT) {
-        if (uMsg == WM_PING) {
-            mgr2->UnSubclass(h);  // it did not see the message: at once
-            mgr3->Subclass(h);
-        }
+    Swallow(mgr1, WM_PING, 5);
+    WhenAnswered(mgr1, WM_PING, [&](HWND h) {
+        mgr2->UnSubclass(h);  // it did not see the message: at once
+        mgr3->Subclass(h);
     });
 
     EXPECT_EQ(SendMessageA(hwnd, WM_PING, 1, 2), 5);
     SendMessageA(hwnd, WM_USER, 0, 0);
 
-    const std::vector EachOnce = {
-        Msg("mgr1", "window", WM_PING, 1, 2),
-        Done("mgr1", "window", WM_PING, 1, 2, 5),
-        Done("mgr2", "window", WM_PING, 1, 2, 5),
-        // The next message: mgr2 gone, mgr3 there.
-        Msg("mgr1", "window", WM_USER),
-        Msg("mgr3", "window", WM_USER),
-        Proc("window", WM_USER),
-        Done("mgr1", "window", WM_USER, 0, 0, 0),
-        Done("mgr3", "window", WM_USER, 0, 0, 0),
-    };
+    // The next message: mgr2 gone, mgr3 there.
+    const auto EachOnce =
+        Join({{Msg("mgr1", "window", WM_PING, 1, 2), Done("mgr1", "window", WM_PING, 1, 2, 5),
+               Done("mgr2", "window", WM_PING, 1, 2, 5)},
+              Passes({"mgr1", "mgr3"}, "window", WM_USER)});
     EXPECT_TRACE(EachOnce);
 }
 
 TEST_F(Reentrancy, ManagersReleasingThemselvesDuringTheAnswersLeaveAfterwards) {
     const HWND hwnd = CreateWatched("window");
     const auto [mgr1, mgr2] = WatchTwice(hwnd);
-    mgr1->OnMessageProcessed.Connect([&](HWND h, UINT uMsg, WPARAM, LPARAM, LRESULT) {
-        if (uMsg == WM_PING) {
-            mgr2->UnSubclass(h);  // both have the message in progress
-            mgr1->UnSubclass(h);
-        }
+    WhenAnswered(mgr1, WM_PING, [&](HWND h) {
+        mgr2->UnSubclass(h);  // both have the message in progress
+        mgr1->UnSubclass(h);
     });
 
     SendMessageA(hwnd, WM_PING, 1, 2);
     SendMessageA(hwnd, WM_USER, 0, 0);
 
-    const std::vector BothHearThenLeave = {
-        Msg("mgr1", "window", WM_PING, 1, 2),
-        Msg("mgr2", "window", WM_PING, 1, 2),
-        Proc("window", WM_PING, 1, 2),
-        Done("mgr1", "window", WM_PING, 1, 2, 3),
-        Done("mgr2", "window", WM_PING, 1, 2, 3),
-        Proc("window", WM_USER),
-    };
+    const auto BothHearThenLeave =
+        Join({Passes({"mgr1", "mgr2"}, "window", WM_PING, 1, 2), {Proc("window", WM_USER)}});
     EXPECT_TRACE(BothHearThenLeave);
     EXPECT_EQ(SlotOf(hwnd), Own());
 }
