@@ -95,11 +95,7 @@ TEST_F(Registry, TheSameObjectIsSubscribedOnce) {
     EXPECT_TRUE(SubclassWindow(hwnd, a));
 
     SendMessageA(hwnd, WM_PING, 1, 2);
-    const std::vector Once = {
-        Msg("a", "window", WM_PING, 1, 2),
-        Proc("window", WM_PING, 1, 2),
-        Done("a", "window", WM_PING, 1, 2, 3),
-    };
+    const auto Once = Passes({"a"}, "window", WM_PING, 1, 2);
     EXPECT_TRACE(Once);
 
     UnSubclassWindow(hwnd, a.get());
@@ -170,11 +166,7 @@ TEST_F(Registry, ASubscriberThatLeavesBeforeItsTurnIsSkipped) {
 
     SendMessageA(hwnd, WM_PING, 1, 2);
 
-    const std::vector BIsGone = {
-        Msg("a", "window", WM_PING, 1, 2),     Msg("c", "window", WM_PING, 1, 2),
-        Proc("window", WM_PING, 1, 2),         Done("a", "window", WM_PING, 1, 2, 3),
-        Done("c", "window", WM_PING, 1, 2, 3),
-    };
+    const auto BIsGone = Passes({"a", "c"}, "window", WM_PING, 1, 2);
     EXPECT_TRACE(BIsGone);
     UnSubclassWindow(hwnd, a.get());
     UnSubclassWindow(hwnd, c.get());
@@ -189,12 +181,8 @@ TEST_F(Registry, ASubscriberThatJoinsDuringTheFirstPassHearsOnlyTheAnswer) {
 
     SendMessageA(hwnd, WM_PING, 1, 2);
 
-    const std::vector BJoins = {
-        Msg("a", "window", WM_PING, 1, 2),
-        Proc("window", WM_PING, 1, 2),
-        Done("a", "window", WM_PING, 1, 2, 3),
-        Done("b", "window", WM_PING, 1, 2, 3),
-    };
+    const auto BJoins =
+        Join({Passes({"a"}, "window", WM_PING, 1, 2), {Done("b", "window", WM_PING, 1, 2, 3)}});
     EXPECT_TRACE(BJoins);
     UnSubclassWindow(hwnd, a.get());
     UnSubclassWindow(hwnd, b.get());
@@ -220,19 +208,9 @@ TEST_F(Registry, TheAnswerGoesToThoseListedWhenItIsHandedOut) {
     SendMessageA(hwnd, WM_PING, 1, 2);
     SendMessageA(hwnd, WM_PING, 3, 4);
 
-    const std::vector ListedAtTheStart = {
-        Msg("a", "window", WM_PING, 1, 2),
-        Msg("b", "window", WM_PING, 1, 2),
-        Proc("window", WM_PING, 1, 2),
-        Done("a", "window", WM_PING, 1, 2, 3),
-        Done("b", "window", WM_PING, 1, 2, 3),
-        // The next message: b gone, c there.
-        Msg("a", "window", WM_PING, 3, 4),
-        Msg("c", "window", WM_PING, 3, 4),
-        Proc("window", WM_PING, 3, 4),
-        Done("a", "window", WM_PING, 3, 4, 7),
-        Done("c", "window", WM_PING, 3, 4, 7),
-    };
+    // The next message: b gone, c there.
+    const auto ListedAtTheStart = Join(
+        {Passes({"a", "b"}, "window", WM_PING, 1, 2), Passes({"a", "c"}, "window", WM_PING, 3, 4)});
     EXPECT_TRACE(ListedAtTheStart);
     UnSubclassWindow(hwnd, a.get());
     UnSubclassWindow(hwnd, c.get());
@@ -372,11 +350,7 @@ TEST_F(Registry, SubscribersThatFailDoNotUnwindThroughTheWindowSystem) {
     EXPECT_NO_THROW(answer = SendMessageA(hwnd, WM_PING, 1, 2));
 
     EXPECT_EQ(answer, 3);
-    const std::vector OthersCarryOn = {
-        Msg("a", "window", WM_PING, 1, 2),     Msg("b", "window", WM_PING, 1, 2),
-        Proc("window", WM_PING, 1, 2),         Done("a", "window", WM_PING, 1, 2, 3),
-        Done("b", "window", WM_PING, 1, 2, 3),
-    };
+    const auto OthersCarryOn = Passes({"a", "b"}, "window", WM_PING, 1, 2);
     EXPECT_TRACE(OthersCarryOn);
     UnSubclassWindow(hwnd, a.get());
     UnSubclassWindow(hwnd, b.get());
