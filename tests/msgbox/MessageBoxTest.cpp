@@ -2,19 +2,15 @@
 // when it comes up (read as it is activated) and what each way of leaving it
 // returns, with the check box's final value.
 
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "ActivationWatch.h"
+#include "DialogTest.h"
 #include "msgbox/IMessageBox.h"
 #include "msgbox/frmMessageBox.h"
 #include "platform/automation/Application.h"
-#include "platform/driver/Driver.h"
 #include "platform/forms/CheckBox.h"
 #include "platform/forms/CommandButton.h"
-#include "platform/forms/FormsFixture.h"
-#include "platform/win/WinConstants.h"
 
 namespace zv::test {
 namespace {
@@ -24,9 +20,7 @@ using driver::AnswerDialog;
 using driver::DialogAnswer;
 
 // What a message box showed as it came up.
-struct ShownBox {
-    std::string title;
-    win::LONG owner = 0;
+struct ShownBox : ShownDialog {
     std::int16_t mousePointer = 0;
     std::vector<std::wstring> captions;
     std::vector<bool> defaults;
@@ -35,61 +29,27 @@ struct ShownBox {
     std::int16_t checkBoxValue = 0;
 };
 
-// Records every message box activated while it lives, through a CBT hook,
-// as the window system announces the activation.
-class BoxWatch {
-  public:
-    const std::vector<ShownBox>& Shown() const { return m_shown; }
+class MessageBoxTest : public DialogTest<frmMessageBox, ShownBox> {
+  protected:
+    void SetUp() override {
+        DialogTest::SetUp();
+        ZV_REQUIRES_HEADLESS("the scripted user");
+    }
 
-  private:
-    void Saw(win::HWND hwnd) {
-        const auto* box = dynamic_cast<const frmMessageBox*>(Form::FromWindow(hwnd));
-        if (box == nullptr) {
-            return;
-        }
-        ShownBox shown;
-        char title[256] = {};
-        win::GetWindowTextA(hwnd, title, sizeof title);
-        shown.title = title;
-        shown.owner = win::GetWindowLongA(hwnd, win::GWL_HWNDPARENT);
+    void Read(const frmMessageBox& box, ShownBox& shown) override {
         shown.mousePointer = App().MousePointer();
-        for (std::int16_t i = 0; box->Find<CommandButton>(L"cmdButton", i) != nullptr; ++i) {
-            const auto& button = box->Get<CommandButton>(L"cmdButton", i);
+        for (std::int16_t i = 0; box.Find<CommandButton>(L"cmdButton", i) != nullptr; ++i) {
+            const auto& button = box.Get<CommandButton>(L"cmdButton", i);
             EXPECT_TRUE(button.Visible());
             shown.captions.push_back(button.Caption());
             shown.defaults.push_back(button.Default());
         }
-        shown.checkBoxShown = box->CheckBoxShown();
-        shown.checkBoxCaption = box->Get<CheckBox>(L"chkBox").Caption();
-        shown.checkBoxValue = box->Get<CheckBox>(L"chkBox").Value();
-        m_shown.push_back(shown);
-    }
-
-    std::vector<ShownBox> m_shown;
-    ActivationWatch m_watch{[this](win::HWND hwnd) { Saw(hwnd); }};
-};
-
-class MessageBoxTest : public FormsTest {
-  protected:
-    // The hook belongs to the fresh desktop.
-    void SetUp() override {
-        FormsTest::SetUp();
-        ZV_REQUIRES_HEADLESS("the scripted user");
-        m_watching.emplace();
-    }
-    void TearDown() override {
-        m_watching.reset();
-        FormsTest::TearDown();
-    }
-
-    const ShownBox& OnlyShown() {
-        EXPECT_EQ(Watch().Shown().size(), 1u);
-        return Watch().Shown().front();
+        shown.checkBoxShown = box.CheckBoxShown();
+        shown.checkBoxCaption = box.Get<CheckBox>(L"chkBox").Caption();
+        shown.checkBoxValue = box.Get<CheckBox>(L"chkBox").Value();
     }
 
     IMessageBox m_box;
-    std::optional<BoxWatch> m_watching;
-    const BoxWatch& Watch() const { return *m_watching; }
 };
 
 TEST_F(MessageBoxTest, DefaultArgumentsShowOneOkButtonWithoutOwnerAndReturnZero) {
@@ -108,26 +68,24 @@ TEST_F(MessageBoxTest, DefaultArgumentsShowOneOkButtonWithoutOwnerAndReturnZero)
 }
 
 TEST_F(MessageBoxTest, EachCaptionIsAButtonAndItsPositionIsTheResult) {
-    AnswerDialog("Upload", DialogAnswer::ClickOn("Save,Close"));
-    AnswerDialog("Upload", DialogAnswer::ClickOn("Cancel"));
-    AnswerDialog("Upload", DialogAnswer::ClickOn("Ok"));
+    Answer("Upload", {DialogAnswer::ClickOn("Save,Close"), DialogAnswer::ClickOn("Cancel"),
+                      DialogAnswer::ClickOn("Ok")});
 
     EXPECT_EQ(m_box.DMsgBox(L"Keep the changes?", L"Discard,Save,,Close,Cancel", L"Upload"), 1);
     EXPECT_EQ(m_box.DMsgBox(L"Keep the changes?", L"Discard,Save,,Close,Cancel", L"Upload"), 2);
     EXPECT_EQ(m_box.DMsgBox(L"Done.", L"", L"Upload"), 0);
 
-    ASSERT_EQ(Watch().Shown().size(), 3u);
-    EXPECT_EQ(Watch().Shown()[0].captions,
+    ASSERT_EQ(AllShown().size(), 3u);
+    EXPECT_EQ(AllShown()[0].captions,
               (std::vector<std::wstring>{L"Discard", L"Save,Close", L"Cancel"}));
-    EXPECT_EQ(Watch().Shown()[0].title, "Upload");
-    EXPECT_EQ(Watch().Shown()[2].captions, (std::vector<std::wstring>{L"Ok"}));
+    EXPECT_EQ(AllShown()[0].title, "Upload");
+    EXPECT_EQ(AllShown()[2].captions, (std::vector<std::wstring>{L"Ok"}));
     EXPECT_EQ(win::FindWindowExA(0, 0, "zvForm", nullptr), 0);
 }
 
 TEST_F(MessageBoxTest, ClosingWithoutAButtonReturnsMinusOne) {
-    AnswerDialog("Upload", DialogAnswer::CloseFromSystemMenu());
-    AnswerDialog("Upload", DialogAnswer::Press(win::VK_ESCAPE));
-    AnswerDialog("Upload", DialogAnswer::CloseFromSystemMenu());
+    Answer("Upload", {DialogAnswer::CloseFromSystemMenu(), DialogAnswer::Press(win::VK_ESCAPE),
+                      DialogAnswer::CloseFromSystemMenu()});
 
     EXPECT_EQ(m_box.DMsgBox(L"Keep the changes?", L"Yes,No", L"Upload"), -1);
     // Escape presses nothing: the box has no cancel button.
@@ -138,28 +96,24 @@ TEST_F(MessageBoxTest, ClosingWithoutAButtonReturnsMinusOne) {
 // The first button has the focus when the box comes up, and a focused
 // button takes Enter itself: the default shows once the focus is elsewhere.
 TEST_F(MessageBoxTest, TheButtonWhoseCaptionIsExactlyTheDefaultAnswersEnter) {
-    AnswerDialog("Upload", DialogAnswer::Press(win::VK_TAB));
-    AnswerDialog("Upload", DialogAnswer::Press(win::VK_RETURN));
-    AnswerDialog("Upload", DialogAnswer::ClickOn("Yes"));
-    AnswerDialog("Upload", DialogAnswer::ClickOn("Yes"));
+    Answer("Upload", {DialogAnswer::Press(win::VK_TAB), DialogAnswer::Press(win::VK_RETURN),
+                      DialogAnswer::ClickOn("Yes"), DialogAnswer::ClickOn("Yes")});
 
     EXPECT_EQ(m_box.DMsgBox(L"Send?", L"Yes,No,No", L"Upload", L"No", nullptr, L"Remember"), 1);
     EXPECT_EQ(m_box.DMsgBox(L"Send?", L"Yes,No,No", L"Upload", L"no"), 0);
     EXPECT_EQ(m_box.DMsgBox(L"Send?", L"Yes,No later", L"Upload", L"No"), 0);
 
-    ASSERT_EQ(Watch().Shown().size(), 3u);
-    EXPECT_EQ(Watch().Shown()[0].defaults, (std::vector<bool>{false, true, false}));
-    EXPECT_EQ(Watch().Shown()[1].defaults, (std::vector<bool>{false, false, false}));
-    EXPECT_EQ(Watch().Shown()[2].defaults, (std::vector<bool>{false, false}));
+    ASSERT_EQ(AllShown().size(), 3u);
+    EXPECT_EQ(AllShown()[0].defaults, (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(AllShown()[1].defaults, (std::vector<bool>{false, false, false}));
+    EXPECT_EQ(AllShown()[2].defaults, (std::vector<bool>{false, false}));
     EXPECT_TRUE(driver::TakeScriptProblems().empty());
 }
 
 TEST_F(MessageBoxTest, TheCheckBoxValueIsKeptAsTheDialogCloses) {
-    AnswerDialog("Upload", DialogAnswer::ClickOn("Do not ask again"));
-    AnswerDialog("Upload", DialogAnswer::ClickOn("Yes"));
-    AnswerDialog("Upload", DialogAnswer::ClickOn("No"));
-    AnswerDialog("Upload", DialogAnswer::ClickOn("Do not ask again"));
-    AnswerDialog("Upload", DialogAnswer::CloseFromSystemMenu());
+    Answer("Upload", {DialogAnswer::ClickOn("Do not ask again"), DialogAnswer::ClickOn("Yes"),
+                      DialogAnswer::ClickOn("No"), DialogAnswer::ClickOn("Do not ask again"),
+                      DialogAnswer::CloseFromSystemMenu()});
 
     EXPECT_EQ(m_box.DMsgBox(L"Send?", L"Yes,No", L"Upload", L"", nullptr, L"Do not ask again"), 0);
     EXPECT_EQ(m_box.CheckBoxValue(), 1);
@@ -172,11 +126,11 @@ TEST_F(MessageBoxTest, TheCheckBoxValueIsKeptAsTheDialogCloses) {
               -1);
     EXPECT_EQ(m_box.CheckBoxValue(), 0);
 
-    ASSERT_EQ(Watch().Shown().size(), 3u);
-    EXPECT_TRUE(Watch().Shown()[0].checkBoxShown);
-    EXPECT_EQ(Watch().Shown()[0].checkBoxCaption, L"Do not ask again");
-    EXPECT_EQ(Watch().Shown()[0].checkBoxValue, 0);
-    EXPECT_EQ(Watch().Shown()[1].checkBoxValue, 1);
+    ASSERT_EQ(AllShown().size(), 3u);
+    EXPECT_TRUE(AllShown()[0].checkBoxShown);
+    EXPECT_EQ(AllShown()[0].checkBoxCaption, L"Do not ask again");
+    EXPECT_EQ(AllShown()[0].checkBoxValue, 0);
+    EXPECT_EQ(AllShown()[1].checkBoxValue, 1);
     EXPECT_TRUE(driver::TakeScriptProblems().empty());
 }
 
@@ -187,7 +141,7 @@ TEST_F(MessageBoxTest, AFailedSetUpShowsNothingReturnsMinusTwoAndKeepsTheLastVal
     EXPECT_EQ(m_box.DMsgBox(L"Send?", L"Yes", L"Upload", L"", nullptr, L"Remember", 7), -2);
 
     EXPECT_EQ(m_box.CheckBoxValue(), 1);
-    EXPECT_EQ(Watch().Shown().size(), 1u);
+    EXPECT_EQ(AllShown().size(), 1u);
     EXPECT_EQ(win::FindWindowExA(0, 0, "zvForm", nullptr), 0);
 }
 
