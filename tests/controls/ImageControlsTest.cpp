@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -187,65 +188,18 @@ class DeviceType : public AutomationObject {
 
 // A one-pixel 24-bit BMP file of a colour.
 void WriteOnePixelBmp(const std::filesystem::path& path, COLORREF colour) {
-    const unsigned char bytes[] = {'B',
-                                   'M',
-                                   58,
-                                   0,
-                                   0,
-                                   0,
-                                   0,
-                                   0,
-                                   0,
-                                   0,
-                                   54,
-                                   0,
-                                   0,
-                                   0,  // file header
-                                   40,
-                                   0,
-                                   0,
-                                   0,
-                                   1,
-                                   0,
-                                   0,
-                                   0,
-                                   1,
-                                   0,
-                                   0,
-                                   0,
-                                   1,
-                                   0,
-                                   24,
-                                   0,
-                                   0,
-                                   0,
-                                   0,
-                                   0,
-                                   4,
-                                   0,
-                                   0,
-                                   0,
-                                   0,
-                                   0,
-                                   0,
-                                   0,
-                                   0,
-                                   0,
-                                   0,
-                                   0,
-                                   0,
-                                   0,
-                                   0,
-                                   0,
-                                   0,
-                                   0,
-                                   0,
-                                   0,  // info header
-                                   GetBValue(colour),
-                                   GetGValue(colour),
-                                   GetRValue(colour),
-                                   0};  // one row, padded
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes), sizeof bytes);
+    std::array<unsigned char, 58> bytes{'B', 'M', 58};  // 58: the file's size
+    bytes[10] = 54;                                     // where the pixels start
+    bytes[14] = 40;                                     // the info header's size
+    bytes[18] = bytes[22] = 1;                          // one pixel wide and high
+    bytes[26] = 1;                                      // one plane
+    bytes[28] = 24;                                     // bits per pixel
+    bytes[34] = 4;                                      // the pixels' size: one row, padded
+    bytes[54] = GetBValue(colour);
+    bytes[55] = GetGValue(colour);
+    bytes[56] = GetRValue(colour);
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
 constexpr const wchar_t* kNotFound = L"Can not find device. Reinstall the Zarvane Database.";
