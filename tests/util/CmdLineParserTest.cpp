@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
 #include <utility>
@@ -37,22 +38,54 @@ std::wstring RepeatedOptionMessage(const std::wstring& name) {
 // ---------------------------------------------------------------------------
 // Reading a command line
 
-TEST(CmdLineParserLoad, ReadsNamesValuesLoneSwitchesAndQuotedValues) {
-    CmdLineParser parser;
+struct LoadCase {
+    const char* what;
+    std::wstring line;
+    Options options;                            // all the parser holds afterwards
+    std::optional<std::wstring> repeated = {};  // the option the load failed on
+};
 
-    ASSERT_TRUE(parser.Load(L"/a:1 -B /c:\"x y\" /d:2"));
+const LoadCase kLoadCases[] = {
+    {"names, values, lone switches and quoted values",
+     L"/a:1 -B /c:\"x y\" /d:2",
+     {{L"a", L"1"}, {L"B", L""}, {L"c", L"x y"}, {L"d", L"2"}}},
+    {"any switch character", L"-a +b:2 xc:3", {{L"a", L""}, {L"b", L"2"}, {L"c", L"3"}}},
+    {"a value runs to the end of the token after the first colon",
+     L"/path:C:\\dir /url:http://host:80",
+     {{L"path", L"C:\\dir"}, {L"url", L"http://host:80"}}},
+    {"empty tokens between options", L"   /a:1    /b  ", {{L"a", L"1"}, {L"b", L""}}},
+    {"a quoted value keeps every blank across tokens",
+     L"/c:\"x   y z \" /d:2",
+     {{L"c", L"x   y z "}, {L"d", L"2"}}},
+    // The closing token's text after its quote still belongs to the value.
+    {"a quoted value ends at the first token with a double quote",
+     L"/c:\"x y\"z /d:\"1\"",
+     {{L"c", L"x yz"}, {L"d", L"1"}}},
+    {"a quoted value left open at the end is not added", L"/a:1 /c:\"x y /d:2", {{L"a", L"1"}}},
+    {"a repeated option with a value fails and keeps the earlier options",
+     L"/z /a:1 /A:2 /b:3",
+     {{L"z", L""}, {L"a", L"1"}},
+     L"A"},
+    {"a value after a lone switch of the same name", L"/x /X:1", {{L"x", L""}}, L"X"},
+    {"a repeated lone switch is ignored",
+     L"/x /a:1 /X /a /c",
+     {{L"x", L""}, {L"a", L"1"}, {L"c", L""}}},
+    {"a repeated empty name with a colon", L"/: :", {{L"", L""}}, L""},
+};
 
-    const Options expected{{L"a", L"1"}, {L"B", L""}, {L"c", L"x y"}, {L"d", L"2"}};
-    EXPECT_EQ(OptionsOf(parser), expected);
-}
+TEST(CmdLineParserLoad, ReadsOptionsAndRefusesRepeatedOnes) {
+    for (const LoadCase& row : kLoadCases) {
+        SCOPED_TRACE(row.what);
+        CmdLineParser parser;
 
-TEST(CmdLineParserLoad, AcceptsAnySwitchCharacter) {
-    CmdLineParser parser;
+        EXPECT_EQ(parser.Load(row.line), !row.repeated.has_value());
 
-    ASSERT_TRUE(parser.Load(L"-a +b:2 xc:3"));
-
-    const Options expected{{L"a", L""}, {L"b", L"2"}, {L"c", L"3"}};
-    EXPECT_EQ(OptionsOf(parser), expected);
+        EXPECT_EQ(OptionsOf(parser), row.options);
+        if (row.repeated) {
+            EXPECT_EQ(parser.LastError()->ErrorType(), errWarning);
+            EXPECT_EQ(parser.LastError()->Message(), RepeatedOptionMessage(*row.repeated));
+        }
+    }
 }
 
 TEST(CmdLineParserLoad, NamesIgnoreCaseAndValuesKeepIt) {
@@ -63,52 +96,6 @@ TEST(CmdLineParserLoad, NamesIgnoreCaseAndValuesKeepIt) {
     EXPECT_TRUE(parser.HasOption(L"Out"));
     EXPECT_EQ(parser.GetOptionValue(L"oUT"), L"File.TXT");
     EXPECT_EQ(parser.OptionNames().Item(1), L"out");
-}
-
-TEST(CmdLineParserLoad, ValueRunsToTheEndOfTheTokenAfterTheFirstColon) {
-    CmdLineParser parser;
-
-    ASSERT_TRUE(parser.Load(L"/path:C:\\dir /url:http://host:80"));
-
-    EXPECT_EQ(parser.GetOptionValue(L"path"), L"C:\\dir");
-    EXPECT_EQ(parser.GetOptionValue(L"url"), L"http://host:80");
-}
-
-TEST(CmdLineParserLoad, SkipsEmptyTokensBetweenOptions) {
-    CmdLineParser parser;
-
-    ASSERT_TRUE(parser.Load(L"   /a:1    /b  "));
-
-    const Options expected{{L"a", L"1"}, {L"b", L""}};
-    EXPECT_EQ(OptionsOf(parser), expected);
-}
-
-TEST(CmdLineParserLoad, QuotedValueKeepsEveryBlankAcrossTokens) {
-    CmdLineParser parser;
-
-    ASSERT_TRUE(parser.Load(L"/c:\"x   y z \" /d:2"));
-
-    EXPECT_EQ(parser.GetOptionValue(L"c"), L"x   y z ");
-    EXPECT_EQ(parser.GetOptionValue(L"d"), L"2");
-}
-
-TEST(CmdLineParserLoad, QuotedValueEndsAtTheFirstTokenWithADoubleQuote) {
-    CmdLineParser parser;
-
-    // The closing token's text after its quote still belongs to the value.
-    ASSERT_TRUE(parser.Load(L"/c:\"x y\"z /d:\"1\""));
-
-    EXPECT_EQ(parser.GetOptionValue(L"c"), L"x yz");
-    EXPECT_EQ(parser.GetOptionValue(L"d"), L"1");
-}
-
-TEST(CmdLineParserLoad, QuotedValueLeftOpenAtTheEndIsNotAdded) {
-    CmdLineParser parser;
-
-    ASSERT_TRUE(parser.Load(L"/a:1 /c:\"x y /d:2"));
-
-    const Options expected{{L"a", L"1"}};
-    EXPECT_EQ(OptionsOf(parser), expected);
 }
 
 TEST(CmdLineParserLoad, LoneSwitchesGiveOptionsWithEmptyNames) {
@@ -131,121 +118,49 @@ TEST(CmdLineParserLoad, KeepsEmbeddedNulCharacters) {
     EXPECT_FALSE(parser.HasOption(L"a"));
 }
 
-TEST(CmdLineParserLoad, AddsToTheOptionsOfEarlierLoads) {
+// Options of earlier loads, and those added directly, are kept and count as
+// repeated.
+TEST(CmdLineParserLoad, AddsToTheOptionsOfEarlierLoadsAndAddedOnes) {
     CmdLineParser parser;
-
     ASSERT_TRUE(parser.Load(L"/a:1"));
     ASSERT_TRUE(parser.Load(L"/b:2"));
-
-    const Options expected{{L"a", L"1"}, {L"b", L"2"}};
-    EXPECT_EQ(OptionsOf(parser), expected);
-}
-
-// ---------------------------------------------------------------------------
-// Repeated options
-
-TEST(CmdLineParserRepeats, RepeatedOptionWithValueFailsAndKeepsEarlierOptions) {
-    CmdLineParser parser;
-
-    EXPECT_FALSE(parser.Load(L"/z /a:1 /A:2 /b:3"));
-
-    const Options expected{{L"z", L""}, {L"a", L"1"}};
-    EXPECT_EQ(OptionsOf(parser), expected);
-    EXPECT_EQ(parser.LastError()->ErrorType(), errWarning);
-    EXPECT_EQ(parser.LastError()->Message(), RepeatedOptionMessage(L"A"));
-}
-
-TEST(CmdLineParserRepeats, ValueAfterALoneSwitchOfTheSameNameFails) {
-    CmdLineParser parser;
-
-    EXPECT_FALSE(parser.Load(L"/x /X:1"));
-
-    EXPECT_EQ(parser.GetOptionValue(L"x"), L"");
-    EXPECT_EQ(parser.LastError()->Message(), RepeatedOptionMessage(L"X"));
-}
-
-TEST(CmdLineParserRepeats, OptionOfAnEarlierLoadCountsAsRepeated) {
-    CmdLineParser parser;
-    ASSERT_TRUE(parser.Load(L"/a:1"));
-
-    EXPECT_FALSE(parser.Load(L"/b:2 /a:3"));
-
-    EXPECT_EQ(parser.GetOptionValue(L"a"), L"1");
-    EXPECT_EQ(parser.GetOptionValue(L"b"), L"2");
-}
-
-TEST(CmdLineParserRepeats, RepeatedLoneSwitchIsIgnored) {
-    CmdLineParser parser;
-
-    EXPECT_TRUE(parser.Load(L"/x /a:1 /X /a /c"));
-
-    const Options expected{{L"x", L""}, {L"a", L"1"}, {L"c", L""}};
-    EXPECT_EQ(OptionsOf(parser), expected);
-}
-
-TEST(CmdLineParserRepeats, RepeatedEmptyNameWithColonFails) {
-    CmdLineParser parser;
-
-    EXPECT_FALSE(parser.Load(L"/: :"));
-
-    EXPECT_EQ(parser.LastError()->Message(), RepeatedOptionMessage(L""));
-}
-
-// ---------------------------------------------------------------------------
-// Adding options directly
-
-TEST(CmdLineParserAddOption, AddsOnlyOptionsOfNewNames) {
-    CmdLineParser parser;
-
+    EXPECT_FALSE(parser.Load(L"/c:3 /a:3"));
     parser.AddOption(L"Mode", L"Fast");
     parser.AddOption(L"MODE", L"slow");
+    EXPECT_FALSE(parser.Load(L"/mode:1"));
 
-    const Options expected{{L"Mode", L"Fast"}};
+    const Options expected{{L"a", L"1"}, {L"b", L"2"}, {L"c", L"3"}, {L"Mode", L"Fast"}};
     EXPECT_EQ(OptionsOf(parser), expected);
-}
-
-TEST(CmdLineParserAddOption, AddedOptionMakesALaterValueARepeat) {
-    CmdLineParser parser;
-    parser.AddOption(L"a", L"");
-
-    EXPECT_FALSE(parser.Load(L"/a:1"));
-    EXPECT_EQ(parser.GetOptionValue(L"a"), L"");
 }
 
 // ---------------------------------------------------------------------------
 // List values
 
-std::vector<std::wstring> ValuesAfterLoading(const std::wstring& value,
-                                             const std::wstring& delimiter = L",") {
-    CmdLineParser parser;
-    parser.AddOption(L"list", value);
-    return ItemsOf(parser.GetOptionValues(L"list", delimiter));
-}
-
-TEST(CmdLineParserValues, SplitsAtTheDelimiterKeepingEmptyItems) {
-    EXPECT_EQ(ValuesAfterLoading(L"a,b,c"), (std::vector<std::wstring>{L"a", L"b", L"c"}));
-    EXPECT_EQ(ValuesAfterLoading(L",a,,"), (std::vector<std::wstring>{L"", L"a", L"", L""}));
-}
-
-TEST(CmdLineParserValues, QuotedItemsKeepTheirDelimiters) {
-    EXPECT_EQ(ValuesAfterLoading(L"'a,b',c"), (std::vector<std::wstring>{L"a,b", L"c"}));
-    EXPECT_EQ(ValuesAfterLoading(L"x,'1,2,3',y"),
-              (std::vector<std::wstring>{L"x", L"1,2,3", L"y"}));
-    EXPECT_EQ(ValuesAfterLoading(L"',',','"), (std::vector<std::wstring>{L",", L","}));
-}
-
-TEST(CmdLineParserValues, QuoteInsideAnItemStaysOutsideAGroup) {
-    EXPECT_EQ(ValuesAfterLoading(L"it's,b"), (std::vector<std::wstring>{L"it's", L"b"}));
-}
-
-TEST(CmdLineParserValues, UsesACustomDelimiter) {
-    EXPECT_EQ(ValuesAfterLoading(L"a;'b;c';d,e", L";"),
-              (std::vector<std::wstring>{L"a", L"b;c", L"d,e"}));
-    EXPECT_EQ(ValuesAfterLoading(L"a<>b<>c", L"<>"), (std::vector<std::wstring>{L"a", L"b", L"c"}));
-}
-
-TEST(CmdLineParserValues, EmptyDelimiterGivesTheWholeValue) {
-    EXPECT_EQ(ValuesAfterLoading(L"a,b", L""), (std::vector<std::wstring>{L"a,b"}));
+TEST(CmdLineParserValues, SplitsAtTheDelimiterKeepingQuotedGroupsTogether) {
+    struct Row {
+        std::wstring value;
+        std::wstring delimiter;
+        std::vector<std::wstring> items;
+    };
+    const Row kRows[] = {
+        {L"a,b,c", L",", {L"a", L"b", L"c"}},
+        {L",a,,", L",", {L"", L"a", L"", L""}},  // empty items are kept
+        {L"'a,b',c", L",", {L"a,b", L"c"}},
+        {L"x,'1,2,3',y", L",", {L"x", L"1,2,3", L"y"}},
+        {L"',',','", L",", {L",", L","}},
+        {L"it's,b", L",", {L"it's", L"b"}},  // a quote inside an item starts no group
+        {L"a;'b;c';d,e", L";", {L"a", L"b;c", L"d,e"}},
+        {L"a<>b<>c", L"<>", {L"a", L"b", L"c"}},
+        {L"a,b", L"", {L"a,b"}},            // no delimiter: the whole value
+        {L"a,'b,c", L",", {L"a", L"b,c"}},  // a group left open is the last item
+        {L"'", L",", {L""}},
+    };
+    for (const Row& row : kRows) {
+        CmdLineParser parser;
+        parser.AddOption(L"list", row.value);
+        EXPECT_EQ(ItemsOf(parser.GetOptionValues(L"list", row.delimiter)), row.items)
+            << std::string(row.value.begin(), row.value.end());
+    }
 }
 
 TEST(CmdLineParserValues, EmptyOrAbsentValueGivesNoItems) {
@@ -256,41 +171,30 @@ TEST(CmdLineParserValues, EmptyOrAbsentValueGivesNoItems) {
     EXPECT_EQ(parser.GetOptionValues(L"absent").Count(), 0);
 }
 
-TEST(CmdLineParserValues, GroupLeftOpenBecomesTheLastItem) {
-    EXPECT_EQ(ValuesAfterLoading(L"a,'b,c"), (std::vector<std::wstring>{L"a", L"b,c"}));
-    EXPECT_EQ(ValuesAfterLoading(L"'"), (std::vector<std::wstring>{L""}));
-}
-
 // ---------------------------------------------------------------------------
 // Building arguments
 
-TEST(CmdLineParserArguments, QuotesItemsWithDelimitersAndTextsWithBlanks) {
-    const std::vector<Variant> files{L"a b", L"c"};
-    const std::vector<Variant> list{L"1,2", L"3"};
-    const std::vector<Variant> both{L"x y,z"};
-
-    EXPECT_EQ(CmdLineParser::MakeCmdLineArgument(L"files", files), L"/files:\"a b,c\"");
-    EXPECT_EQ(CmdLineParser::MakeCmdLineArgument(L"list", list), L"/list:'1,2',3");
-    EXPECT_EQ(CmdLineParser::MakeCmdLineArgument(L"both", both), L"/both:\"'x y,z'\"");
-}
-
-TEST(CmdLineParserArguments, ConvertsValuesToText) {
-    const std::vector<Variant> values{std::int16_t{7}, std::int32_t{-40000}, 2.5, true, false};
-
-    EXPECT_EQ(CmdLineParser::MakeCmdLineArgument(L"n", values), L"/n:7,-40000,2.5,True,False");
-}
-
-TEST(CmdLineParserArguments, EmptyValuesStillTakeTheirPlace) {
-    const std::vector<Variant> values{Variant(), L"b", Variant::Null()};
-
-    EXPECT_EQ(CmdLineParser::MakeCmdLineArgument(L"x", values), L"/x:,b,");
-}
-
-TEST(CmdLineParserArguments, NoTextGivesTheSwitchAlone) {
-    const std::vector<Variant> single{L""};
-
-    EXPECT_EQ(CmdLineParser::MakeCmdLineArgument(L"quiet", {}), L"/quiet");
-    EXPECT_EQ(CmdLineParser::MakeCmdLineArgument(L"quiet", single), L"/quiet");
+TEST(CmdLineParserArguments, QuotesConvertsAndKeepsThePlaceOfEveryValue) {
+    struct Row {
+        std::wstring name;
+        std::vector<Variant> values;
+        std::wstring argument;
+    };
+    const Row kRows[] = {
+        // Items with delimiters are quoted, and texts with blanks.
+        {L"files", {L"a b", L"c"}, L"/files:\"a b,c\""},
+        {L"list", {L"1,2", L"3"}, L"/list:'1,2',3"},
+        {L"both", {L"x y,z"}, L"/both:\"'x y,z'\""},
+        {L"n",
+         {std::int16_t{7}, std::int32_t{-40000}, 2.5, true, false},
+         L"/n:7,-40000,2.5,True,False"},
+        {L"x", {Variant(), L"b", Variant::Null()}, L"/x:,b,"},  // empty values take their place
+        {L"quiet", {}, L"/quiet"},                              // no text: the switch alone
+        {L"quiet", {L""}, L"/quiet"},
+    };
+    for (const Row& row : kRows) {
+        EXPECT_EQ(CmdLineParser::MakeCmdLineArgument(row.name, row.values), row.argument);
+    }
 }
 
 TEST(CmdLineParserArguments, BuildsFromACollection) {
@@ -298,14 +202,11 @@ TEST(CmdLineParserArguments, BuildsFromACollection) {
     values.Add(L"a b");
     values.Add(std::int32_t{3}, L"key");
     values.Add(L"1,2");
+    const Collection<Variant> empty;
 
     EXPECT_EQ(CmdLineParser::MakeCmdLineArgumentFromCollection(L"files", &values),
               L"/files:\"a b,3,'1,2'\"");
-}
-
-TEST(CmdLineParserArguments, MissingOrEmptyCollectionGivesTheSwitchAlone) {
-    const Collection<Variant> empty;
-
+    // A missing or empty collection gives the switch alone.
     EXPECT_EQ(CmdLineParser::MakeCmdLineArgumentFromCollection(L"x", nullptr), L"/x");
     EXPECT_EQ(CmdLineParser::MakeCmdLineArgumentFromCollection(L"x", &empty), L"/x");
 }
