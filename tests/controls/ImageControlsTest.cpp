@@ -188,7 +188,7 @@ class DeviceType : public AutomationObject {
 
 // A one-pixel 24-bit BMP file of a colour.
 void WriteOnePixelBmp(const std::filesystem::path& path, COLORREF colour) {
-    std::array<unsigned char, 58> bytes{'B', 'M', 58};  // 58: the file's size
+    std::array<unsigned char, 58> bytes{'B', 'M', 58};  // and the file's size
     bytes[10] = 54;                                     // where the pixels start
     bytes[14] = 40;                                     // the info header's size
     bytes[18] = bytes[22] = 1;                          // one pixel wide and high
