@@ -42,47 +42,32 @@ class WindowHookMgrTest : public PlatformTest {
     HWND window = 0;
 };
 
-TEST_F(WindowHookMgrTest, AHandlerSeesTheQueuedMessageWithItsValues) {
+// The handler sees the queued message with its values; what it writes in
+// them reaches the window, a zero message number as a null message.
+TEST_F(WindowHookMgrTest, AHandlerSeesTheQueuedMessageAndRewritesIt) {
+    const std::array<ExpectedMessage, 1> kRewrites[] = {
+        {{"window", WM_USER, kBothParams | kPosted, 1, 2}},
+        {{"window", WM_NULL, kBothParams | kPosted, 1, 2}},
+        {{"window", WM_USER + 7, kBothParams | kPosted, 30, -40}},
+    };
+    const ExpectedMessage* rewrite = nullptr;
     std::vector<std::array<std::intptr_t, 4>> seen;
     manager->OnMessage.Connect([&](HWND hwnd, UINT& uMsg, WPARAM& wParam, LPARAM& lParam) {
         seen.push_back(
             {hwnd, static_cast<std::intptr_t>(uMsg), static_cast<std::intptr_t>(wParam), lParam});
+        uMsg = rewrite->message;
+        wParam = rewrite->wParam;
+        lParam = rewrite->lParam;
     });
     manager->Hook(window);
-    PostAndPump(window, WM_USER, 1, 2);
+    for (const auto& expected : kRewrites) {
+        rewrite = &expected[0];
+        seen.clear();
+        PostAndPump(window, WM_USER, 1, 2);
 
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0], (std::array<std::intptr_t, 4>{window, WM_USER, 1, 2}));
-    const std::array UnchangedSeq = {
-        ExpectedMessage{"window", WM_USER, kBothParams | kPosted, 1, 2},
-    };
-    EXPECT_SEQUENCE(UnchangedSeq);
-}
-
-TEST_F(WindowHookMgrTest, ZeroInTheMessageTurnsItIntoANullMessage) {
-    manager->OnMessage.Connect([](HWND, UINT& uMsg, WPARAM&, LPARAM&) { uMsg = WM_NULL; });
-    manager->Hook(window);
-    PostAndPump(window, WM_USER, 1, 2);
-
-    const std::array NulledSeq = {
-        ExpectedMessage{"window", WM_NULL, kBothParams | kPosted, 1, 2},
-    };
-    EXPECT_SEQUENCE(NulledSeq);
-}
-
-TEST_F(WindowHookMgrTest, RewrittenValuesReachTheWindow) {
-    manager->OnMessage.Connect([](HWND, UINT& uMsg, WPARAM& wParam, LPARAM& lParam) {
-        uMsg = WM_USER + 7;
-        wParam = 30;
-        lParam = -40;
-    });
-    manager->Hook(window);
-    PostAndPump(window, WM_USER, 1, 2);
-
-    const std::array RewrittenSeq = {
-        ExpectedMessage{"window", WM_USER + 7, kBothParams | kPosted, 30, -40},
-    };
-    EXPECT_SEQUENCE(RewrittenSeq);
+        EXPECT_EQ(seen, (std::vector<std::array<std::intptr_t, 4>>{{window, WM_USER, 1, 2}}));
+        EXPECT_SEQUENCE(expected);
+    }
 }
 
 TEST_F(WindowHookMgrTest, OtherWindowsOfTheThreadAreNotSeen) {
