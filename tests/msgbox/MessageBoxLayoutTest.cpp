@@ -6,15 +6,14 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "DialogTest.h"
 #include "msgbox/frmMessageBox.h"
 #include "platform/automation/Rounding.h"
 #include "platform/forms/CheckBox.h"
 #include "platform/forms/CommandButton.h"
-#include "platform/forms/FormsFixture.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/Picture.h"
 #include "platform/forms/Twips.h"
@@ -30,18 +29,8 @@ constexpr std::int32_t kButtonHeight = 375;
 const std::wstring kWideMessage =
     L"The lobby panel runs an older program than the one in the project; upload it now?";
 
-class MessageBoxLayoutTest : public FormsTest {
+class MessageBoxLayoutTest : public DialogLayoutTest<frmMessageBox> {
   protected:
-    // The dialog measures its texts on the fresh desktop.
-    void SetUp() override {
-        FormsTest::SetUp();
-        m_made.emplace();
-    }
-    void TearDown() override {
-        m_made.reset();
-        FormsTest::TearDown();
-    }
-
     void PrepareAndShow(const std::wstring& message, const std::wstring& buttons,
                         const std::wstring& checkBox = L"",
                         const std::shared_ptr<Picture>& picture = nullptr) {
@@ -64,14 +53,8 @@ class MessageBoxLayoutTest : public FormsTest {
     }
     const CheckBox& Box() { return Dialog().Get<CheckBox>(L"chkBox"); }
 
-    std::optional<frmMessageBox> m_made;
-    frmMessageBox& Dialog() { return *m_made; }
+    frmMessageBox& Dialog() { return Made(); }
 };
-
-// The window holds whole pixels: a size in twips comes back to within one.
-void ExpectWithinAPixel(std::int32_t actual, std::int32_t expected) {
-    EXPECT_LT(std::abs(actual - expected), TwipsPerPixelX()) << actual << " vs " << expected;
-}
 
 // A bitmap of one colour, made with GDI.
 std::shared_ptr<Picture> SolidBitmap(int width, int height) {

@@ -3,12 +3,11 @@
 // OK, and checks the geometry it kept (the dialog only hides).
 
 #include <algorithm>
-#include <optional>
 #include <string>
 
+#include "DialogTest.h"
 #include "msgbox/frmRadioOptions.h"
 #include "platform/forms/CommandButton.h"
-#include "platform/forms/FormsFixture.h"
 #include "platform/forms/Frame.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/OptionButton.h"
@@ -21,18 +20,8 @@ using namespace zv::forms;
 
 constexpr std::int32_t kButtonRowWidth = 4 * 1215;
 
-class RadioOptionsLayoutTest : public FormsTest {
+class RadioOptionsLayoutTest : public DialogLayoutTest<frmRadioOptions> {
   protected:
-    // The dialog measures its texts on the fresh desktop.
-    void SetUp() override {
-        FormsTest::SetUp();
-        m_made.emplace();
-    }
-    void TearDown() override {
-        m_made.reset();
-        FormsTest::TearDown();
-    }
-
     void PrepareAndShow(const std::wstring& options, const std::wstring& caption) {
         ASSERT_TRUE(Dialog().Prepare(options, caption, L"Layout", L"", 0));
         ClickOnceShown(Button(L"cmdOk"));
@@ -54,14 +43,8 @@ class RadioOptionsLayoutTest : public FormsTest {
     const OptionButton& Option(std::int16_t i) { return Dialog().Get<OptionButton>(L"opt", i); }
     const CommandButton& Button(const wchar_t* name) { return Dialog().Get<CommandButton>(name); }
 
-    std::optional<frmRadioOptions> m_made;
-    frmRadioOptions& Dialog() { return *m_made; }
+    frmRadioOptions& Dialog() { return Made(); }
 };
-
-// The window holds whole pixels: a size in twips comes back to within one.
-void ExpectWithinAPixel(std::int32_t actual, std::int32_t expected) {
-    EXPECT_LT(std::abs(actual - expected), TwipsPerPixelX()) << actual << " vs " << expected;
-}
 
 TEST_F(RadioOptionsLayoutTest, TheLongestCaptionLineSetsTheWidthAndEachLineItsHeight) {
     const std::wstring first = L"Choose how the panel reaches";
