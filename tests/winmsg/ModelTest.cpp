@@ -108,6 +108,34 @@ std::string Describe(const std::vector<Seen>& steps) {
     return text.str();
 }
 
+// Carries out the script's action for manager m on a window: in the model,
+// where a window is a slot number, or on the real managers and windows.
+template <class Target, class WindowRef>
+void Perform(Target& target, std::size_t m, WindowRef window, WPARAM wParam, const Script& script) {
+    switch (script.action) {
+        case Action::None:
+            break;
+        case Action::ReleaseSelf:
+            target.Release(m, window);
+            break;
+        case Action::ReleaseTarget:
+            target.Release(script.target, window);
+            break;
+        case Action::SubscribeTarget:
+            target.Subscribe(script.target, window);
+            break;
+        case Action::ReleaseAll:
+            target.ReleaseAll(m);
+            break;
+        case Action::SendNested:
+            target.Send(window, WM_NESTED, wParam, 1, nullptr);
+            break;
+        case Action::Destroy:
+            target.Destroy(window, nullptr);
+            break;
+    }
+}
+
 // The reference model: subscriber lists as plain vectors, delivery as a
 // direct reading of the rules, nesting depths as counters.
 class Model {
@@ -247,7 +275,7 @@ class Model {
             }
             seen.push_back(Seen{'B', m, w, message, wParam, lParam, 0});
             if (script != nullptr && script->actor == m && !script->afterwards) {
-                Act(m, w, wParam, *script);
+                Perform(*this, m, w, wParam, *script);
             }
             const std::size_t swallower = script != nullptr      ? script->swallower
                                           : message == WM_NESTED ? NestedSwallower(wParam)
@@ -267,7 +295,7 @@ class Model {
         for (const auto& [m, entry] : hearing) {
             seen.push_back(Seen{'A', m, w, message, wParam, lParam, result});
             if (script != nullptr && script->actor == m && script->afterwards) {
-                Act(m, w, wParam, *script);
+                Perform(*this, m, w, wParam, *script);
             }
             const auto sawIt = std::find(saw.begin(), saw.end(), m);
             if (sawIt == saw.end()) {
@@ -280,31 +308,6 @@ class Model {
             }
         }
         return result;
-    }
-
-    void Act(std::size_t m, std::size_t w, WPARAM wParam, const Script& script) {
-        switch (script.action) {
-            case Action::None:
-                break;
-            case Action::ReleaseSelf:
-                Release(m, w);
-                break;
-            case Action::ReleaseTarget:
-                Release(script.target, w);
-                break;
-            case Action::SubscribeTarget:
-                Subscribe(script.target, w);
-                break;
-            case Action::ReleaseAll:
-                ReleaseAll(m);
-                break;
-            case Action::SendNested:
-                Send(w, WM_NESTED, wParam, 1, nullptr);
-                break;
-            case Action::Destroy:
-                Destroy(w, nullptr);
-                break;
-        }
     }
 
     std::array<std::array<int, kWindows>, kManagers> m_depth{};
@@ -371,6 +374,15 @@ class Harness {
     }
     void ForgetAll() { m_scripts.clear(); }
 
+    // The verbs of the model, on the real managers and windows.
+    void Subscribe(std::size_t m, HWND hwnd) { managers[m]->Subclass(hwnd); }
+    void Release(std::size_t m, HWND hwnd) { managers[m]->UnSubclass(hwnd); }
+    void ReleaseAll(std::size_t m) { managers[m]->UnSubclassAll(); }
+    void Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, const Script*) {
+        SendMessageA(hwnd, message, wParam, lParam);
+    }
+    void Destroy(HWND hwnd, const Script*) { DestroyWindow(hwnd); }
+
   private:
     struct Scripted {
         HWND hwnd;
@@ -397,28 +409,7 @@ class Harness {
         }
         const Script script = found->script;
         if (script.actor == m && script.afterwards == afterwards) {
-            switch (script.action) {
-                case Action::None:
-                    break;
-                case Action::ReleaseSelf:
-                    managers[m]->UnSubclass(hwnd);
-                    break;
-                case Action::ReleaseTarget:
-                    managers[script.target]->UnSubclass(hwnd);
-                    break;
-                case Action::SubscribeTarget:
-                    managers[script.target]->Subclass(hwnd);
-                    break;
-                case Action::ReleaseAll:
-                    managers[m]->UnSubclassAll();
-                    break;
-                case Action::SendNested:
-                    SendMessageA(hwnd, WM_NESTED, wParam, 1);
-                    break;
-                case Action::Destroy:
-                    DestroyWindow(hwnd);
-                    break;
-            }
+            Perform(*this, m, hwnd, wParam, script);
         }
         if (!afterwards && script.swallower == m) {
             *handled = true;
@@ -555,19 +546,19 @@ TEST_F(ModelRun, RandomOperationsMatchTheModel) {
             model.Destroy(w, &script);
         } else if (kind < 33) {
             what = "subclass";
-            real.managers[m]->Subclass(hwnd);
+            real.Subscribe(m, hwnd);
             if (model.windows[w].exists) {
                 model.Subscribe(m, w);
             }
         } else if (kind < 37) {
             what = "release";
-            real.managers[m]->UnSubclass(hwnd);
+            real.Release(m, hwnd);
             if (model.windows[w].exists) {
                 model.Release(m, w);
             }
         } else if (kind < 38) {
             what = "release all";
-            real.managers[m]->UnSubclassAll();
+            real.ReleaseAll(m);
             model.ReleaseAll(m);
         } else if (kind < 75) {
             if (!model.windows[w].exists) {
