@@ -2,23 +2,12 @@
 
 #include <vector>
 
+#include "ErrorItemFixture.h"
 #include "errors/ErrorItem.h"
 #include "errors/orkError.h"
 
-namespace zv {
+namespace zv::test {
 namespace {
-
-constexpr auto kSuccessText = L"The operation completed successfully.";
-constexpr auto kCancelledText = L"The operation was cancelled.";
-constexpr auto kUnknownText =
-    L"An unknown error has occurred.  Please contact Zarvane for assistance.";
-
-ErrorItem MakeItem(std::wstring message, errorLogIcon type, std::int32_t number = 0,
-                   std::wstring details = {}, std::wstring instructions = {}) {
-    ErrorItem item;
-    item.Init(std::move(message), type, number, std::move(details), std::move(instructions));
-    return item;
-}
 
 TEST(NewErrorItem, IsAnEmptySuccess) {
     const ErrorItem item;
@@ -108,9 +97,7 @@ TEST(FormatMsg, JoinsMessageDetailsNumberAndInstructions) {
     EXPECT_EQ(MakeItem(L"Port closed.", errCritical, 5, L"", L"Retry.").FormatMsg(),
               L"Port closed (Error #5).\r\n\r\nRetry.");
     EXPECT_EQ(MakeItem(L"Port closed.", errCritical, -2).FormatMsg(), L"Port closed (Error #-2).");
-}
-
-TEST(FormatMsg, OnlyTheLastPeriodMovesBehindTheNumber) {
+    // Only the last period moves behind the number.
     EXPECT_EQ(MakeItem(L"Wait...", errWarning, 3).FormatMsg(), L"Wait.. (Error #3).");
     EXPECT_EQ(MakeItem(L"Wait...", errWarning, 0).FormatMsg(), L"Wait...");
 }
@@ -121,12 +108,10 @@ TEST(FormatMsg, FlagsLeaveOutPartsWithoutLeadingSeparators) {
     EXPECT_EQ(item.FormatMsg({}, {}, false, false), L"Free space.");
     EXPECT_EQ(item.FormatMsg({}, {}, true, false, false), L"Failed.");
     EXPECT_EQ(item.FormatMsg({}, {}, false, false, false), L"");
-}
-
-TEST(FormatMsg, TheNumberIsShownWhateverTheFlags) {
-    const ErrorItem item = MakeItem(L"Failed.", errCritical, 12, L"Disk full");
-    EXPECT_EQ(item.FormatMsg({}, {}, false, false, false), L" (Error #12)");
-    EXPECT_EQ(item.FormatMsg({}, {}, false, true, false), L"Disk full (Error #12)");
+    // The number is shown whatever the flags.
+    const ErrorItem numbered = MakeItem(L"Failed.", errCritical, 12, L"Disk full");
+    EXPECT_EQ(numbered.FormatMsg({}, {}, false, false, false), L" (Error #12)");
+    EXPECT_EQ(numbered.FormatMsg({}, {}, false, true, false), L"Disk full (Error #12)");
 }
 
 TEST(FormatMsg, SeparatorsCanBeGivenOrChanged) {
@@ -286,4 +271,4 @@ TEST(OrkError, StartsEmptyAndStoresTextAndCode) {
 }
 
 }  // namespace
-}  // namespace zv
+}  // namespace zv::test

@@ -2,22 +2,12 @@
 
 #include <vector>
 
+#include "ErrorItemFixture.h"
 #include "errors/ErrorItems.h"
 #include "platform/automation/AutomationError.h"
 
-namespace zv {
+namespace zv::test {
 namespace {
-
-constexpr auto kSuccessText = L"The operation completed successfully.";
-constexpr auto kUnknownText =
-    L"An unknown error has occurred.  Please contact Zarvane for assistance.";
-
-ErrorItem MakeItem(std::wstring message, errorLogIcon type, std::wstring details = {},
-                   std::wstring instructions = {}) {
-    ErrorItem item;
-    item.Init(std::move(message), type, 0, std::move(details), std::move(instructions));
-    return item;
-}
 
 std::vector<std::wstring> Messages(const ErrorItems& items) {
     std::vector<std::wstring> messages;
@@ -61,7 +51,7 @@ TEST(ErrorItemsReset, ClearsFlagsAndOverallTextsButKeepsSettings) {
     items.SetDefaultMessage(L"Failed.");
     items.SetOverallMessage(L"Overall");
     items.SetOverallInstructions(L"Do this");
-    items.Add(MakeItem(L"A", errWarning, L"det", L"ins"));
+    items.Add(MakeItem(L"A", errWarning, 0, L"det", L"ins"));
     items.Reset();
     EXPECT_TRUE(items.ContainsDefaultErrorOnly());
     EXPECT_FALSE(items.AnyItemsHaveDetails());
@@ -99,10 +89,10 @@ TEST(ErrorItemsAdd, StoresAClone) {
 
 TEST(ErrorItemsAdd, FlagsRememberDetailsAndInstructions) {
     ErrorItems items;
-    items.Add(MakeItem(L"A", errWarning, L"details"));
+    items.Add(MakeItem(L"A", errWarning, 0, L"details"));
     EXPECT_TRUE(items.AnyItemsHaveDetails());
     EXPECT_FALSE(items.AnyItemsHaveInstructions());
-    items.Add(MakeItem(L"B", errWarning, L"", L"instructions"));
+    items.Add(MakeItem(L"B", errWarning, 0, L"", L"instructions"));
     items.Add(MakeItem(L"C", errWarning));
     EXPECT_TRUE(items.AnyItemsHaveDetails());
     EXPECT_TRUE(items.AnyItemsHaveInstructions());
@@ -161,7 +151,7 @@ TEST(ErrorItemsMerge, AddItemsMergesClonesInOrder) {
     ErrorItems target;
     target.Add(MakeItem(L"Mine", errWarning));
     ErrorItems source;
-    source.Add(MakeItem(L"Theirs 1", errCritical, L"det"));
+    source.Add(MakeItem(L"Theirs 1", errCritical, 0, L"det"));
     source.Add(MakeItem(L"Theirs 2", errInformation));
     target.AddItems(source);
 
@@ -179,6 +169,12 @@ TEST(ErrorItemsMerge, AddItemsReplacesTheDefaultItem) {
     target.AddItems(source);
     EXPECT_EQ(Messages(target), (Texts{L"Theirs"}));
     EXPECT_FALSE(target.ContainsDefaultErrorOnly());
+
+    // Cancelled records with a message are worth keeping too.
+    ErrorItems cancelled;
+    cancelled.Add(MakeItem(L"User stopped it", errCancelled));
+    target.AddItems(cancelled);
+    EXPECT_EQ(Messages(target), (Texts{L"Theirs", L"User stopped it"}));
 }
 
 TEST(ErrorItemsMerge, NothingIsMergedWithoutAMessageWorthKeeping) {
@@ -194,14 +190,6 @@ TEST(ErrorItemsMerge, NothingIsMergedWithoutAMessageWorthKeeping) {
     defaultError.Reset(true);
     target.AddItems(defaultError);
     EXPECT_EQ(target.Last()->ErrorType(), errSuccess);
-}
-
-TEST(ErrorItemsMerge, CancelledRecordsWithAMessageAreMerged) {
-    ErrorItems target;
-    ErrorItems source;
-    source.Add(MakeItem(L"User stopped it", errCancelled));
-    target.AddItems(source);
-    EXPECT_EQ(Messages(target), (Texts{L"User stopped it"}));
 }
 
 TEST(ErrorItemsMerge, AddItemsIntoItselfDoublesItsRecordsOnce) {
@@ -251,7 +239,7 @@ TEST(ErrorItemsClone, CopiesTextsAndClonesRecords) {
     items.SetDefaultMessage(L"Default");
     items.SetApplicationContext(L"Ctx");
     items.Add(MakeItem(L"A", errWarning));
-    items.Add(MakeItem(L"B", errFatal, L"", L"ins"));
+    items.Add(MakeItem(L"B", errFatal, 0, L"", L"ins"));
     items.SetOverallMessage(L"Overall");
     items.SetOverallInstructions(L"Overall instructions");
 
@@ -267,4 +255,4 @@ TEST(ErrorItemsClone, CopiesTextsAndClonesRecords) {
 }
 
 }  // namespace
-}  // namespace zv
+}  // namespace zv::test
