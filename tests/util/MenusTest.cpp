@@ -60,50 +60,45 @@ TEST(MenuItemTest, NewItemIsEnabledAndOtherwiseBlank) {
 // ---------------------------------------------------------------------------
 // MenuItems: adding and finding
 
-TEST(MenuItemsTest, FindsItemsByKeyInAnyCaseAndByPosition) {
+// By key in any case, a text always being a key; by position, a real one
+// rounded half to even; nothing for a missing key or position, or an index
+// that is no small number.
+TEST(MenuItemsTest, FindsItemsByKeyOrPosition) {
     const MenuItems items = ThreeItems();
-
+    const std::pair<Variant, const wchar_t*> kLookUps[] = {
+        {Variant(L"B"), L"b"},
+        {Variant(std::int16_t{3}), L"c"},
+        {Variant(std::int32_t{1}), L"a"},
+        {Variant(1.5), L"b"},
+        {Variant(2.5), L"b"},
+        {Variant(L"2"), nullptr},
+        {Variant(L"missing"), nullptr},
+        {Variant(L""), nullptr},
+        {Variant(std::int32_t{0}), nullptr},
+        {Variant(std::int32_t{4}), nullptr},
+        {Variant(std::int32_t{-1}), nullptr},
+        {Variant::Null(), nullptr},
+        {Variant(), nullptr},  // Empty counts as 0
+        {Variant(std::int32_t{65537}), nullptr},
+        {Variant(1e300), nullptr},
+    };
     ASSERT_EQ(items.Count(), 3);
-    EXPECT_EQ(items.Item(Variant(L"B"))->Name(), L"b");
-    EXPECT_EQ(items.Item(Variant(std::int16_t{3}))->Name(), L"c");
-    EXPECT_EQ(items.Item(Variant(std::int32_t{1}))->Name(), L"a");
-    EXPECT_EQ(items.Item(Variant(1.5))->Name(), L"b");  // rounds half to even
-    EXPECT_EQ(items.Item(Variant(2.5))->Name(), L"b");
-}
-
-TEST(MenuItemsTest, TextArgumentIsAlwaysAKey) {
-    const MenuItems items = ThreeItems();
-
-    EXPECT_EQ(items.Item(Variant(L"2")), nullptr);
-}
-
-TEST(MenuItemsTest, NothingForAMissingKeyOrPosition) {
-    const MenuItems items = ThreeItems();
-
-    EXPECT_EQ(items.Item(Variant(L"missing")), nullptr);
-    EXPECT_EQ(items.Item(Variant(L"")), nullptr);
-    EXPECT_EQ(items.Item(Variant(std::int32_t{0})), nullptr);
-    EXPECT_EQ(items.Item(Variant(std::int32_t{4})), nullptr);
-    EXPECT_EQ(items.Item(Variant(std::int32_t{-1})), nullptr);
-}
-
-TEST(MenuItemsTest, NothingForAnIndexThatIsNoSmallNumber) {
-    const MenuItems items = ThreeItems();
-
-    EXPECT_EQ(items.Item(Variant::Null()), nullptr);
-    EXPECT_EQ(items.Item(Variant()), nullptr);  // Empty counts as 0
-    EXPECT_EQ(items.Item(Variant(std::int32_t{65537})), nullptr);
-    EXPECT_EQ(items.Item(Variant(1e300)), nullptr);
+    for (std::size_t i = 0; i < std::size(kLookUps); ++i) {
+        const auto& [index, name] = kLookUps[i];
+        const auto item = items.Item(index);
+        EXPECT_EQ(item ? item->Name() : L"(nothing)", name ? name : L"(nothing)") << "row " << i;
+    }
 }
 
 TEST(MenuItemsTest, EnumeratesInTheOrderOfAdding) {
     EXPECT_EQ(NamesOf(ThreeItems()), (Names{L"a", L"b", L"c"}));
 }
 
-TEST(MenuItemsTest, SecondItemWithTheSameKeyIsRefused) {
+TEST(MenuItemsTest, ASecondItemWithTheSameKeyAndNoItemAreRefused) {
     MenuItems items = ThreeItems();
 
     EXPECT_FALSE(items.Add(MakeItem(L"B", L"other")));
+    EXPECT_FALSE(items.Add(nullptr));
 
     EXPECT_EQ(NamesOf(items), (Names{L"a", L"b", L"c"}));
 }
@@ -117,14 +112,6 @@ TEST(MenuItemsTest, ItemsWithoutKeyAreAddedByPositionOnly) {
     EXPECT_EQ(items.Count(), 2);
     EXPECT_EQ(items.Item(Variant(std::int32_t{2}))->Name(), L"second");
     EXPECT_EQ(items.Item(Variant(L"")), nullptr);
-}
-
-TEST(MenuItemsTest, NullItemIsRefused) {
-    MenuItems items;
-
-    EXPECT_FALSE(items.Add(nullptr));
-
-    EXPECT_EQ(items.Count(), 0);
 }
 
 TEST(MenuItemsTest, KeyIsTakenWhenTheItemIsAdded) {
