@@ -4,6 +4,7 @@
 // which subscribers a message is inside, and failures that must not unwind
 // through the window system.
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -71,12 +72,17 @@ class Subscriber : public IWindowProcMgr {
     bool* m_gone;
 };
 
+// Subscribers of those names.
+template <class... Names>
+auto Subscribers(Names... names) {
+    return std::array{std::make_shared<Subscriber>(names)...};
+}
+
 class Registry : public WatchTest {};
 
 TEST_F(Registry, ReplacesTheProcedureOnceAndPutsItBackAfterTheLast) {
     const HWND hwnd = CreateWatched("window");
-    const auto a = std::make_shared<Subscriber>("a");
-    const auto b = std::make_shared<Subscriber>("b");
+    const auto [a, b] = Subscribers("a", "b");
 
     EXPECT_TRUE(SubclassWindow(hwnd, a));
     EXPECT_EQ(SlotOf(hwnd), Subclassed());
@@ -156,9 +162,7 @@ TEST_F(Registry, AnotherRealThreadSharesNothingWithThisOne) {
 
 TEST_F(Registry, ASubscriberThatLeavesBeforeItsTurnIsSkipped) {
     const HWND hwnd = CreateWatched("window");
-    const auto a = std::make_shared<Subscriber>("a");
-    const auto b = std::make_shared<Subscriber>("b");
-    const auto c = std::make_shared<Subscriber>("c");
+    const auto [a, b, c] = Subscribers("a", "b", "c");
     SubclassWindow(hwnd, a);
     SubclassWindow(hwnd, b);
     SubclassWindow(hwnd, c);
@@ -174,8 +178,7 @@ TEST_F(Registry, ASubscriberThatLeavesBeforeItsTurnIsSkipped) {
 
 TEST_F(Registry, ASubscriberThatJoinsDuringTheFirstPassHearsOnlyTheAnswer) {
     const HWND hwnd = CreateWatched("window");
-    const auto a = std::make_shared<Subscriber>("a");
-    const auto b = std::make_shared<Subscriber>("b");
+    const auto [a, b] = Subscribers("a", "b");
     SubclassWindow(hwnd, a);
     a->before = [&](HWND h) { SubclassWindow(h, b); };
 
@@ -192,9 +195,7 @@ TEST_F(Registry, TheAnswerGoesToThoseListedWhenItIsHandedOut) {
     // a lets b go and takes c on while hearing the answer: b still hears it,
     // c waits for the next message.
     const HWND hwnd = CreateWatched("window");
-    const auto a = std::make_shared<Subscriber>("a");
-    const auto b = std::make_shared<Subscriber>("b");
-    const auto c = std::make_shared<Subscriber>("c");
+    const auto [a, b, c] = Subscribers("a", "b", "c");
     SubclassWindow(hwnd, a);
     SubclassWindow(hwnd, b);
     bool acted = false;
@@ -247,8 +248,7 @@ TEST_F(Registry, AWindowSubscribedAfreshDuringItsMessageListsTheNewcomer) {
     // subscribes again: the message still goes to the procedure that was
     // replaced, and b, listed when the answer is handed out, hears it.
     const HWND hwnd = CreateWatched("window");
-    const auto a = std::make_shared<Subscriber>("a");
-    const auto b = std::make_shared<Subscriber>("b");
+    const auto [a, b] = Subscribers("a", "b");
     SubclassWindow(hwnd, a);
     bool acted = false;
     a->before = [&](HWND h) {
@@ -275,8 +275,7 @@ TEST_F(Registry, AMessageIsInsideASubscriberFromItsTurnToTheEndOfItsAnswer) {
     // Inside WindowProcDone the answer being heard there can be left out,
     // but not an outer message's.
     const HWND hwnd = CreateWatched("window");
-    const auto a = std::make_shared<Subscriber>("a");
-    const auto b = std::make_shared<Subscriber>("b");
+    const auto [a, b] = Subscribers("a", "b");
     SubclassWindow(hwnd, a);
     SubclassWindow(hwnd, b);
     std::vector<std::string> holders;
@@ -339,8 +338,7 @@ TEST_F(Registry, AMessageIsInsideASubscriberFromItsTurnToTheEndOfItsAnswer) {
 
 TEST_F(Registry, SubscribersThatFailDoNotUnwindThroughTheWindowSystem) {
     const HWND hwnd = CreateWatched("window");
-    const auto a = std::make_shared<Subscriber>("a");
-    const auto b = std::make_shared<Subscriber>("b");
+    const auto [a, b] = Subscribers("a", "b");
     a->before = [](HWND) { throw std::runtime_error("before"); };
     a->after = [](HWND) { throw std::runtime_error("after"); };
     SubclassWindow(hwnd, a);
