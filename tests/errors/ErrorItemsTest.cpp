@@ -192,11 +192,13 @@ TEST(ErrorItemsMerge, NothingIsMergedWithoutAMessageWorthKeeping) {
     EXPECT_EQ(target.Last()->ErrorType(), errSuccess);
 }
 
-TEST(ErrorItemsMerge, AddItemsIntoItselfDoublesItsRecordsOnce) {
+TEST(ErrorItemsMerge, MergingWithItselfAddsItsRecordsOnceOrKeepsThem) {
     ErrorItems items;
     items.Add(MakeItem(L"A", errWarning));
     items.Add(MakeItem(L"B", errWarning));
     items.AddItems(items);
+    EXPECT_EQ(Messages(items), (Texts{L"A", L"B", L"A", L"B"}));
+    items.SetItems(items);
     EXPECT_EQ(Messages(items), (Texts{L"A", L"B", L"A", L"B"}));
 }
 
@@ -225,13 +227,6 @@ TEST(ErrorItemsMerge, SetItemsFromRecordsWithoutMessagesKeepsTheirFlag) {
     // Nothing was worth merging, yet the source held real records.
     EXPECT_EQ(target.Count(), 1);
     EXPECT_FALSE(target.ContainsDefaultErrorOnly());
-}
-
-TEST(ErrorItemsMerge, SetItemsFromItselfKeepsItsRecords) {
-    ErrorItems items;
-    items.Add(MakeItem(L"A", errWarning));
-    items.SetItems(items);
-    EXPECT_EQ(Messages(items), (Texts{L"A"}));
 }
 
 TEST(ErrorItemsClone, CopiesTextsAndClonesRecords) {
