@@ -5,9 +5,11 @@
 // on every backend; count-downs need the virtual clock.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "ActivationWatch.h"
 #include "PlatformTest.h"
 #include "WindowFacts.h"
 #include "msgbox/modMessageBox.h"
@@ -81,27 +83,23 @@ void ZV_CALLBACK LookAtBox(HWND, UINT, UINT_PTR, DWORD) {
 // Dialogs whose activation reached the end of the thread's CBT chain.
 std::vector<HWND> g_activationsHeard;
 
-LRESULT ZV_CALLBACK HearActivation(int code, WPARAM wParam, LPARAM lParam) {
-    const auto hwnd = static_cast<HWND>(wParam);
-    if (code == HCBT_ACTIVATE && ClassOf(hwnd) == "#32770") {
-        g_activationsHeard.push_back(hwnd);
-    }
-    return CallNextHookEx(0, code, wParam, lParam);
-}
-
 class ZvMsgBoxTest : public PlatformTest {
   protected:
     void SetUp() override {
         PlatformTest::SetUp();
         g_user = User{};
         g_activationsHeard.clear();
-        m_hook = SetWindowsHookExA(WH_CBT, HearActivation, 0, GetCurrentThreadId());
+        m_hook.emplace([](HWND hwnd) {
+            if (ClassOf(hwnd) == "#32770") {
+                g_activationsHeard.push_back(hwnd);
+            }
+        });
         m_timer = SetTimer(0, 0, kLookPeriod, LookAtBox);
     }
 
     void TearDown() override {
         KillTimer(0, m_timer);
-        UnhookWindowsHookEx(m_hook);
+        m_hook.reset();
         g_user.onFirstLook = nullptr;
         PlatformTest::TearDown();
     }
@@ -132,7 +130,7 @@ class ZvMsgBoxTest : public PlatformTest {
     }
 
   private:
-    HHOOK m_hook = 0;
+    std::optional<ActivationWatch> m_hook;
     UINT_PTR m_timer = 0;
 };
 
