@@ -1,10 +1,9 @@
 #pragma once
 
-// The host's dialogs: what they show as their user meets them, recorded for
-// every dialog of one form class as the window system announces its
-// activation (through a CBT hook); and how they lay themselves out.
+// What the host's dialogs show as their user meets them, recorded for every
+// dialog of one form class as the window system announces its activation
+// (through a CBT hook).
 
-#include <cstdlib>
 #include <functional>
 #include <initializer_list>
 #include <optional>
@@ -15,7 +14,6 @@
 #include "platform/driver/Driver.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/FormsFixture.h"
-#include "platform/forms/Twips.h"
 #include "platform/win/WinConstants.h"
 
 namespace zv::test {
@@ -73,29 +71,5 @@ class DialogTest : public FormsTest {
     std::vector<Shown> m_shown;
     std::optional<ActivationWatch> m_watch;
 };
-
-// A dialog made on the fresh desktop, where it measures its texts.
-template <class Dialog>
-class DialogLayoutTest : public FormsTest {
-  protected:
-    void SetUp() override {
-        FormsTest::SetUp();
-        m_made.emplace();
-    }
-    void TearDown() override {
-        m_made.reset();
-        FormsTest::TearDown();
-    }
-
-    Dialog& Made() { return *m_made; }
-
-  private:
-    std::optional<Dialog> m_made;
-};
-
-// The window holds whole pixels: a size in twips comes back to within one.
-inline void ExpectWithinAPixel(std::int32_t actual, std::int32_t expected) {
-    EXPECT_LT(std::abs(actual - expected), TwipsPerPixelX()) << actual << " vs " << expected;
-}
 
 }  // namespace zv::test

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "DialogTest.h"
+#include "DialogLayoutTest.h"
 #include "msgbox/frmMessageBox.h"
 #include "platform/automation/Rounding.h"
 #include "platform/forms/CheckBox.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "DialogTest.h"
+#include "DialogLayoutTest.h"
 #include "msgbox/frmRadioOptions.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/Frame.h"
