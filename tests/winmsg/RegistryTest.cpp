@@ -142,8 +142,7 @@ TEST_F(Registry, RefusalsRecordNothing) {
 // windows.
 TEST_F(Registry, AnotherRealThreadSharesNothingWithThisOne) {
     const HWND hwnd = CreateWatched("window");
-    const auto a = std::make_shared<Subscriber>("a");
-    const auto b = std::make_shared<Subscriber>("b");
+    const auto [a, b] = Subscribers("a", "b");
     ASSERT_TRUE(SubclassWindow(hwnd, a));
     std::vector<bool> seen;
     a->before = [&](HWND) {
