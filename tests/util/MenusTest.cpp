@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -81,6 +82,7 @@ TEST(MenuItemsTest, FindsItemsByKeyOrPosition) {
         {Variant(), nullptr},  // Empty counts as 0
         {Variant(std::int32_t{65537}), nullptr},
         {Variant(1e300), nullptr},
+        {Variant(std::nan("")), nullptr},
     };
     ASSERT_EQ(items.Count(), 3);
     for (std::size_t i = 0; i < std::size(kLookUps); ++i) {
@@ -88,6 +90,9 @@ TEST(MenuItemsTest, FindsItemsByKeyOrPosition) {
         const auto item = items.Item(index);
         EXPECT_EQ(item ? item->Name() : L"(nothing)", name ? name : L"(nothing)") << "row " << i;
     }
+    MenuItems removing = ThreeItems();
+    EXPECT_FALSE(removing.Remove(Variant(std::nan(""))));
+    EXPECT_EQ(removing.Count(), 3);
 }
 
 TEST(MenuItemsTest, EnumeratesInTheOrderOfAdding) {

@@ -102,7 +102,8 @@ std::wstring Variant::ToText() const {
         m_value);
 }
 
-std::int16_t Variant::ToInt16() const {
+template <std::integral Int>
+Int Variant::ToWhole() const {
     if (IsNull()) {
         throw AutomationError(err::kInvalidUseOfNull);
     }
@@ -110,11 +111,19 @@ std::int16_t Variant::ToInt16() const {
     if (!number) {
         throw AutomationError(err::kTypeMismatch);
     }
-    const double rounded = RoundHalfEven(*number);
-    if (rounded < -32768.0 || rounded > 32767.0) {
+    const auto whole = CheckedWhole<Int>(*number);
+    if (!whole) {
         throw AutomationError(err::kOverflow);
     }
-    return static_cast<std::int16_t>(rounded);
+    return *whole;
+}
+
+std::int16_t Variant::ToInt16() const {
+    return ToWhole<std::int16_t>();
+}
+
+std::int32_t Variant::ToInt32() const {
+    return ToWhole<std::int32_t>();
 }
 
 const std::shared_ptr<AutomationObject>& Variant::AsObject() const {

@@ -58,11 +58,12 @@ class Variant {
     // arrays raise type mismatch (13).
     std::wstring ToText() const;
 
-    // The value as a 16-bit integer, rounded half to even. Raises type mismatch
-    // (13) for a value without a number (a text that is not one, an object, an
-    // array), invalid use of Null (94) and overflow (6) for a value outside the
-    // 16-bit range.
+    // The value as a 16-bit (32-bit) integer, rounded half to even. Raises
+    // type mismatch (13) for a value without a number (a text that is not one,
+    // an object, an array), invalid use of Null (94) and overflow (6) for NaN
+    // and a value outside the type's range.
     std::int16_t ToInt16() const;
+    std::int32_t ToInt32() const;
 
     // The object held, empty for Nothing. Any other value raises object
     // required (424).
@@ -76,6 +77,9 @@ class Variant {
     friend bool operator==(const Variant&, const Variant&) = default;
 
   private:
+    template <std::integral Int>
+    Int ToWhole() const;
+
     struct NullValue {
         friend bool operator==(NullValue, NullValue) = default;
     };

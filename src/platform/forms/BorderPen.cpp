@@ -1,7 +1,6 @@
 #include "platform/forms/BorderPen.h"
 
 #include "platform/automation/AutomationError.h"
-#include "platform/automation/Rounding.h"
 #include "platform/forms/PaintTools.h"
 #include "platform/forms/PropertyBag.h"
 #include "platform/win/GdiConstants.h"
@@ -68,8 +67,7 @@ void BorderPen::Write(PropertyBag& bag) const {
 
 void BorderPen::Read(const PropertyBag& bag) {
     const auto standard = static_cast<std::int32_t>(colour::kWindowText);
-    SetColour(static_cast<std::uint32_t>(
-        Round32(bag.ReadProperty(L"BorderColor", standard).AsNumber().value_or(standard))));
+    SetColour(static_cast<std::uint32_t>(bag.ReadLong(L"BorderColor", standard)));
     SetStyle(bag.ReadProperty(L"BorderStyle", border_style::kSolid).ToInt16());
     SetWidth(bag.ReadProperty(L"BorderWidth", std::int16_t{1}).ToInt16());
 }

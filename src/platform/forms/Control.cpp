@@ -1,10 +1,10 @@
 #include "platform/forms/Control.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "platform/automation/Application.h"
 #include "platform/automation/AutomationError.h"
-#include "platform/automation/Rounding.h"
 #include "platform/forms/ControlContainer.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/PaintTools.h"
@@ -76,7 +76,11 @@ void Control::SetContainer(ControlContainer& container) {
 }
 
 void Control::Move(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height) {
-    if (width < 0 || height < 0) {
+    // The right and bottom edges are worked out from these, so they too must
+    // be 32-bit numbers.
+    constexpr std::int64_t kLargest = std::numeric_limits<std::int32_t>::max();
+    if (width < 0 || height < 0 || std::int64_t{left} + width > kLargest ||
+        std::int64_t{top} + height > kLargest) {
         throw AutomationError(err::kInvalidPropertyValue);
     }
     if (IsWindowless()) {
@@ -372,26 +376,18 @@ void Control::WriteProperties(PropertyBag& bag) const {
     bag.WriteFont(L"Font", *m_font, *m_form.Font());
 }
 
-namespace {
-
-std::int32_t ReadLong(const PropertyBag& bag, const wchar_t* name, std::int32_t defaultValue) {
-    return Round32(bag.ReadProperty(name, defaultValue).AsNumber().value_or(defaultValue));
-}
-
-}  // namespace
-
 void Control::ReadProperties(const PropertyBag& bag) {
-    Move(ReadLong(bag, L"Left", m_left), ReadLong(bag, L"Top", m_top),
-         ReadLong(bag, L"Width", m_width), ReadLong(bag, L"Height", m_height));
+    Move(bag.ReadLong(L"Left", m_left), bag.ReadLong(L"Top", m_top),
+         bag.ReadLong(L"Width", m_width), bag.ReadLong(L"Height", m_height));
     SetVisible(bag.ReadProperty(L"Visible", true).ToInt16() != 0);
     SetEnabled(bag.ReadProperty(L"Enabled", true).ToInt16() != 0);
     SetTabStop(bag.ReadProperty(L"TabStop", true).ToInt16() != 0);
     SetTag(bag.ReadProperty(L"Tag", L"").ToText());
     SetToolTipText(bag.ReadProperty(L"ToolTipText", L"").ToText());
     SetBackColor(static_cast<std::uint32_t>(
-        ReadLong(bag, L"BackColor", static_cast<std::int32_t>(m_defaultBackColor))));
+        bag.ReadLong(L"BackColor", static_cast<std::int32_t>(m_defaultBackColor))));
     SetForeColor(static_cast<std::uint32_t>(
-        ReadLong(bag, L"ForeColor", static_cast<std::int32_t>(m_defaultForeColor))));
+        bag.ReadLong(L"ForeColor", static_cast<std::int32_t>(m_defaultForeColor))));
     SetFont(bag.ReadFont(L"Font", *m_form.Font()));
 }
 

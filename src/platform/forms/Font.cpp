@@ -14,6 +14,9 @@ namespace zv {
 namespace {
 
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
+// The largest size a font may have (30 inches), so that its height in pixels
+// is a sane whole number.
+constexpr double kLargestPoints = 2160.0;
 
 }  // namespace
 
@@ -46,7 +49,7 @@ void Font::SetName(const std::wstring& name) {
 }
 
 void Font::SetSize(double points) {
-    if (!(points > 0)) {
+    if (!(points > 0 && points <= kLargestPoints)) {
         throw AutomationError(err::kInvalidPropertyValue);
     }
     m_size = points;

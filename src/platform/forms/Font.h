@@ -28,7 +28,7 @@ class Font {
     const std::wstring& Name() const { return m_name; }
     void SetName(const std::wstring& name);
     double Size() const { return m_size; }
-    void SetSize(double points);  // raises 380 for a size that is not positive
+    void SetSize(double points);  // raises 380 for a size not in (0, 2160]
     bool Bold() const { return m_weight >= 600; }
     void SetBold(bool bold);
     bool Italic() const { return m_italic; }

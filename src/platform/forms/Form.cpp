@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "platform/automation/AutomationError.h"
-#include "platform/automation/Rounding.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/ControlTypes.h"
 #include "platform/forms/FormFile.h"
@@ -797,8 +796,7 @@ void Form::ReadContents(ControlContainer& container, const PropertyBag& bag,
         }
         Adopt(control, &container);
         control->ReadProperties(*child);
-        tabIndexes.emplace_back(control.get(),
-                                child->ReadProperty(L"TabIndex", 0).AsNumber().value_or(0));
+        tabIndexes.emplace_back(control.get(), child->ReadLong(L"TabIndex", 0));
         if (auto* inner = dynamic_cast<ControlContainer*>(control.get());
             inner != nullptr && inner->SavesContents()) {
             ReadContents(*inner, *child, tabIndexes);
@@ -818,7 +816,7 @@ void Form::ReadFrom(const PropertyBag& bag) {
         bag.ReadProperty(L"StartUpPosition", std::int16_t{0}).ToInt16());
     m_keyPreview = bag.ReadProperty(L"KeyPreview", false).ToInt16() != 0;
     const auto number = [&](const wchar_t* name, std::int32_t fallback) {
-        return Round32(bag.ReadProperty(name, fallback).AsNumber().value_or(fallback));
+        return bag.ReadLong(name, fallback);
     };
     m_left = number(L"Left", m_left);
     m_top = number(L"Top", m_top);

@@ -24,8 +24,6 @@ namespace {
 
 constexpr std::size_t kIndent = 3;
 constexpr std::size_t kValueColumn = 16;
-// Deeper trees are refused, so that nothing recurses without bound.
-constexpr std::size_t kDeepestNesting = 100;
 constexpr std::int32_t kSmallestInteger = -32768;
 constexpr std::int32_t kLargestInteger = 32767;
 constexpr std::uint32_t kLargestCode = std::numeric_limits<std::make_unsigned_t<wchar_t>>::max();
@@ -111,9 +109,9 @@ std::wstring Literal(const Variant& value) {
             return L"Null";
         case VariantType::Boolean:  // True is -1, as the bag stores it
         case VariantType::Integer:
-            return std::to_wstring(static_cast<int>(*value.AsNumber()));
+            return std::to_wstring(value.ToInt16());
         case VariantType::Long:
-            return LongLiteral(static_cast<std::int32_t>(*value.AsNumber()));
+            return LongLiteral(value.ToInt32());
         case VariantType::Double:
             return DoubleLiteral(*value.AsNumber());
         case VariantType::Date:
@@ -473,6 +471,7 @@ class FormReader {
     void Begin(Scanner& in);
     void BeginGroup(Scanner& in);
     void End(Scanner& in, bool group);
+    void CheckRoomToNest() const;
     void Open(PropertyBag& bag, bool group);
     PropertyBag& Current();
 
@@ -561,12 +560,14 @@ void FormReader::Begin(Scanner& in) {
         Open(*m_root, false);
         return;
     }
+    CheckRoomToNest();
     Open(Current().AddChild(typeName, name), false);
 }
 
 void FormReader::BeginGroup(Scanner& in) {
     const std::wstring name = NameOf(in.Word());
     ExpectLineEnd(in);
+    CheckRoomToNest();
     Open(Current().WriteGroup(name), true);
 }
 
@@ -582,10 +583,15 @@ void FormReader::End(Scanner& in, bool group) {
     m_open.pop_back();
 }
 
-void FormReader::Open(PropertyBag& bag, bool group) {
-    if (m_open.size() >= kDeepestNesting) {
-        throw LineError{L"nested more than " + std::to_wstring(kDeepestNesting) + L" deep"};
+// Before a part or group is made: the bags refuse deeper trees.
+void FormReader::CheckRoomToNest() const {
+    if (m_open.size() >= PropertyBag::kDeepestNesting) {
+        throw LineError{L"nested more than " + std::to_wstring(PropertyBag::kDeepestNesting) +
+                        L" deep"};
     }
+}
+
+void FormReader::Open(PropertyBag& bag, bool group) {
     m_open.push_back(OpenBag{&bag, group, m_line});
 }
 

@@ -1,8 +1,9 @@
 #include "platform/forms/Line.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <cmath>
 
+#include "platform/automation/AutomationError.h"
 #include "platform/automation/Rounding.h"
 #include "platform/forms/ControlContainer.h"
 #include "platform/forms/PaintTools.h"
@@ -24,12 +25,17 @@ Line::Line(Form& form, std::wstring name, std::int16_t index)
     : Control(form, std::move(name), index, kDefaultLength, 0), m_x2(kDefaultLength) {}
 
 void Line::SetEnds(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+    const auto width = CheckedWhole<std::int32_t>(std::abs(static_cast<double>(x2) - x1));
+    const auto height = CheckedWhole<std::int32_t>(std::abs(static_cast<double>(y2) - y1));
+    if (!width || !height) {
+        throw AutomationError(err::kInvalidPropertyValue);  // ends too far apart
+    }
     Redraw();
     m_x1 = x1;
     m_y1 = y1;
     m_x2 = x2;
     m_y2 = y2;
-    Move(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1));
+    Move(std::min(x1, x2), std::min(y1, y2), *width, *height);
 }
 
 void Line::SetBorderStyle(std::int16_t style) {
@@ -113,7 +119,7 @@ void Line::WriteProperties(PropertyBag& bag) const {
 void Line::ReadProperties(const PropertyBag& bag) {
     Control::ReadProperties(bag);
     const auto end = [&](const wchar_t* name, std::int32_t current) {
-        return Round32(bag.ReadProperty(name, current).AsNumber().value_or(current));
+        return bag.ReadLong(name, current);
     };
     SetEnds(end(L"X1", m_x1), end(L"Y1", m_y1), end(L"X2", m_x2), end(L"Y2", m_y2));
     m_border.Read(bag);

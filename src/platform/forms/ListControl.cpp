@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "platform/automation/AutomationError.h"
-#include "platform/automation/Rounding.h"
 #include "platform/forms/PropertyBag.h"
 #include "platform/text/WideString.h"
 #include "platform/win/WinApi.h"
@@ -190,12 +189,9 @@ void ListControl::ReadProperties(const PropertyBag& bag) {
         if (text.IsEmpty()) {
             break;
         }
-        m_items.push_back(
-            Item{text.ToText(),
-                 static_cast<std::int32_t>(
-                     bag.ReadProperty(Numbered(L"ItemData", index), 0).AsNumber().value_or(0))});
+        m_items.push_back(Item{text.ToText(), bag.ReadLong(Numbered(L"ItemData", index), 0)});
     }
-    const auto chosen = Round32(bag.ReadProperty(L"ListIndex", -1).AsNumber().value_or(-1));
+    const auto chosen = bag.ReadLong(L"ListIndex", -1);
     m_listIndex = chosen >= 0 && chosen < ListCount() ? chosen : -1;
     if (hWnd() != 0) {
         SendMessageA(hWnd(), m_messages.resetContent, 0, 0);

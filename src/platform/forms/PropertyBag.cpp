@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/automation/AutomationError.h"
+#include "platform/automation/Rounding.h"
 #include "platform/forms/Font.h"
 #include "platform/forms/Picture.h"
 #include "platform/win/GdiApi.h"
@@ -31,7 +32,7 @@ const std::wstring& CheckedName(const std::wstring& name) {
 Variant Persisted(const Variant& value) {
     switch (value.Type()) {
         case VariantType::Boolean:
-            return Variant(static_cast<std::int16_t>(*value.AsNumber()));
+            return Variant(value.ToInt16());
         case VariantType::Double:
         case VariantType::Date:
             if (!std::isfinite(*value.AsNumber())) {
@@ -150,15 +151,16 @@ PictureType PictureTypeOf(const Variant& value) {
     if (number != 1.0 && number != 2.0 && number != 3.0) {
         RaiseInvalidPicture();
     }
-    return static_cast<PictureType>(static_cast<std::int16_t>(*number));
+    return static_cast<PictureType>(*CheckedWhole<std::int16_t>(*number));
 }
 
 int SideOf(const Variant& value) {
     const auto number = value.AsNumber();
-    if (!number || *number != std::floor(*number) || *number < 1 || *number > kLargestSide) {
+    const auto side = number ? CheckedWhole<int>(*number) : std::nullopt;
+    if (!side || *side != *number || *side < 1 || *side > kLargestSide) {
         RaiseInvalidPicture();
     }
-    return static_cast<int>(*number);
+    return *side;
 }
 
 // A stored row: a text of its exact length made only of the given digits.
@@ -225,10 +227,14 @@ PropertyBag::PropertyBag(std::wstring typeName, std::wstring name)
 
 PropertyBag::~PropertyBag() = default;
 
-// Names end where a form file's words end.
+// Names end where a form file's words end, and come back from its UTF-8 as
+// they were: no surrogate halves (a name is a bare word, which cannot spell
+// them as ChrW(n)) and nothing beyond Unicode.
 bool PropertyBag::IsValidName(std::wstring_view name) {
     return !name.empty() && std::none_of(name.begin(), name.end(), [](wchar_t ch) {
-        return ch <= L' ' || ch == 0x7F || ch == L'=' || ch == L'"';
+        const auto code = static_cast<std::uint32_t>(ch);
+        return code <= 0x20 || code == 0x7F || ch == L'=' || ch == L'"' ||
+               (code >= 0xD800 && code < 0xE000) || code > 0x10FFFF;
     });
 }
 
@@ -260,11 +266,29 @@ const PropertyBag* PropertyBag::ReadGroup(const std::wstring& name) const {
     return group != nullptr ? group->get() : nullptr;
 }
 
+std::unique_ptr<PropertyBag> PropertyBag::Nested(std::wstring typeName, std::wstring name) const {
+    if (m_level >= kDeepestNesting) {
+        throw AutomationError(err::kInvalidProcedureCall);
+    }
+    auto nested = std::make_unique<PropertyBag>(std::move(typeName), std::move(name));
+    nested->m_level = m_level + 1;
+    return nested;
+}
+
 PropertyBag& PropertyBag::WriteGroup(const std::wstring& name) {
-    auto group = std::make_unique<PropertyBag>(L"Property", name);
+    auto group = Nested(L"Property", name);
     PropertyBag& written = *group;
     Store({name, std::move(group)});
     return written;
+}
+
+std::int32_t PropertyBag::ReadLong(const std::wstring& name, std::int32_t defaultValue) const {
+    const auto whole = CheckedWhole<std::int32_t>(
+        ReadProperty(name, defaultValue).AsNumber().value_or(defaultValue));
+    if (!whole) {
+        throw AutomationError(err::kInvalidPropertyValue);
+    }
+    return *whole;
 }
 
 std::shared_ptr<Font> PropertyBag::ReadFont(const std::wstring& name,
@@ -340,7 +364,7 @@ void PropertyBag::WritePicture(const std::wstring& name, const Picture* picture)
 }
 
 PropertyBag& PropertyBag::AddChild(std::wstring typeName, std::wstring name) {
-    m_children.push_back(std::make_unique<PropertyBag>(std::move(typeName), std::move(name)));
+    m_children.push_back(Nested(std::move(typeName), std::move(name)));
     return *m_children.back();
 }
 

@@ -5,6 +5,7 @@
 // controls, a frame's controls) in order. FormFile.h turns a tree of bags
 // into readable text and back.
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -37,6 +38,11 @@ class PropertyBag {
     PropertyBag(const PropertyBag&) = delete;
     PropertyBag& operator=(const PropertyBag&) = delete;
 
+    // A tree holds at most this many levels, the root being the first: a
+    // deeper part or group is refused with 5, so that every tree that is
+    // written reads back and nothing recurses without bound.
+    static constexpr std::size_t kDeepestNesting = 100;
+
     // Whether a text can be a type name, an object's name or a property's.
     static bool IsValidName(std::wstring_view name);
 
@@ -46,6 +52,10 @@ class PropertyBag {
     // Values. Names compare without regard to case, as collection keys do.
     // A missing name (or one that holds a group) reads as the default.
     Variant ReadProperty(const std::wstring& name, const Variant& defaultValue = {}) const;
+    // A 32-bit whole number, rounded half to even: a value that is not a
+    // number reads as the default; NaN and a number beyond the range raise 380
+    // (invalid property value), as any other bad value of a form does.
+    std::int32_t ReadLong(const std::wstring& name, std::int32_t defaultValue) const;
     // A value equal to its default (numbers compare by value, whatever their
     // type) is not stored and removes what the name held; writing a name
     // again replaces its value in place. Booleans are stored as the Integers
@@ -86,6 +96,7 @@ class PropertyBag {
     const std::vector<std::unique_ptr<PropertyBag>>& Children() const { return m_children; }
 
   private:
+    std::unique_ptr<PropertyBag> Nested(std::wstring typeName, std::wstring name) const;
     const Property* Find(const std::wstring& name) const;
     void Store(Property property);
     void Remove(const std::wstring& name);
@@ -94,6 +105,7 @@ class PropertyBag {
     std::wstring m_name;
     Collection<Property> m_properties;
     std::vector<std::unique_ptr<PropertyBag>> m_children;
+    std::size_t m_level = 1;
 };
 
 }  // namespace zv

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "platform/automation/AutomationError.h"
-#include "platform/automation/Rounding.h"
 #include "platform/forms/PaintTools.h"
 #include "platform/forms/PropertyBag.h"
 #include "platform/win/GdiConstants.h"
@@ -147,8 +146,7 @@ void Shape::ReadProperties(const PropertyBag& bag) {
     SetKind(static_cast<ShapeKind>(bag.ReadProperty(L"Shape", std::int16_t{0}).ToInt16()));
     SetBackStyle(bag.ReadProperty(L"BackStyle", std::int16_t{0}).ToInt16());
     SetFillStyle(bag.ReadProperty(L"FillStyle", fill_style::kTransparent).ToInt16());
-    SetFillColor(static_cast<std::uint32_t>(
-        Round32(bag.ReadProperty(L"FillColor", 0).AsNumber().value_or(0))));
+    SetFillColor(static_cast<std::uint32_t>(bag.ReadLong(L"FillColor", 0)));
     m_border.Read(bag);
     Redraw();
 }

@@ -217,8 +217,7 @@ void TextBox::ReadProperties(const PropertyBag& bag) {
             static_cast<Alignment>(bag.ReadProperty(L"Alignment", std::int16_t{0}).ToInt16()));
     }
     SetLocked(bag.ReadProperty(L"Locked", false).ToInt16() != 0);
-    SetMaxLength(
-        static_cast<std::int32_t>(bag.ReadProperty(L"MaxLength", 0).AsNumber().value_or(0)));
+    SetMaxLength(bag.ReadLong(L"MaxLength", 0));
     SetPasswordChar(bag.ReadProperty(L"PasswordChar", L"").ToText());
     SetText(bag.ReadProperty(L"Text", Name()).ToText());
 }

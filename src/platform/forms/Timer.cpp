@@ -1,7 +1,6 @@
 #include "platform/forms/Timer.h"
 
 #include "platform/automation/AutomationError.h"
-#include "platform/automation/Rounding.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/PropertyBag.h"
 
@@ -56,7 +55,7 @@ void Timer::WriteProperties(PropertyBag& bag) const {
 void Timer::ReadProperties(const PropertyBag& bag) {
     Control::ReadProperties(bag);
     SetVisible(false);
-    SetInterval(Round32(bag.ReadProperty(L"Interval", 0).AsNumber().value_or(0)));
+    SetInterval(bag.ReadLong(L"Interval", 0));
 }
 
 }  // namespace zv::forms

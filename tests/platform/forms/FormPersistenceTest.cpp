@@ -140,6 +140,20 @@ TEST_F(FormsTest, UnknownControlTypesInAFileAreSkipped) {
     EXPECT_EQ(form.Get<Label>(L"lbl1").Caption(), L"kept");
 }
 
+TEST_F(FormsTest, NumbersBeyondTheirTypeInAFileAreBadValues) {
+    const wchar_t* const bodies[] = {
+        L"Begin Line lin1\r\nX1 = -2000000000\r\nX2 = 2000000000\r\nEnd\r\n",
+        L"Begin Line lin1\r\nY2 = -1e300\r\nEnd\r\n",
+        L"Begin Label lbl1\r\nTabIndex = 1e300\r\nEnd\r\n",
+        L"Begin Label lbl1\r\nLeft = 2000000000\r\nWidth = 2000000000\r\nEnd\r\n",
+    };
+    for (const wchar_t* body : bodies) {
+        const auto bag = ReadFormText(L"Begin Form frmHuge\r\n" + std::wstring(body) + L"End\r\n");
+        Form form;
+        EXPECT_EQ(ErrorNumberOf([&] { form.ReadFrom(*bag); }), 380) << body;
+    }
+}
+
 TEST_F(FormsTest, BadPropertyValuesAreRefused) {
     Form form;
     auto label = form.Add<Label>(L"lbl");

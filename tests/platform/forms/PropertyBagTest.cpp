@@ -154,8 +154,10 @@ TEST(PropertyBag, RefusesValuesAFormFileCannotHold) {
 
 TEST(PropertyBag, RefusesNamesAFormFileCannotHold) {
     PropertyBag bag(L"Form", L"frmDemo");
-    for (const std::wstring name :
-         {L"", L"two words", L"a=b", L"say\"", L"tab\tbed", L"new\nline"}) {
+    for (const std::wstring& name :
+         {std::wstring(), std::wstring(L"two words"), std::wstring(L"a=b"), std::wstring(L"say\""),
+          std::wstring(L"tab\tbed"), std::wstring(L"new\nline"),
+          std::wstring(L"half") + static_cast<wchar_t>(0xD800)}) {
         SCOPED_TRACE(ToUtf8(name));
         EXPECT_EQ(ErrorNumberOf([&] { bag.WriteProperty(name, Integer(1)); }), 5);
         EXPECT_EQ(ErrorNumberOf([&] { bag.WriteProperty(name, Integer(1), Integer(1)); }), 5);
@@ -614,6 +616,15 @@ TEST(FormFile, RefusesToNestWithoutBound) {
     }
     EXPECT_EQ(ErrorOf([&] { ReadFormText(text); }),
               L"321 Invalid file format: line 101: nested more than 100 deep");
+    // Nor are such trees made, so every tree written reads back.
+    PropertyBag root(L"Form", L"frmDeep");
+    PropertyBag* deepest = &root;
+    for (int depth = 1; depth < 100; ++depth) {
+        deepest = depth % 2 == 0 ? &deepest->AddChild(L"Frame", L"f") : &deepest->WriteGroup(L"g");
+    }
+    EXPECT_EQ(ErrorNumberOf([&] { deepest->AddChild(L"Frame", L"f"); }), 5);
+    EXPECT_EQ(ErrorNumberOf([&] { deepest->WriteGroup(L"g"); }), 5);
+    EXPECT_EQ(WriteFormText(*ReadFormText(WriteFormText(root))), WriteFormText(root));
 }
 
 // Texts made of the characters and words that mean something in a form file.
