@@ -62,6 +62,10 @@ bool ImageSelect::SetCurrent(const std::wstring& strType) {
         // A catalogue entry that does not answer as an entry should.
         m_lastError = error.Description();
         return false;
+    } catch (...) {
+        // Nothing leaves the control, not even a failure of the memory.
+        m_lastError = L"Error loading image.";
+        return false;
     }
 }
 
@@ -69,7 +73,9 @@ std::shared_ptr<AutomationObject> ImageSelect::FindEntry(const std::wstring& str
     if (!m_catalogue) {
         return nullptr;
     }
-    for (const Variant& item : *m_catalogue) {
+    // A copy: the host's Name may change the catalogue while it is searched.
+    const std::vector<Variant> entries = m_catalogue->Items();
+    for (const Variant& item : entries) {
         const auto& entry = item.AsObject();
         if (Member(entry, L"Name") == strType) {
             return entry;
@@ -83,7 +89,8 @@ bool ImageSelect::ShowEntry(const std::shared_ptr<AutomationObject>& entry) {
     std::shared_ptr<Picture> picture;
     try {
         picture = LoadPicture(file);
-    } catch (const AutomationError&) {
+    } catch (...) {
+        // Whatever stops the file from becoming a picture.
         m_lastError = L"Error opening database image file: " + file +
                       L"\n\nPlease verify the Zarvane Database path and/or reinstall the Zarvane "
                       L"Database.";

@@ -52,7 +52,9 @@ void PaintTransparentStdPic(HDC hdcDest, std::int32_t xDest, std::int32_t yDest,
                             const std::shared_ptr<Picture>& picSource, std::int32_t xSrc,
                             std::int32_t ySrc, OLE_COLOR clrMask, const Variant& /*vReserved*/,
                             HPALETTE hPal) {
-    if (!picSource || picSource->Type() != PictureType::Bitmap) {
+    // The three temporary bitmaps follow the size rule for pixels.
+    if (!picSource || picSource->Type() != PictureType::Bitmap ||
+        !FitsPixelLimits(nWidth, nHeight)) {
         return;
     }
     COLORREF maskColour = 0;

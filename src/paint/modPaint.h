@@ -15,8 +15,10 @@ namespace zv {
 // (xSrc, ySrc) onto hdcDest at (xDest, yDest), leaving out every pixel of
 // the colour clrMask (a system colour may be named). The destination
 // changes in one copy. Pictures that are not bitmaps, and a missing one,
-// draw nothing. hPal is the palette to translate the mask colour with (0
-// for none); vReserved is not used.
+// draw nothing, and so does a rectangle beyond the size rule for pixels
+// (FitsPixelLimits), which bounds the temporary bitmaps. hPal is the
+// palette to translate the mask colour with (0 for none); vReserved is not
+// used.
 void PaintTransparentStdPic(win::HDC hdcDest, std::int32_t xDest, std::int32_t yDest,
                             std::int32_t nWidth, std::int32_t nHeight,
                             const std::shared_ptr<Picture>& picSource, std::int32_t xSrc,

@@ -8,7 +8,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -287,6 +289,42 @@ TEST_F(ImageSelectTest, AnEntryThatIsNoObjectFailsWithoutRaising) {
     select->SetCollection(broken);
     EXPECT_FALSE(select->SetCurrent(L"Panel"));
     EXPECT_NE(select->GetLastError(), L"Error loading image.");
+}
+
+// An entry whose Name runs host code before it answers "Other".
+class MeddlingType : public AutomationObject {
+  public:
+    explicit MeddlingType(std::function<void()> meddle) {
+        Expose(1, L"Name").Get([meddle] {
+            meddle();
+            return Variant(L"Other");
+        });
+    }
+};
+
+TEST_F(ImageSelectTest, HostsAndFilesThatFailUnderneathGetFalseAndNothingRaised) {
+    // No Image: the file is the folder itself.
+    catalogue->Add(Variant(std::make_shared<DeviceType>(L"Folder", L"", L"None")));
+    EXPECT_FALSE(select->SetCurrent(L"Folder"));
+    EXPECT_EQ(select->GetLastError().find(L"Error opening database image file: "), 0u);
+
+    // A Name that adds entries moves the catalogue's storage under the search.
+    auto growing = std::make_shared<Collection<Variant>>();
+    growing->Add(Variant(std::make_shared<MeddlingType>([&growing] {
+        for (int i = 0; i < 64; ++i) {
+            growing->Add(Variant(L"more"));
+        }
+    })));
+    growing->Add(Variant(std::make_shared<DeviceType>(L"Panel", L"panel.bmp", L"A panel")));
+    select->SetCollection(growing);
+    EXPECT_TRUE(select->SetCurrent(L"Panel"));
+
+    // A host that runs out of memory.
+    auto failing = std::make_shared<Collection<Variant>>();
+    failing->Add(Variant(std::make_shared<MeddlingType>([] { throw std::bad_alloc(); })));
+    select->SetCollection(failing);
+    EXPECT_FALSE(select->SetCurrent(L"Panel"));
+    EXPECT_EQ(select->GetLastError(), L"Error loading image.");
 }
 
 TEST_F(ImageSelectTest, SetCurrentLeavesTheHostsValuesAlone) {

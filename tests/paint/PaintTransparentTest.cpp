@@ -150,7 +150,7 @@ TEST_F(PaintTransparent, WithoutAMaskColouredPixelTheRectangleIsCopiedWhole) {
     EXPECT_EQ(canvas.Read(), Expected(3, 3, kGrey, source, {1, 0}, {0, 0}, {2, 2}, kMagenta));
 }
 
-TEST_F(PaintTransparent, IconsEmptyAndMissingPicturesDrawNothing) {
+TEST_F(PaintTransparent, IconsEmptyAndMissingPicturesAndHugeRectanglesDrawNothing) {
     const std::uint32_t colour[] = {Bits(kRed), Bits(kRed), Bits(kRed), Bits(kRed)};
     const unsigned char mask[] = {0x00, 0x00, 0x00, 0x00};
     const auto icon = std::make_shared<Picture>(
@@ -160,6 +160,9 @@ TEST_F(PaintTransparent, IconsEmptyAndMissingPicturesDrawNothing) {
     PaintTransparentStdPic(canvas.Dc(), 0, 0, 2, 2, icon, 0, 0, kMagenta);
     PaintTransparentStdPic(canvas.Dc(), 0, 0, 2, 2, std::make_shared<Picture>(), 0, 0, kMagenta);
     PaintTransparentStdPic(canvas.Dc(), 0, 0, 2, 2, nullptr, 0, 0, kMagenta);
+    // Beyond the size rule for the temporary bitmaps.
+    PaintTransparentStdPic(canvas.Dc(), 0, 0, 100000, 100000, BitmapOf(kSprite), 0, 0, kMagenta);
+    PaintTransparentStdPic(canvas.Dc(), 0, 0, 5000, 5000, BitmapOf(kSprite), 0, 0, kMagenta);
     EXPECT_EQ(canvas.Read(), untouched);
 }
 

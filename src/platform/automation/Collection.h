@@ -66,6 +66,10 @@ class Collection {
         m_positions.clear();
     }
 
+    // The items as they are now, for walks that call out to code which may
+    // change the collection.
+    std::vector<T> Items() const { return m_items; }
+
     iterator begin() noexcept { return m_items.begin(); }
     iterator end() noexcept { return m_items.end(); }
     const_iterator begin() const noexcept { return m_items.begin(); }

@@ -2,6 +2,7 @@
 // which only the headless build links.
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -56,19 +57,39 @@ std::vector<unsigned char> MaskBits(const PictureImage& image) {
     return bits;
 }
 
-std::optional<std::vector<unsigned char>> ReadFile(const std::wstring& path) {
-    std::ifstream file(ToUtf8(path), std::ios::binary);
-    if (!file) {
+// Only a file can be read: a folder or a device is not found. A read that
+// fails stops the stream with an exception, which ends here.
+std::optional<std::vector<unsigned char>> ReadFile(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
         return std::nullopt;
     }
-    return std::vector<unsigned char>(std::istreambuf_iterator<char>(file),
-                                      std::istreambuf_iterator<char>());
+    try {
+        std::ifstream file(path, std::ios::binary);
+        if (!file) {
+            return std::nullopt;
+        }
+        return std::vector<unsigned char>(std::istreambuf_iterator<char>(file),
+                                          std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {
+        return std::nullopt;
+    }
 }
+
+// No picture within the size rule takes more bytes: eight a pixel (a PNG of
+// 16-bit channels stored without compression) and room for its headers.
+constexpr std::uintmax_t kLargestPictureFile = 8 * kLargestPictureArea + (1 << 20);
 
 }  // namespace
 
 std::shared_ptr<Picture> LoadPicture(const std::wstring& path) {
-    const auto bytes = ReadFile(path);
+    const std::filesystem::path file(ToUtf8(path));
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (!error && size > kLargestPictureFile) {
+        throw AutomationError(err::kInvalidPicture, L"Invalid picture");
+    }
+    const auto bytes = ReadFile(file);
     if (!bytes) {
         throw AutomationError(err::kFileNotFound, L"File not found");
     }

@@ -10,6 +10,11 @@ constexpr double kHiMetricPerPixel = 2540.0 / 96.0;
 
 }  // namespace
 
+bool FitsPixelLimits(std::int64_t width, std::int64_t height) noexcept {
+    return width > 0 && height > 0 && width <= kLargestPictureSide &&
+           height <= kLargestPictureSide && width * height <= kLargestPictureArea;
+}
+
 Picture::Picture(PictureType type, win::HBITMAP handle, win::HBITMAP mask)
     : m_type(type), m_handle(handle), m_mask(mask) {}
 

@@ -17,6 +17,14 @@ inline constexpr std::int32_t kFileNotFound = 53;
 inline constexpr std::int32_t kInvalidPicture = 481;
 }  // namespace err
 
+// The size rule for pixels. A picture that a file gives, and every temporary
+// bitmap that a drawing makes, has sides of 1 to 32,768 pixels and at most
+// 2^24 pixels in all (64 MB as 32-bit pixels). Beyond that, reading a file
+// fails with 481 and a drawing draws nothing.
+inline constexpr std::int64_t kLargestPictureSide = 32768;
+inline constexpr std::int64_t kLargestPictureArea = std::int64_t{1} << 24;
+bool FitsPixelLimits(std::int64_t width, std::int64_t height) noexcept;
+
 enum class PictureType : std::int16_t { None = 0, Bitmap = 1, Metafile = 2, Icon = 3 };
 
 class Picture {

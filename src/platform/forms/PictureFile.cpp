@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/forms/Picture.h"
 #include "platform/win/PngDecoder.h"
 
 namespace zv {
@@ -43,7 +44,34 @@ class Reader {
 
 bool StartsWith(const std::vector<unsigned char>& bytes, std::size_t at, const char* magic,
                 std::size_t count) {
-    return bytes.size() >= at + count && std::memcmp(bytes.data() + at, magic, count) == 0;
+    return Reader(bytes).Has(at, count) && std::memcmp(bytes.data() + at, magic, count) == 0;
+}
+
+// A deflate stream grows at most 1,032 times when inflated, and a PNG pixel
+// takes at least one bit: more pixels than that cannot be in the data.
+constexpr std::int64_t kLargestPngPixelsPerByte = 1032 * 8;
+
+// The PNG picture in `count` bytes at `at`, once the size that its header
+// (which must come first) declares passes the size rule and can be in the
+// data: the decoders allocate for the declared size.
+std::optional<PictureImage> DecodeCheckedPng(const std::vector<unsigned char>& bytes,
+                                             std::size_t at, std::size_t count) {
+    const Reader png(bytes, at);
+    const auto bigEndian = [&](std::size_t offset) {
+        std::uint32_t value = 0;
+        for (std::size_t i = 0; i < 4; ++i) {
+            value = (value << 8) | png.U8(offset + i);
+        }
+        return value;
+    };
+    const std::int64_t width = bigEndian(16);
+    const std::int64_t height = bigEndian(20);
+    if (!Reader(bytes).Has(at, count) || count < 24 || !StartsWith(bytes, at + 12, "IHDR", 4) ||
+        !FitsPixelLimits(width, height) ||
+        width * height > static_cast<std::int64_t>(count) * kLargestPngPixelsPerByte) {
+        return std::nullopt;
+    }
+    return DecodePng(bytes.data() + at, count);
 }
 
 // A device-independent bitmap: its header at `at`, its pixels at `bits`
@@ -58,8 +86,10 @@ std::optional<PictureImage> DecodeDib(const std::vector<unsigned char>& bytes, s
     const std::uint16_t bitCount = header.U16(14);
     const std::uint32_t compression = header.U32(16);
     const bool topDown = rawHeight < 0;
-    const int height = forcedHeight.value_or(topDown ? -rawHeight : rawHeight);
-    if (headerSize < 40 || width <= 0 || height <= 0 || width > 32768 || height > 32768 ||
+    const std::int64_t height = forcedHeight ? *forcedHeight
+                                : topDown    ? -std::int64_t{rawHeight}
+                                             : std::int64_t{rawHeight};
+    if (headerSize < 40 || !FitsPixelLimits(width, height) ||
         (compression != 0 && !(compression == 3 && bitCount == 32)) ||
         (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24 && bitCount != 32)) {
         return std::nullopt;
@@ -72,11 +102,11 @@ std::optional<PictureImage> DecodeDib(const std::vector<unsigned char>& bytes, s
     const Reader all(bytes);
     PictureImage picture;
     picture.width = width;
-    picture.height = height;
+    picture.height = static_cast<int>(height);
     picture.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    for (int y = 0; y < height; ++y) {
+    for (int y = 0; y < picture.height; ++y) {
         const std::size_t row =
-            bits + stride * static_cast<std::size_t>(topDown ? y : height - 1 - y);
+            bits + stride * static_cast<std::size_t>(topDown ? y : picture.height - 1 - y);
         for (int x = 0; x < width; ++x) {
             std::uint32_t pixel;
             if (bitCount >= 24) {
@@ -126,7 +156,7 @@ void ApplyIconMask(const std::vector<unsigned char>& bytes, std::size_t mask,
 std::optional<PictureImage> DecodeIconImage(const std::vector<unsigned char>& bytes, std::size_t at,
                                             std::size_t size) {
     if (StartsWith(bytes, at, "\x89PNG", 4)) {
-        return DecodePng(bytes.data() + at, size);
+        return DecodeCheckedPng(bytes, at, size);
     }
     const Reader header(bytes, at);
     const std::uint32_t headerSize = header.U32(0);
@@ -157,10 +187,13 @@ std::optional<PictureImage> DecodeIco(const std::vector<unsigned char>& bytes) {
             best = entry, bestArea = w * h;
         }
     }
-    if (count == 0 || !file.Has(best, 16)) {
+    // The image must lie within the file, whatever it holds.
+    const std::size_t size = file.U32(best + 8);
+    const std::size_t at = file.U32(best + 12);
+    if (count == 0 || !file.Has(best, 16) || !file.Has(at, size)) {
         return std::nullopt;
     }
-    auto picture = DecodeIconImage(bytes, file.U32(best + 12), file.U32(best + 8));
+    auto picture = DecodeIconImage(bytes, at, size);
     if (picture) {
         picture->icon = true;
     }
@@ -177,7 +210,7 @@ std::optional<PictureImage> DecodePicture(const std::vector<unsigned char>& byte
         return DecodeIco(bytes);
     }
     if (StartsWith(bytes, 0, "\x89PNG", 4)) {
-        return DecodePng(bytes.data(), bytes.size());
+        return DecodeCheckedPng(bytes, 0, bytes.size());
     }
     return std::nullopt;
 }

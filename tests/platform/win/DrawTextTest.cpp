@@ -160,6 +160,7 @@ TEST_F(DrawText, FontObjectsShareTheirChangesAndGiveAHandle) {
     ASSERT_EQ(GetObjectA(handle, sizeof logFont, &logFont), static_cast<int>(sizeof logFont));
     EXPECT_EQ(logFont.lfWeight, 700);
     EXPECT_THROW(font->SetSize(0), AutomationError);
+    EXPECT_THROW(font->SetSize(1e300), AutomationError);
     NONCLIENTMETRICSA metrics;
     SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     const auto caption = Font::FromLogFont(metrics.lfCaptionFont);
@@ -205,6 +206,43 @@ std::shared_ptr<Picture> Snapshot(HWND hwnd) {
 TEST_F(DrawText, LoadPictureFailsWithThePlatformsNumbers) {
     EXPECT_EQ(ErrorNumberOf([] { LoadPicture(L"/nonexistent/none.bmp"); }), 53);
     EXPECT_EQ(ErrorNumberOf([] { PictureFromBytes("not a picture at all"); }), 481);
+}
+
+// A PNG signature and a header declaring a square of `side` bytes (8-bit
+// RGBA), with its checksum, padded to 100 bytes.
+std::string PngDeclaring(const char* side, const char* checksum) {
+    std::string png = std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16) + std::string(side, 4) +
+                      std::string(side, 4) + std::string("\x08\x06\0\0\0", 5) +
+                      std::string(checksum, 4);
+    return png + std::string(100 - png.size(), '\0');
+}
+
+TEST_F(DrawText, HostilePictureFilesFailWithoutReadingPastThemOrAllocating) {
+    const std::string bmpHeader =
+        std::string("BM\x3A\0\0\0\0\0\0\0\x36\0\0\0", 14) + std::string("\x28\0\0\0\x01\0\0\0", 8);
+    const struct {
+        const char* name;
+        std::string bytes;
+    } files[] = {
+        // An icon whose PNG image declares 4,096 bytes at 22; the file ends
+        // after the signature.
+        {"ico-short-png", std::string("\0\0\1\0\1\0\x10\x10\0\0\1\0\x20\0", 14) +
+                              std::string("\0\x10\0\0\x16\0\0\0\x89PNG\r\n\x1A\n", 16)},
+        {"png-million", PngDeclaring("\0\x0F\x42\x40", "\x5C\x6D\x38\x7D")},
+        {"png-twenty-thousand", PngDeclaring("\0\0\x4E\x20", "\xE3\x70\x46\x39")},
+        // Height 0x80000000, which has no positive counterpart.
+        {"bmp-smallest-height",
+         bmpHeader + std::string("\0\0\0\x80\1\0\x18\0", 8) + std::string(28, '\0')},
+    };
+    for (const auto& file : files) {
+        const std::string path = TempPath(file.name);
+        WriteBytes(path, file.bytes);
+        EXPECT_EQ(ErrorNumberOf([&] { LoadPicture(std::wstring(path.begin(), path.end())); }), 481)
+            << file.name;
+        std::remove(path.c_str());
+    }
+    const std::string folder = TempPath("");
+    EXPECT_EQ(ErrorNumberOf([&] { LoadPicture(std::wstring(folder.begin(), folder.end())); }), 53);
 }
 
 TEST_F(DrawText, APictureFromABitmapFileHasItsPixelsAndHiMetricSize) {
