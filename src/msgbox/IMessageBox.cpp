@@ -2,7 +2,6 @@
 
 #include "msgbox/frmMessageBox.h"
 #include "platform/automation/Application.h"
-#include "platform/automation/AutomationError.h"
 #include "winmsg/modMousePointer.h"
 
 namespace zv {
@@ -29,8 +28,9 @@ std::int16_t IMessageBox::DMsgBox(const std::wstring& strCaption, const std::wst
     try {
         dialog.Prepare(strCaption, strButtons, strTitle, sDefaultButton, pPicture, strChkBox,
                        chkValue);
-    } catch (const AutomationError&) {
-        // No error leaves the library: the box just did not ask.
+    } catch (...) {
+        // No error leaves the library, not even a failure of the memory: the
+        // box just did not ask.
         return kSetUpFailed;
     }
     ShowWithArrowPointer(dialog);

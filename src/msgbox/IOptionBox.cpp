@@ -1,7 +1,6 @@
 #include "msgbox/IOptionBox.h"
 
 #include "msgbox/frmRadioOptions.h"
-#include "platform/automation/AutomationError.h"
 #include "platform/win/WinApi.h"
 
 namespace zv {
@@ -26,8 +25,9 @@ std::int16_t IOptionBox::OptionBox(const std::wstring& strOptions, const std::ws
         const std::int16_t result = dialog.Cancelled() == 0 ? dialog.SelectedIndex() : kCancelled;
         dialog.Unload();
         return result;
-    } catch (const AutomationError&) {
-        // No error leaves the library: the box just did not ask.
+    } catch (...) {
+        // No error leaves the library, not even a failure of the memory: the
+        // box just did not ask.
         return kNoChoices;
     }
 }

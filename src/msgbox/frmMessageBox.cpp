@@ -4,6 +4,7 @@
 
 #include "msgbox/CaptionList.h"
 #include "platform/automation/Application.h"
+#include "platform/automation/AutomationError.h"
 #include "platform/automation/Rounding.h"
 #include "platform/forms/Twips.h"
 #include "platform/text/WideString.h"
@@ -26,6 +27,8 @@ constexpr std::int32_t kCheckMarkRoom = 500;
 constexpr std::int32_t kLabelPadding = 50;
 constexpr std::int32_t kPictureGap = 240;
 constexpr std::int32_t kButtonsBelowMessage = 250;
+// Button positions 0 to 32,767: the result is a 16-bit position.
+constexpr std::size_t kMostButtons = 32768;
 
 const std::wstring kLineBreak = L"\r\n";
 
@@ -74,6 +77,9 @@ void frmMessageBox::Prepare(const std::wstring& strCaption, const std::wstring& 
     std::int32_t dialogWidth = m_lblMsg->Left() + m_lblMsg->Width() + kMargin;
     const std::vector<std::wstring> captions =
         SplitCaptionList(strButtons.empty() ? std::wstring(L"Ok") : strButtons);
+    if (captions.size() > kMostButtons) {
+        throw AutomationError(err::kInvalidProcedureCall);
+    }
     const std::int32_t buttonWidth = ButtonWidth(captions);
     AddButtons(captions, buttonWidth);
     dialogWidth = FitButtonsAcross(dialogWidth, buttonWidth);

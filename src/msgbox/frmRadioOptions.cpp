@@ -12,6 +12,8 @@ namespace {
 
 using namespace forms;
 
+// Choices 0 to 32,767: the result is a 16-bit position.
+constexpr std::size_t kMostChoices = 32768;
 constexpr std::int32_t kMargin = 120;
 constexpr std::int32_t kButtonWidth = 1215;
 constexpr std::int32_t kButtonHeight = 375;
@@ -84,6 +86,9 @@ bool frmRadioOptions::Prepare(const std::wstring& strOptions, const std::wstring
     SetCaption(strTitle);
 
     const std::vector<std::wstring> choices = Split(strOptions, L",");
+    if (choices.size() > kMostChoices) {
+        return false;
+    }
     std::int32_t width = m_cmdCancel->Width() + m_cmdOk->Width() + 2 * m_cmdHelp->Width();
     std::int32_t height = 0;
     for (const std::wstring& choice : choices) {

@@ -11,6 +11,7 @@
 #include "platform/automation/Application.h"
 #include "platform/forms/CheckBox.h"
 #include "platform/forms/CommandButton.h"
+#include "platform/forms/TextBox.h"
 
 namespace zv::test {
 namespace {
@@ -139,6 +140,12 @@ TEST_F(MessageBoxTest, AFailedSetUpShowsNothingReturnsMinusTwoAndKeepsTheLastVal
     EXPECT_EQ(m_box.DMsgBox(L"Send?", L"Yes", L"Upload", L"", nullptr, L"Remember", 1), 0);
 
     EXPECT_EQ(m_box.DMsgBox(L"Send?", L"Yes", L"Upload", L"", nullptr, L"Remember", 7), -2);
+    // Positions past 32,767 would not fit the result.
+    std::wstring tooMany;
+    for (int i = 0; i < 32768; ++i) {
+        tooMany += L"a,";
+    }
+    EXPECT_EQ(m_box.DMsgBox(L"Send?", tooMany + L"a", L"Upload"), -2);
 
     EXPECT_EQ(m_box.CheckBoxValue(), 1);
     EXPECT_EQ(AllShown().size(), 1u);
@@ -155,16 +162,21 @@ TEST_F(MessageBoxTest, TheArrowShowsWhileTheUserAnswersAndTheHostsPointerReturns
     EXPECT_EQ(App().MousePointer(), mouse_pointer::kHourglass);
 }
 
-TEST_F(MessageBoxTest, TheBoxHasNoOwnerEvenOverAnActiveHostWindow) {
+TEST_F(MessageBoxTest, TheBoxHasNoOwnerAndHandsActivationAndFocusBackToTheHost) {
     Form host(L"frmHost");
     host.SetCaption(L"Host");
+    host.Add<TextBox>(L"txtFirst");
+    const auto second = host.Add<TextBox>(L"txtSecond");
     host.Show();
+    second->SetFocus();
     AnswerDialog("Upload", DialogAnswer::ClickOn("Ok"));
 
     EXPECT_EQ(m_box.DMsgBox(L"Done.", L"Ok", L"Upload"), 0);
 
     EXPECT_EQ(OnlyShown().owner, 0);
     EXPECT_TRUE(win::IsWindowEnabled(host.hWnd()));
+    EXPECT_EQ(win::GetActiveWindow(), host.hWnd());
+    EXPECT_EQ(win::GetFocus(), second->hWnd());
 }
 
 }  // namespace

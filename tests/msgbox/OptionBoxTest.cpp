@@ -11,6 +11,7 @@
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/Frame.h"
 #include "platform/forms/OptionButton.h"
+#include "platform/forms/TextBox.h"
 
 namespace zv::test {
 namespace {
@@ -66,8 +67,14 @@ class OptionBoxAnswered : public OptionBoxTest {
     void SetUp() override { OptionBoxTest::SetUp(); }
 };
 
-TEST_F(OptionBoxTest, NoChoicesReturnsMinusTwoAndShowsNothing) {
+TEST_F(OptionBoxTest, NoChoicesOrTooManyReturnMinusTwoAndShowNothing) {
     EXPECT_EQ(m_box.OptionBox(L"", L"Pick one", L"Link"), -2);
+    // Choices past 32,767 would not fit the result.
+    std::wstring tooMany;
+    for (int i = 0; i < 32768; ++i) {
+        tooMany += L"a,";
+    }
+    EXPECT_EQ(m_box.OptionBox(tooMany + L"a", L"Pick one", L"Link"), -2);
     EXPECT_TRUE(AllShown().empty());
     EXPECT_TRUE(driver::TakeScriptProblems().empty());
 }
@@ -145,10 +152,13 @@ TEST_F(OptionBoxAnswered, ACaptionShowsItsFrameAndAnEmptyTitleStaysEmpty) {
     EXPECT_EQ(AllShown()[0].title, "");
 }
 
-TEST_F(OptionBoxAnswered, TheBoxIsOwnedByTheActiveWindow) {
+TEST_F(OptionBoxAnswered, TheBoxIsOwnedByTheActiveWindowWhichIsActiveAgainAfterIt) {
     Form host(L"frmHost");
     host.SetCaption(L"Host");
+    host.Add<TextBox>(L"txtFirst");
+    const auto second = host.Add<TextBox>(L"txtSecond");
     host.Show();
+    second->SetFocus();
     ClickOn({"OK"});
 
     m_box.OptionBox(L"A,B", L"", L"Link");
@@ -156,6 +166,9 @@ TEST_F(OptionBoxAnswered, TheBoxIsOwnedByTheActiveWindow) {
     ASSERT_EQ(AllShown().size(), 1u);
     EXPECT_EQ(AllShown()[0].owner, static_cast<win::LONG>(host.hWnd()));
     EXPECT_TRUE(win::IsWindowEnabled(host.hWnd()));
+    // Activation and focus come back to the owner.
+    EXPECT_EQ(win::GetActiveWindow(), host.hWnd());
+    EXPECT_EQ(win::GetFocus(), second->hWnd());
 }
 
 TEST_F(OptionBoxAnswered, EachCallShowsAFreshDialogWithOnlyItsOwnChoices) {

@@ -1,6 +1,7 @@
 #include "platform/forms/Form.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/automation/AutomationError.h"
 #include "platform/forms/CommandButton.h"
@@ -212,8 +213,8 @@ void Form::PlaceForStart(HWND owner) {
 
 void Form::RunModal() {
     const HWND hwnd = m_hwnd;
-    const std::vector<HWND> disabled = WindowsToDisable(hwnd);
-    for (HWND window : disabled) {
+    m_disabledByModal = WindowsToDisable(hwnd);
+    for (HWND window : m_disabledByModal) {
         EnableWindow(window, FALSE);
     }
     m_modal = true;
@@ -233,7 +234,13 @@ void Form::RunModal() {
         DispatchMessageA(&msg);
     }
     m_modal = false;
-    for (HWND window : disabled) {
+    EnableDisabledWindows();
+}
+
+// Before the modal form hides or goes: the platform hands the activation on
+// as the form leaves, and a disabled owner could not take it.
+void Form::EnableDisabledWindows() {
+    for (HWND window : std::exchange(m_disabledByModal, {})) {
         if (IsWindow(window)) {
             EnableWindow(window, TRUE);
         }
@@ -242,6 +249,7 @@ void Form::RunModal() {
 
 void Form::Hide() {
     if (m_hwnd != 0) {
+        EnableDisabledWindows();
         ShowWindow(m_hwnd, SW_HIDE);
     }
 }
@@ -270,6 +278,7 @@ bool Form::Unload() {
         return false;
     }
     m_unloading = true;
+    EnableDisabledWindows();
     DestroyWindow(m_hwnd);
     m_unloading = false;
     return true;
@@ -694,6 +703,7 @@ LRESULT Form::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             if (AskToUnload(unload_mode::kFormControlMenu)) {
                 m_unloading = true;
+                EnableDisabledWindows();
                 DestroyWindow(hwnd);
                 m_unloading = false;
             }

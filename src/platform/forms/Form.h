@@ -216,6 +216,7 @@ class Form : public ControlContainer, public MessageTarget, public InputEvents {
     win::DWORD WindowExStyle() const;
     void PlaceForStart(win::HWND owner);
     void RunModal();
+    void EnableDisabledWindows();
     bool AskToUnload(std::int16_t mode);
     void Destroyed();
     void SyncRectFromWindow();
@@ -251,6 +252,8 @@ class Form : public ControlContainer, public MessageTarget, public InputEvents {
     std::vector<Control*> m_tabOrder;
     Control* m_lastFocus = nullptr;
     bool m_modal = false;
+    // The windows that the modal show disabled, until it gives them back.
+    std::vector<win::HWND> m_disabledByModal;
     bool m_unloading = false;
 };
 

@@ -144,20 +144,23 @@ TEST_F(FormsTest, EnterPressesTheDefaultButtonAndEscapeTheCancelButton) {
     EXPECT_EQ(first.pressed, L"Cancel");
 }
 
-TEST_F(FormsTest, AModalFormDisablesTheOtherFormsUntilItIsHidden) {
+TEST_F(FormsTest, AModalFormDisablesTheOtherFormsUntilItHidesAndTheOwnerIsActiveAgain) {
     ZV_REQUIRES_HEADLESS("the scripted user");
     Form main(L"frmMain");
     main.SetCaption(L"Main");
     main.Show();
     SignIn dialog;
     bool mainEnabledMeanwhile = true;
-    dialog.ok->Click.Connect([&] { mainEnabledMeanwhile = win::IsWindowEnabled(main.hWnd()); });
+    dialog.ok->MouseDown.Connect([&](std::int16_t, std::int16_t, float, float) {
+        mainEnabledMeanwhile = win::IsWindowEnabled(main.hWnd());
+    });
     AnswerDialog("Sign in", DialogAnswer::ClickOn("OK"));
 
     dialog.form.Show(FormShow::Modal, &main);
 
     EXPECT_FALSE(mainEnabledMeanwhile);
     EXPECT_TRUE(win::IsWindowEnabled(main.hWnd()));
+    EXPECT_EQ(win::GetActiveWindow(), main.hWnd());  // enabled before the form hid
     EXPECT_EQ(win::GetWindowLongA(dialog.form.hWnd(), win::GWL_HWNDPARENT),
               static_cast<win::LONG>(main.hWnd()));
 }
