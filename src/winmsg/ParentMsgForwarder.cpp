@@ -119,7 +119,7 @@ void ParentMsgForwarder::OnParentNotify(UINT uMsg, WPARAM wParam, LPARAM lParam)
             break;
     }
     if (!alive.expired() && !bCancelForward) {
-        SendMessageA(m_oldParent, uMsg, wParam, lParam);
+        SendCopy(uMsg, wParam, lParam);
     }
 }
 
@@ -128,7 +128,22 @@ void ParentMsgForwarder::OnOtherMessage(HWND hwnd, UINT uMsg, WPARAM wParam, LPA
     bool bForward = true;
     OnUnknownMessage.Raise(hwnd, uMsg, wParam, lParam, bForward);
     if (!alive.expired() && !bForward) {
-        SendMessageA(m_oldParent, uMsg, wParam, lParam);
+        SendCopy(uMsg, wParam, lParam);
+    }
+}
+
+// A copy that comes back to the current parent while it is being sent (the
+// old parent is the same window, or passes it on to it) is not sent again:
+// the windows would pass it round for ever.
+void ParentMsgForwarder::SendCopy(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    if (m_sendingCopy) {
+        return;
+    }
+    const std::weak_ptr<const bool> alive = m_alive;
+    m_sendingCopy = true;
+    SendMessageA(m_oldParent, uMsg, wParam, lParam);
+    if (!alive.expired()) {
+        m_sendingCopy = false;
     }
 }
 

@@ -53,12 +53,14 @@ class ParentMsgForwarder {
     void OnParentMessage(win::HWND hwnd, win::UINT uMsg, win::WPARAM wParam, win::LPARAM lParam);
     void OnParentNotify(win::UINT uMsg, win::WPARAM wParam, win::LPARAM lParam);
     void OnOtherMessage(win::HWND hwnd, win::UINT uMsg, win::WPARAM wParam, win::LPARAM lParam);
+    void SendCopy(win::UINT uMsg, win::WPARAM wParam, win::LPARAM lParam);
 
     std::shared_ptr<WindowProcMgr> m_windowProcMgr;
     EventConnection m_connection = 0;
     bool m_externalManager = false;
     win::HWND m_currentParent = 0;
     win::HWND m_oldParent = 0;
+    bool m_sendingCopy = false;
     // Goes with the forwarder, so that a handler may destroy it.
     std::shared_ptr<const bool> m_alive = std::make_shared<const bool>(true);
 };

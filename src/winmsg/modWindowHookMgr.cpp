@@ -44,6 +44,23 @@ std::shared_ptr<IWindowHookMgr> CallbackOf(HWND hwnd) {
     return nullptr;
 }
 
+// The registry that holds the window: the calling thread's, else that of
+// the thread which hooked it from elsewhere (a handler on the window's own
+// thread may release it).
+ThreadRegistry* RegistryHolding(HWND hwnd) {
+    auto& registries = Registries();
+    const auto own = registries.find(GetCurrentThreadId());
+    if (own != registries.end() && own->second.hooks.contains(hwnd)) {
+        return &own->second;
+    }
+    for (auto& [thread, registry] : registries) {
+        if (registry.hooks.contains(hwnd)) {
+            return &registry;
+        }
+    }
+    return nullptr;
+}
+
 // The message record being handed to a callback. Every hooked window of a
 // thread installs a hook of its own, so one message passes this procedure
 // once per hook of the chain: only the first pass calls the callback.
@@ -68,20 +85,17 @@ bool HookWindow(HWND hwnd, std::shared_ptr<IWindowHookMgr> callback) {
 }
 
 void UnhookWindow(HWND hwnd) {
-    const auto registry = Registries().find(GetCurrentThreadId());
-    if (registry == Registries().end()) {
+    ThreadRegistry* registry = RegistryHolding(hwnd);
+    if (registry == nullptr) {
         return;
     }
-    const auto hook = registry->second.hooks.find(hwnd);
-    if (hook != registry->second.hooks.end()) {
-        UnhookWindowsHookEx(hook->second);
-        registry->second.hooks.erase(hook);
-    }
+    UnhookWindowsHookEx(registry->hooks.at(hwnd));
+    registry->hooks.erase(hwnd);
     // Last: this may drop the last reference to the callback.
-    const auto manager = registry->second.hookManagers.find(hwnd);
-    if (manager != registry->second.hookManagers.end()) {
+    const auto manager = registry->hookManagers.find(hwnd);
+    if (manager != registry->hookManagers.end()) {
         const auto keepUntilForgotten = std::move(manager->second);
-        registry->second.hookManagers.erase(manager);
+        registry->hookManagers.erase(manager);
     }
 }
 

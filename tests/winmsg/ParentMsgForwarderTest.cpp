@@ -219,6 +219,17 @@ TEST_F(ParentMsgForwarderTest, AnOldParentThatIsGoneGetsNothing) {
     EXPECT_SEQUENCE(NowhereToGoSeq);
 }
 
+TEST_F(ParentMsgForwarderTest, AParentThatIsAlsoTheOldOneGetsOneCopyAndNoMore) {
+    HWND current = newParent;
+    HWND old = newParent;
+    forwarder->StartForwarding(current, old);
+    MessageLog::Current().Clear();
+    SendMessageA(newParent, WM_PARENTNOTIFY, Notice(WM_RBUTTONDOWN), Point(1, 1));
+    const std::array OneCopySeq = {ExpectedMessage{"new", WM_PARENTNOTIFY},
+                                   ExpectedMessage{"new", WM_PARENTNOTIFY}};
+    EXPECT_SEQUENCE(OneCopySeq);
+}
+
 TEST_F(ParentMsgForwarderTest, ACallersManagerIsUsedButNeverSubclassedOrReleased) {
     auto shared = WindowProcMgr::Create();
     shared->Subclass(newParent);

@@ -7,6 +7,7 @@
 
 #include "PlatformTest.h"
 #include "platform/automation/AutomationError.h"
+#include "platform/driver/Driver.h"
 #include "platform/win/WinConstants.h"
 #include "support/ErrorNumber.h"
 #include "winmsg/WindowHookMgr.h"
@@ -68,6 +69,29 @@ TEST_F(WindowHookMgrTest, AHandlerSeesTheQueuedMessageAndRewritesIt) {
         EXPECT_EQ(seen, (std::vector<std::array<std::intptr_t, 4>>{{window, WM_USER, 1, 2}}));
         EXPECT_SEQUENCE(expected);
     }
+}
+
+TEST_F(WindowHookMgrTest, AWindowOfAnotherThreadIsReleasedFromAHandlerOnThatThread) {
+    ZV_REQUIRES_HEADLESS("simulated threads");
+    const DWORD otherThread = driver::StartThread();
+    HWND theirs = 0;
+    {
+        driver::ThreadScope other(otherThread);
+        theirs = CreateRecorder("theirs", WS_POPUP);
+    }
+    int seen = 0;
+    manager->OnMessage.Connect([&](HWND hwnd, UINT&, WPARAM&, LPARAM&) {
+        ++seen;
+        manager->Unhook(hwnd);
+    });
+    manager->Hook(theirs);
+    {
+        driver::ThreadScope other(otherThread);
+        PostAndPump(theirs, WM_USER, 1, 2);
+        PostAndPump(theirs, WM_USER, 3, 4);
+    }
+    EXPECT_EQ(seen, 1);
+    EXPECT_EQ(ErrorNumberOf([&] { manager->Unhook(theirs); }), 5);
 }
 
 TEST_F(WindowHookMgrTest, OtherWindowsOfTheThreadAreNotSeen) {

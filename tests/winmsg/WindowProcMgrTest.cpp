@@ -299,6 +299,24 @@ TEST_F(WindowProcMgrTest, AFailingHandlerDoesNotStopTheMessage) {
     EXPECT_EQ(SlotOf(hwnd), Own());
 }
 
+TEST_F(WindowProcMgrTest, AWindowOfAnotherThreadDestroyedOnItLeavesTheSubclassingThread) {
+    ZV_REQUIRES_HEADLESS("simulated threads");
+    const DWORD otherThread = driver::StartThread();
+    HWND theirs = 0;
+    {
+        driver::ThreadScope other(otherThread);
+        theirs = CreateWatched("theirs");
+    }
+    const auto mgr1 = Watch("mgr1");
+    mgr1->Subclass(theirs);
+    EXPECT_EQ(RegistryWindows(), std::vector<HWND>{theirs});
+    {
+        driver::ThreadScope other(otherThread);
+        DestroyWindow(theirs);
+    }
+    EXPECT_FALSE(WindowProcMgr::AnySubclassedWindowsRemaining());
+}
+
 TEST_F(WindowProcMgrTest, ManagersOnSeveralThreadsKeepApart) {
     ZV_REQUIRES_HEADLESS("simulated processes");
     const HWND mine = CreateWatched("mine");

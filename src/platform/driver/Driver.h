@@ -25,6 +25,9 @@ void ResetWindowSystem();
 // A new simulated process with its first thread; returns that thread.
 win::DWORD StartProcess();
 
+// A new simulated thread of the current process; returns it.
+win::DWORD StartThread();
+
 // One display of the screen: its rectangle and its work area (the rectangle
 // less the task bar, which may sit on any edge), in virtual-screen
 // coordinates. The first is the primary display.

@@ -25,6 +25,11 @@ win::DWORD StartProcess() {
     return system.NewThread(system.NewProcess());
 }
 
+win::DWORD StartThread() {
+    WindowSystem& system = WindowSystem::Instance();
+    return system.NewThread(system.CurrentProcess());
+}
+
 namespace {
 
 int KeyOf(MouseButton button) {
