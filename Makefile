@@ -71,16 +71,19 @@ bench: deps $(RELEASE)/build.ninja
 	for b in $(RELEASE)/bench/zvbench_*; do $$b --benchmark_repetitions=3 \
 	    --benchmark_report_aggregates_only=true || exit 1; done
 
-# Coverage-guided fuzzing with clang's libFuzzer, under the sanitizers.
+# Coverage-guided fuzzing with clang's libFuzzer, under the sanitizers: every
+# target in tests/fuzz for FUZZ_SECONDS, each growing its corpus in the build
+# folder from the starting inputs kept in tests/fuzz/corpus.
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZV_SANITIZE=ON \
 	    -DZV_BUILD_FUZZERS=ON -DZV_BUILD_TESTS=OFF -DZV_BUILD_BENCHMARKS=OFF
 	cmake --build $(FUZZ)
-	mkdir -p $(FUZZ)/corpus/cmdline $(FUZZ)/corpus/formfile
-	$(FUZZ)/tests/fuzz/zvfuzz_cmdline -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
-	    $(FUZZ)/corpus/cmdline
-	$(FUZZ)/tests/fuzz/zvfuzz_formfile -max_total_time=$(FUZZ_SECONDS) -max_len=8192 \
-	    $(FUZZ)/corpus/formfile
+	for target in $(FUZZ)/tests/fuzz/zvfuzz_*; do \
+	    name=$${target##*/zvfuzz_}; \
+	    mkdir -p $(FUZZ)/corpus/$$name && \
+	    $$target -max_total_time=$(FUZZ_SECONDS) -max_len=8192 $(FUZZ)/corpus/$$name \
+	        $$(find tests/fuzz/corpus -maxdepth 1 -name $$name) || exit 1; \
+	done
 
 deps:
 	@tools/ensure-deps.sh

@@ -1,7 +1,9 @@
 // Coverage-guided fuzzing of the form-file reader (libFuzzer). Any input is
 // read as a UTF-8 form file: the reader must either raise the invalid file
-// format error or give a tree whose text reads back to the same text, and
-// the fonts and pictures of its root must either read or raise.
+// format error or give a tree whose text reads back to the same text; the
+// fonts and pictures of its root must either read or raise, and a form must
+// either take the tree, with every number it converts, or raise an
+// automation error.
 
 #include <cstddef>
 #include <cstdint>
@@ -11,6 +13,7 @@
 
 #include "platform/automation/AutomationError.h"
 #include "platform/forms/Font.h"
+#include "platform/forms/Form.h"
 #include "platform/forms/FormFile.h"
 #include "platform/forms/Picture.h"
 #include "platform/forms/PropertyBag.h"
@@ -52,5 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::wstring written = zv::WriteFormText(*bag);
     Require(zv::WriteFormText(*zv::ReadFormText(written)) == written);
     ReadFontAndPicture(*bag);
+    try {
+        zv::forms::Form form;
+        form.ReadFrom(*bag);
+    } catch (const zv::AutomationError&) {
+    }
     return 0;
 }
