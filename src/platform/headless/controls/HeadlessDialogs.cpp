@@ -37,7 +37,8 @@ LRESULT ZV_CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 
 HWND DefaultButton(HWND box) {
     for (HWND child = GetWindow(box, GW_CHILD); child != 0; child = GetWindow(child, GW_HWNDNEXT)) {
-        if ((GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
+        if ((static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE)) & BS_TYPEMASK) ==
+            BS_DEFPUSHBUTTON) {
             return child;
         }
     }

@@ -277,7 +277,9 @@ void ReadBits(Raster& raster, UINT bitCount, const void* bits) {
                            BitSet(bytes + stride * static_cast<std::size_t>(y), x) ? 0xFFFFFF : 0);
             } else {
                 std::uint32_t pixel;
-                std::memcpy(&pixel, bytes + 4 * (static_cast<std::size_t>(y) * width + x), 4);
+                const auto at = static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                                static_cast<std::size_t>(x);
+                std::memcpy(&pixel, bytes + 4 * at, 4);
                 raster.Set(x, y, FromPixel32(pixel));
             }
         }
