@@ -23,11 +23,18 @@ void Require(bool condition) {
     }
 }
 
-// One file per fuzzing process, written again for every input.
+// One file per fuzzing process, written again for every input: in memory
+// where the system offers a folder for it, as opening a file on disk for
+// every input would be most of the time spent.
 const std::filesystem::path& InputFile() {
-    static const std::filesystem::path file =
-        std::filesystem::temp_directory_path() /
-        ("zvfuzz-picture-" + std::to_string(::getpid()) + ".bin");
+    static const std::filesystem::path file = [] {
+        std::error_code error;
+        const std::filesystem::path memory("/dev/shm");
+        const auto folder = std::filesystem::is_directory(memory, error)
+                                ? memory
+                                : std::filesystem::temp_directory_path();
+        return folder / ("zvfuzz-picture-" + std::to_string(::getpid()) + ".bin");
+    }();
     return file;
 }
 
