@@ -234,25 +234,6 @@ WindowRecord* FindRecord(HWND hwnd) noexcept {
     return registry != nullptr ? registry->records.Find(hwnd) : nullptr;
 }
 
-// The registry that holds the window: the calling thread's, else that of
-// the thread which subclassed it from elsewhere (its release may come on the
-// window's own thread, with WM_DESTROY).
-ThreadRegistry* RegistryHolding(HWND hwnd) noexcept {
-    if (g_registries == nullptr) {
-        return nullptr;
-    }
-    if (ThreadRegistry* own = RegistryOf(GetCurrentThreadId());
-        own != nullptr && own->records.Find(hwnd) != nullptr) {
-        return own;
-    }
-    for (const auto& registry : g_registries->threads) {
-        if (registry->records.Find(hwnd) != nullptr) {
-            return registry.get();
-        }
-    }
-    return nullptr;
-}
-
 // What the last pin to go does: remove the entries kept for the passes, one
 // at a time and still pinned, because a callback let go of may be the last
 // hold on an object whose teardown comes back to this window; or free a
@@ -457,7 +438,7 @@ bool SubclassWindow(HWND hwnd, std::shared_ptr<IWindowProcMgr> callback) {
 }
 
 void UnSubclassWindow(HWND hwnd, const IWindowProcMgr* callback) {
-    ThreadRegistry* registry = RegistryHolding(hwnd);
+    ThreadRegistry* registry = RegistryOf(GetCurrentThreadId());
     WindowRecord* record = registry != nullptr ? registry->records.Find(hwnd) : nullptr;
     if (record == nullptr) {
         return;
