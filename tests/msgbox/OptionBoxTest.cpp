@@ -64,7 +64,10 @@ class OptionBoxTest : public DialogTest<frmRadioOptions, ShownBox> {
 // The cases the scripted user answers.
 class OptionBoxAnswered : public OptionBoxTest {
   protected:
-    void SetUp() override { OptionBoxTest::SetUp(); }
+    void SetUp() override {
+        OptionBoxTest::SetUp();
+        ZV_REQUIRES_HEADLESS("the scripted user");
+    }
 };
 
 TEST_F(OptionBoxTest, NoChoicesOrTooManyReturnMinusTwoAndShowNothing) {
