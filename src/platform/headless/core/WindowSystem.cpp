@@ -23,9 +23,6 @@ const std::vector<std::pair<int, int>> kDefaultMetrics = {
     {SM_CYDOUBLECLK, 4},
 };
 
-constexpr LONG kFirstProcedureValue = 0x00400000;
-constexpr LONG kProcedureValueStep = 0x10;
-
 HWND MakeHandle(std::size_t index, std::uint16_t generation) {
     return static_cast<HWND>((static_cast<std::uint32_t>(generation) << 16) |
                              static_cast<std::uint32_t>(index));
@@ -65,7 +62,7 @@ void WindowSystem::Reset() {
     m_nextAtom = 0xC000;
     RegisterControlClasses(*this);
     RegisterDialogClass(*this);
-    m_procedures.clear();
+    m_procedures = {};
     m_threads.clear();
     m_endedProcesses.clear();
     m_timers.clear();
@@ -162,28 +159,6 @@ bool WindowSystem::RemoveClass(const std::string& name) {
     }
     std::erase_if(m_classes, [&](const auto& c) { return c.get() == windowClass; });
     return true;
-}
-
-LONG WindowSystem::ProcToLong(WNDPROC proc) {
-    if (proc == nullptr) {
-        return 0;
-    }
-    auto found = std::find(m_procedures.begin(), m_procedures.end(), proc);
-    if (found == m_procedures.end()) {
-        m_procedures.push_back(proc);
-        found = m_procedures.end() - 1;
-    }
-    return kFirstProcedureValue +
-           static_cast<LONG>(found - m_procedures.begin()) * kProcedureValueStep;
-}
-
-WNDPROC WindowSystem::LongToProc(LONG value) const {
-    const LONG offset = value - kFirstProcedureValue;
-    if (value < kFirstProcedureValue || offset % kProcedureValueStep != 0) {
-        return nullptr;
-    }
-    const auto index = static_cast<std::size_t>(offset / kProcedureValueStep);
-    return index < m_procedures.size() ? m_procedures[index] : nullptr;
 }
 
 DWORD WindowSystem::NewProcess() {

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win/ProcedureTable.h"
 #include "platform/win/WinApi.h"
 #include "platform/win/WinConstants.h"
 
@@ -148,8 +149,8 @@ class WindowSystem {
     bool RemoveClass(const std::string& name);
 
     // Window procedures travel as 32-bit values; each procedure gets one.
-    LONG ProcToLong(WNDPROC proc);
-    WNDPROC LongToProc(LONG value) const;
+    LONG ProcToLong(WNDPROC proc) { return m_procedures.ToLong(proc); }
+    WNDPROC LongToProc(LONG value) const { return m_procedures.FromLong(value); }
 
     // The displays, the primary first.
     const std::vector<Monitor>& Monitors() const { return m_monitors; }
@@ -212,7 +213,7 @@ class WindowSystem {
     std::vector<std::uint16_t> m_freeSlots;
     std::vector<std::unique_ptr<WindowClass>> m_classes;
     ATOM m_nextAtom = 0xC000;
-    std::vector<WNDPROC> m_procedures;
+    ProcedureTable m_procedures;
     std::deque<Thread> m_threads;  // stable addresses
     std::vector<DWORD> m_endedProcesses;
     DWORD m_nextId = 0;
