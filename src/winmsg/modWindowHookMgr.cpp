@@ -74,8 +74,9 @@ bool HookWindow(HWND hwnd, std::shared_ptr<IWindowHookMgr> callback) {
         throw AutomationError(err::kDuplicateKey);
     }
     const DWORD thread = GetWindowThreadProcessId(hwnd, nullptr);
-    const auto instance = static_cast<HINSTANCE>(GetWindowLongA(hwnd, GWL_HINSTANCE));
-    const HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, HookGetMsgProc, instance, thread);
+    // A hook of a thread of this process, with its procedure in this program,
+    // names no module (a module's address need not fit a window long).
+    const HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, HookGetMsgProc, 0, thread);
     if (hook == 0) {
         return false;
     }

@@ -468,7 +468,7 @@ bool GetSubclassedWindows(Collection<std::int32_t>* collection) {
     }
     if (collection != nullptr) {
         for (HWND hwnd : registry->order) {
-            collection->Add(hwnd);
+            collection->Add(NarrowHandle(hwnd));
         }
     }
     return true;

@@ -3,8 +3,8 @@
 // The drawing API through which the library paints: the GDI subset it uses
 // (device contexts, bitmaps, pens, brushes, fonts, text, edges) and the
 // painting protocol of windows (invalidation, WM_PAINT, BeginPaint), with the
-// Win32 names and semantics. Like window handles, GDI handles are 32-bit
-// signed integers. The constants are in GdiConstants.h, apart, for the same
+// Win32 names and semantics. Like window handles, GDI handles are
+// HandleValues. The constants are in GdiConstants.h, apart, for the same
 // reason as WinConstants.h.
 
 #include <cstdint>
@@ -13,13 +13,13 @@
 
 namespace zv::win {
 
-using HDC = std::int32_t;
-using HGDIOBJ = std::int32_t;
-using HBITMAP = std::int32_t;
-using HPEN = std::int32_t;
-using HBRUSH = std::int32_t;
-using HFONT = std::int32_t;
-using HPALETTE = std::int32_t;
+using HDC = HandleValue;
+using HGDIOBJ = HandleValue;
+using HBITMAP = HandleValue;
+using HPEN = HandleValue;
+using HBRUSH = HandleValue;
+using HFONT = HandleValue;
+using HPALETTE = HandleValue;
 using COLORREF = DWORD;   // 0x00BBGGRR
 using OLE_COLOR = DWORD;  // a COLORREF, or 0x800000nn for system colour nn
 using HRESULT = std::int32_t;

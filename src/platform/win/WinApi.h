@@ -4,13 +4,15 @@
 // Win32 subset that the library uses, with the Win32 names and semantics
 // (the constants are in WinConstants.h, apart, so that the Win32 backend can
 // include this header next to the system's). Window handles are 32-bit signed integers, as on
-// 32-bit Windows; message parameters are pointer-sized, so that messages can carry the records they
-// point to. Two backends implement it: a headless, deterministic window system (the default) and a
-// pass-through to the real Win32 API.
+// 32-bit Windows, and pointer-sized on 64-bit Windows (see HandleValue); message parameters are
+// pointer-sized, so that messages can carry the records they point to. Two backends implement it:
+// a headless, deterministic window system (the default) and a pass-through to the real Win32 API.
 
 #include <cstddef>
 #include <cstdint>
 
+// The platform's calling convention for callbacks: __stdcall on 32-bit
+// Windows; 64-bit Windows has a single one, the compiler's own there.
 #if defined(_WIN32) && !defined(_WIN64)
 #define ZV_CALLBACK __stdcall
 #else
@@ -24,16 +26,32 @@ using LONG = std::int32_t;
 using DWORD = std::uint32_t;
 using UINT = std::uint32_t;
 using ATOM = std::uint16_t;
-using HWND = std::int32_t;
-using HINSTANCE = std::int32_t;
-using HMENU = std::int32_t;
+
+// What a handle is held in. The 64-bit system's records carry handles at
+// pointer size, so there they are pointer-sized too and the records keep the
+// system's layouts; the system keeps window, menu and drawing handles within
+// 32 bits, sign-extended, so NarrowHandle narrows them without loss where the
+// library hands a handle on as a 32-bit value.
+#if defined(_WIN64)
+using HandleValue = std::intptr_t;
+#else
+using HandleValue = std::int32_t;
+#endif
+
+constexpr LONG NarrowHandle(HandleValue handle) {
+    return static_cast<LONG>(handle);
+}
+
+using HWND = HandleValue;
+using HINSTANCE = HandleValue;
+using HMENU = HandleValue;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 using UINT_PTR = std::uintptr_t;
 using HANDLE = std::intptr_t;
-using HMONITOR = std::int32_t;
-using HCURSOR = std::int32_t;
+using HMONITOR = HandleValue;
+using HCURSOR = HandleValue;
 using SHORT = std::int16_t;
 using BYTE = std::uint8_t;
 using LPCSTR = const char*;
@@ -42,7 +60,7 @@ using LPSTR = char*;
 using WNDPROC = LRESULT(ZV_CALLBACK*)(HWND, UINT, WPARAM, LPARAM);
 using TIMERPROC = void(ZV_CALLBACK*)(HWND, UINT, UINT_PTR, DWORD);
 using WNDENUMPROC = BOOL(ZV_CALLBACK*)(HWND, LPARAM);
-using HHOOK = std::int32_t;
+using HHOOK = HandleValue;
 using HOOKPROC = LRESULT(ZV_CALLBACK*)(int, WPARAM, LPARAM);
 
 struct POINT {
@@ -174,9 +192,9 @@ struct WNDCLASSA {
     int cbClsExtra = 0;
     int cbWndExtra = 0;
     HINSTANCE hInstance = 0;
-    std::int32_t hIcon = 0;
-    std::int32_t hCursor = 0;
-    std::int32_t hbrBackground = 0;
+    HandleValue hIcon = 0;
+    HCURSOR hCursor = 0;
+    HandleValue hbrBackground = 0;
     LPCSTR lpszMenuName = nullptr;
     LPCSTR lpszClassName = nullptr;
 };

@@ -27,19 +27,20 @@
 #include <cstddef>
 #include <cstdint>
 
-static_assert(sizeof(void*) == 4, "the Win32 backend is built for 32-bit Windows");
-
 namespace zv::win32 {
 
-// Handles are 32-bit values on 32-bit Windows: converting is a plain cast.
+// Handles are the real ones at the size of a pointer: converting is a plain
+// cast.
+static_assert(sizeof(win::HandleValue) == sizeof(::HANDLE));
+
 template <typename Real>
-Real ToReal(std::int32_t handle) {
+Real ToReal(win::HandleValue handle) {
     return reinterpret_cast<Real>(static_cast<std::intptr_t>(handle));
 }
 
 template <typename Real>
-std::int32_t FromReal(Real handle) {
-    return static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(handle));
+win::HandleValue FromReal(Real handle) {
+    return static_cast<win::HandleValue>(reinterpret_cast<std::intptr_t>(handle));
 }
 
 inline ::HWND ToHwnd(win::HWND hwnd) {
@@ -83,7 +84,7 @@ ZV_SAME_FIELD(RECT, right);
 ZV_SAME_FIELD(RECT, bottom);
 
 ZV_SAME_SIZE(MSG);
-static_assert(sizeof(win::MSG) == 28, "MSG is the 28-byte record");
+static_assert(sizeof(win::MSG) == (sizeof(void*) == 4 ? 28 : 48), "MSG has the platform's size");
 ZV_SAME_FIELD(MSG, message);
 ZV_SAME_FIELD(MSG, wParam);
 ZV_SAME_FIELD(MSG, lParam);

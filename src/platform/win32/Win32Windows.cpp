@@ -1,6 +1,6 @@
 // The window functions of the Win32 backend: classes, creation and
-// destruction, procedures, window longs, relations and texts, passed
-// straight through to the system.
+// destruction, procedures, relations and texts, passed straight through to
+// the system.
 
 #include "win32/Win32.h"
 
@@ -54,23 +54,6 @@ LRESULT CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wPara
 
 LRESULT SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     return ::SendMessageA(ToHwnd(hWnd), Msg, wParam, lParam);
-}
-
-LONG GetWindowLongA(HWND hWnd, int nIndex) {
-    return ::GetWindowLongA(ToHwnd(hWnd), nIndex);
-}
-
-LONG SetWindowLongA(HWND hWnd, int nIndex, LONG dwNewLong) {
-    return ::SetWindowLongA(ToHwnd(hWnd), nIndex, dwNewLong);
-}
-
-// Procedure pointers fit the 32-bit window long on 32-bit Windows.
-LONG WndProcToLong(WNDPROC proc) {
-    return static_cast<LONG>(reinterpret_cast<std::intptr_t>(proc));
-}
-
-WNDPROC LongToWndProc(LONG value) {
-    return reinterpret_cast<WNDPROC>(static_cast<std::intptr_t>(value));
 }
 
 HWND GetDesktopWindow() {

@@ -110,10 +110,16 @@ TEST_F(WindowRelations, StyleChangesAreAnnounced) {
     EXPECT_EQ(GetWindowLongA(hwnd, GWL_STYLE),
               static_cast<LONG>(WS_POPUP | WS_DISABLED | WS_CLIPSIBLINGS));
 
+    // The index is an int in a WPARAM: all of it on 32-bit Windows, and so on
+    // the headless backend; sign-extended on 64-bit Windows.
+#if defined(_WIN64)
+    const auto index = static_cast<WPARAM>(GWL_STYLE);
+#else
+    const auto index = static_cast<WPARAM>(static_cast<DWORD>(GWL_STYLE));
+#endif
     const std::array WmStyleChangeSeq = {
-        ExpectedMessage{"window", WM_STYLECHANGING, kWParam,
-                        static_cast<WPARAM>(-16) & 0xFFFFFFFFu},
-        ExpectedMessage{"window", WM_STYLECHANGED, kWParam, static_cast<WPARAM>(-16) & 0xFFFFFFFFu},
+        ExpectedMessage{"window", WM_STYLECHANGING, kWParam, index},
+        ExpectedMessage{"window", WM_STYLECHANGED, kWParam, index},
     };
     EXPECT_SEQUENCE(WmStyleChangeSeq);
 }
