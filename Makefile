@@ -8,7 +8,8 @@ PACKAGE := $(BUILD)/package
 DEMO_OUT := out/zvdemo
 CTEST_FLAGS := --output-on-failure --timeout 300 -j2
 
-WIN32_BUILD := $(BUILD)/win32
+# The Windows builds that test-win32 runs under Wine: win64, win32 or both.
+WIN_BUILDS := win64 win32
 FUZZ := $(BUILD)/fuzz
 FUZZ_SECONDS := 60
 
@@ -61,10 +62,10 @@ coverage: deps $(COVERAGE)/build.ninja
 	gcovr $(GCOVR_FLAGS) -j 2 --print-summary --html-details $(COVERAGE)/report.html \
 	    $(COVERAGE)
 
-# The window-system suites cross-built for 32-bit Windows (mingw-w64) and run
+# The window-system suites cross-built for 64-bit and 32-bit Windows (mingw-w64), run
 # under Wine on a virtual display, the real window system as the referee.
 test-win32:
-	tools/run-wine-tests.sh $(WIN32_BUILD)
+	tools/run-wine-tests.sh $(WIN_BUILDS)
 
 bench: deps $(RELEASE)/build.ninja
 	cmake --build $(RELEASE)
