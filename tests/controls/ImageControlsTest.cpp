@@ -36,10 +36,6 @@ using namespace zv::forms;
 using namespace zv::win;
 
 constexpr COLORREF kGrey = RGB(200, 200, 200);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kGreen = RGB(0, 255, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kMagenta = RGB(255, 0, 255);
 
 // 32-bit pixels as CreateBitmap takes them: 0x00RRGGBB.
 std::uint32_t Bits(COLORREF colour) {

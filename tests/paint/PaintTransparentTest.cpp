@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "Pixels.h"
 #include "PlatformTest.h"
 #include "paint/modPaint.h"
 #include "platform/forms/Picture.h"
@@ -18,12 +19,6 @@ namespace {
 
 using namespace zv::win;
 
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kGreen = RGB(0, 255, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kMagenta = RGB(255, 0, 255);
 constexpr COLORREF kGrey = RGB(128, 128, 128);
 constexpr OLE_COLOR kButtonFace = 0x8000000F;
 

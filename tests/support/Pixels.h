@@ -6,8 +6,18 @@
 #include <initializer_list>
 
 #include "platform/win/GdiApi.h"
+#include "platform/win/GdiConstants.h"
 
 namespace zv::test {
+
+// The plain colours the drawing cases paint with.
+constexpr win::COLORREF kRed = win::RGB(255, 0, 0);
+constexpr win::COLORREF kGreen = win::RGB(0, 255, 0);
+constexpr win::COLORREF kBlue = win::RGB(0, 0, 255);
+constexpr win::COLORREF kYellow = win::RGB(255, 255, 0);
+constexpr win::COLORREF kMagenta = win::RGB(255, 0, 255);
+constexpr win::COLORREF kWhite = win::RGB(255, 255, 255);
+constexpr win::COLORREF kBlack = win::RGB(0, 0, 0);
 
 // How many pixels of the window's client area have the colour, once it has
 // painted.

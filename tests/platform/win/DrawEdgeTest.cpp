@@ -13,7 +13,6 @@ namespace {
 
 using namespace zv::win;
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kPaper = RGB(1, 2, 3);  // a colour no edge uses
 
 class DrawEdges : public PlatformTest {

@@ -16,13 +16,6 @@ namespace {
 
 using namespace zv::win;
 
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kGreen = RGB(0, 255, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kMagenta = RGB(255, 0, 255);
-
 // A memory DC with a bitmap of its own, colour (like the screen) or one-bit.
 class MemoryDc {
   public:
