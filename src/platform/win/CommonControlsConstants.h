@@ -1,0 +1,19 @@
+#pragma once
+
+// The notification codes that all common controls send in WM_NOTIFY, with
+// their Win32 names and values. Codes are negative numbers carried unsigned.
+
+#include "platform/win/CommonControlsApi.h"
+
+namespace zv::win {
+
+inline constexpr UINT NM_FIRST = 0;
+inline constexpr UINT NM_CLICK = NM_FIRST - 2;
+inline constexpr UINT NM_DBLCLK = NM_FIRST - 3;
+inline constexpr UINT NM_RETURN = NM_FIRST - 4;
+inline constexpr UINT NM_RCLICK = NM_FIRST - 5;
+inline constexpr UINT NM_RDBLCLK = NM_FIRST - 6;
+inline constexpr UINT NM_SETFOCUS = NM_FIRST - 7;
+inline constexpr UINT NM_KILLFOCUS = NM_FIRST - 8;
+
+}  // namespace zv::win
