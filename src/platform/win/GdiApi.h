@@ -20,6 +20,7 @@ using HPEN = HandleValue;
 using HBRUSH = HandleValue;
 using HFONT = HandleValue;
 using HPALETTE = HandleValue;
+using HICON = HandleValue;
 using COLORREF = DWORD;   // 0x00BBGGRR
 using OLE_COLOR = DWORD;  // a COLORREF, or 0x800000nn for system colour nn
 using HRESULT = std::int32_t;
@@ -50,6 +51,16 @@ struct BITMAP {
     WORD bmPlanes = 0;
     WORD bmBitsPixel = 0;
     void* bmBits = nullptr;
+};
+
+// What CreateIconIndirect makes an icon of: its mask (1 where transparent)
+// and its colour image, of one size.
+struct ICONINFO {
+    BOOL fIcon = 1;
+    DWORD xHotspot = 0;
+    DWORD yHotspot = 0;
+    HBITMAP hbmMask = 0;
+    HBITMAP hbmColor = 0;
 };
 
 struct TEXTMETRICA {
@@ -97,6 +108,10 @@ HPEN CreatePen(int iStyle, int cWidth, COLORREF color);
 HBRUSH CreateSolidBrush(COLORREF color);
 HBRUSH GetSysColorBrush(int nIndex);
 HFONT CreateFontIndirectA(const LOGFONTA* lplf);
+// Icons copy the bitmaps they are made of. The headless backend needs a
+// colour image (no two-part monochrome icons).
+HICON CreateIconIndirect(const ICONINFO* piconinfo);
+BOOL DestroyIcon(HICON hIcon);
 
 // Attributes of a DC; each setter returns the previous value.
 COLORREF SetBkColor(HDC hdc, COLORREF color);

@@ -100,6 +100,16 @@ DWORD GetSysColor(int nIndex) {
     return ::GetSysColor(nIndex);
 }
 
+HICON CreateIconIndirect(const ICONINFO* piconinfo) {
+    // ICONINFO has the real layout: it is not const there.
+    ::ICONINFO info = *RecordCast<::ICONINFO>(piconinfo);
+    return FromReal(::CreateIconIndirect(&info));
+}
+
+BOOL DestroyIcon(HICON hIcon) {
+    return ::DestroyIcon(ToReal<::HICON>(hIcon));
+}
+
 HRESULT OleTranslateColor(OLE_COLOR clr, HPALETTE hpal, COLORREF* lpcolorref) {
     ::COLORREF color = 0;
     const HRESULT result = ::OleTranslateColor(clr, ToReal<::HPALETTE>(hpal), &color);

@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "MemoryDc.h"
 #include "Pixels.h"
 #include "PlatformTest.h"
 #include "platform/win/GdiApi.h"
@@ -15,46 +16,6 @@ namespace zv::test {
 namespace {
 
 using namespace zv::win;
-
-// A memory DC with a bitmap of its own, colour (like the screen) or one-bit.
-class MemoryDc {
-  public:
-    MemoryDc(int width, int height, bool monochrome = false) {
-        const HDC screen = GetDC(0);
-        m_dc = CreateCompatibleDC(screen);
-        m_bitmap = monochrome ? CreateBitmap(width, height, 1, 1, nullptr)
-                              : CreateCompatibleBitmap(screen, width, height);
-        ReleaseDC(0, screen);
-        m_previous = SelectObject(m_dc, m_bitmap);
-    }
-    // A colour bitmap filled with the background given.
-    MemoryDc(int width, int height, COLORREF background) : MemoryDc(width, height) {
-        Fill(background, RECT{0, 0, width, height});
-    }
-    ~MemoryDc() {
-        SelectObject(m_dc, m_previous);
-        DeleteObject(m_bitmap);
-        DeleteDC(m_dc);
-    }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-
-    HDC Dc() const { return m_dc; }
-    void Fill(COLORREF color, RECT rect) const {
-        const HBRUSH brush = CreateSolidBrush(color);
-        FillRect(m_dc, &rect, brush);
-        DeleteObject(brush);
-    }
-    COLORREF At(int x, int y) const { return GetPixel(m_dc, x, y); }
-    testing::AssertionResult Has(std::initializer_list<ExpectedPixel> expected) const {
-        return PixelsAre([this](int x, int y) { return At(x, y); }, expected);
-    }
-
-  private:
-    HDC m_dc = 0;
-    HBITMAP m_bitmap = 0;
-    HGDIOBJ m_previous = 0;
-};
 
 class DrawRaster : public PlatformTest {};
 

@@ -328,7 +328,10 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h) {
 
 BOOL DeleteObject(HGDIOBJ ho) {
     const GdiObject* object = Gdi().FindObject(ho);
-    if (object == nullptr || std::holds_alternative<DeviceContext>(*object)) {
+    // DCs, icons and image lists have calls of their own to go.
+    if (object == nullptr || std::holds_alternative<DeviceContext>(*object) ||
+        std::holds_alternative<headless::Icon>(*object) ||
+        std::holds_alternative<headless::ImageList>(*object)) {
         return FALSE;
     }
     if (Gdi().IsStock(ho)) {

@@ -38,6 +38,20 @@ struct LogicalFont {
     LOGFONTA logFont;
 };
 
+// An icon, and an image of an image list: its colour and its monochrome mask
+// (white where transparent; empty for an image without one).
+struct Icon {
+    Raster colour;
+    Raster mask;
+};
+
+struct ImageList {
+    int cx = 0;
+    int cy = 0;
+    bool masked = false;
+    std::vector<Icon> images;
+};
+
 // Where a DC draws: a memory DC into its bitmap; a window DC into the
 // window's surface, its client area or (wholeWindow) all of it.
 struct DeviceContext {
@@ -54,7 +68,7 @@ struct DeviceContext {
     POINT position;
 };
 
-using GdiObject = std::variant<DeviceContext, Bitmap, Pen, Brush, LogicalFont>;
+using GdiObject = std::variant<DeviceContext, Bitmap, Pen, Brush, LogicalFont, Icon, ImageList>;
 
 // The objects, found by handle; a handle that was deleted finds nothing.
 class GdiTable {
