@@ -24,6 +24,9 @@ LRESULT ZV_CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 LRESULT ZV_CALLBACK ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT ZV_CALLBACK ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+// The procedure of the progress bar, "msctls_progress32" (HeadlessProgress).
+LRESULT ZV_CALLBACK ProgressProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
 // "#32770", the class of dialogs and message boxes.
 void RegisterDialogClass(WindowSystem& system);
 

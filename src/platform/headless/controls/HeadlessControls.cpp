@@ -307,6 +307,7 @@ void RegisterControlClasses(WindowSystem& system) {
     AddSystemClass(system, "ListBox", ListBoxProc, COLOR_WINDOW, CS_DBLCLKS);
     AddSystemClass(system, "ComboLBox", ListBoxProc, COLOR_WINDOW, CS_DBLCLKS);
     AddSystemClass(system, "ComboBox", ComboBoxProc, COLOR_WINDOW, CS_DBLCLKS);
+    AddSystemClass(system, "msctls_progress32", ProgressProc, COLOR_BTNFACE);
 }
 
 }  // namespace zv::headless
