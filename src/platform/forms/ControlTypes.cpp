@@ -12,6 +12,7 @@
 #include "platform/forms/ListBox.h"
 #include "platform/forms/OptionButton.h"
 #include "platform/forms/PictureBox.h"
+#include "platform/forms/ProgressBar.h"
 #include "platform/forms/Shape.h"
 #include "platform/forms/TextBox.h"
 #include "platform/forms/Timer.h"
@@ -42,6 +43,7 @@ Registry& Types() {
         add.operator()<ListBox>(L"ListBox");
         add.operator()<OptionButton>(L"OptionButton");
         add.operator()<PictureBox>(L"PictureBox");
+        add.operator()<ProgressBar>(L"ProgressBar");
         add.operator()<Shape>(L"Shape");
         add.operator()<TextBox>(L"TextBox");
         add.operator()<Timer>(L"Timer");
