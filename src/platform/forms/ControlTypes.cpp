@@ -7,6 +7,7 @@
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/Frame.h"
 #include "platform/forms/Image.h"
+#include "platform/forms/ImageList.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/Line.h"
 #include "platform/forms/ListBox.h"
@@ -38,6 +39,7 @@ Registry& Types() {
         add.operator()<CommandButton>(L"CommandButton");
         add.operator()<Frame>(L"Frame");
         add.operator()<Image>(L"Image");
+        add.operator()<ImageList>(L"ImageList");
         add.operator()<Label>(L"Label");
         add.operator()<Line>(L"Line");
         add.operator()<ListBox>(L"ListBox");
