@@ -16,6 +16,7 @@ inline constexpr UINT NM_RCLICK = NM_FIRST - 5;
 inline constexpr UINT NM_RDBLCLK = NM_FIRST - 6;
 inline constexpr UINT NM_SETFOCUS = NM_FIRST - 7;
 inline constexpr UINT NM_KILLFOCUS = NM_FIRST - 8;
+inline constexpr UINT NM_RELEASEDCAPTURE = NM_FIRST - 16;
 
 inline constexpr DWORD ICC_LISTVIEW_CLASSES = 0x0001;  // list view and header
 inline constexpr DWORD ICC_TREEVIEW_CLASSES = 0x0002;

@@ -26,6 +26,8 @@ LRESULT ZV_CALLBACK ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 
 // The procedure of the progress bar, "msctls_progress32" (HeadlessProgress).
 LRESULT ZV_CALLBACK ProgressProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+// The procedure of the header control (HeadlessHeader, "SysHeader32").
+LRESULT ZV_CALLBACK HeaderProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // "#32770", the class of dialogs and message boxes.
 void RegisterDialogClass(WindowSystem& system);

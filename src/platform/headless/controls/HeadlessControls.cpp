@@ -308,6 +308,7 @@ void RegisterControlClasses(WindowSystem& system) {
     AddSystemClass(system, "ComboLBox", ListBoxProc, COLOR_WINDOW, CS_DBLCLKS);
     AddSystemClass(system, "ComboBox", ComboBoxProc, COLOR_WINDOW, CS_DBLCLKS);
     AddSystemClass(system, "msctls_progress32", ProgressProc, COLOR_BTNFACE);
+    AddSystemClass(system, "SysHeader32", HeaderProc, COLOR_BTNFACE, CS_DBLCLKS);
 }
 
 }  // namespace zv::headless
