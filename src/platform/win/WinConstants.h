@@ -72,6 +72,7 @@ inline constexpr UINT WM_COMMAND = 0x0111;
 inline constexpr UINT WM_SYSCOMMAND = 0x0112;
 inline constexpr UINT WM_PARENTNOTIFY = 0x0210;
 inline constexpr UINT WM_NOTIFY = 0x004E;
+inline constexpr UINT WM_SETREDRAW = 0x000B;
 inline constexpr UINT WM_DELETEITEM = 0x002D;
 inline constexpr UINT ODT_LISTBOX = 2;
 inline constexpr UINT ODT_COMBOBOX = 3;

@@ -44,6 +44,16 @@ HFONT ControlFont(HWND hwnd) {
     return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
+int FontHeight(HFONT font) {
+    const HDC dc = CreateCompatibleDC(0);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    TEXTMETRICA metrics;
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    return static_cast<int>(metrics.tmHeight);
+}
+
 ControlPainter::ControlPainter(HWND hwnd, UINT ctlColorMessage, PaintTime when)
     : m_hwnd(hwnd),
       m_atOnce(when == PaintTime::AtOnce),

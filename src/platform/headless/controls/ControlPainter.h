@@ -35,6 +35,9 @@ bool TakeFontMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRES
 // font.
 HFONT ControlFont(HWND hwnd);
 
+// A font's cell height (tmHeight).
+int FontHeight(HFONT font);
+
 class ControlPainter {
   public:
     // Asks the parent for colours with the DC about to be used; the parent

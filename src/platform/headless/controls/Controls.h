@@ -29,6 +29,9 @@ LRESULT ZV_CALLBACK ProgressProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 // The procedure of the header control (HeadlessHeader, "SysHeader32").
 LRESULT ZV_CALLBACK HeaderProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+// The procedure of the list view (HeadlessListView, "SysListView32").
+LRESULT ZV_CALLBACK ListViewProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
 // "#32770", the class of dialogs and message boxes.
 void RegisterDialogClass(WindowSystem& system);
 

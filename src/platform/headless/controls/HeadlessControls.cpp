@@ -309,6 +309,7 @@ void RegisterControlClasses(WindowSystem& system) {
     AddSystemClass(system, "ComboBox", ComboBoxProc, COLOR_WINDOW, CS_DBLCLKS);
     AddSystemClass(system, "msctls_progress32", ProgressProc, COLOR_BTNFACE);
     AddSystemClass(system, "SysHeader32", HeaderProc, COLOR_BTNFACE, CS_DBLCLKS);
+    AddSystemClass(system, "SysListView32", ListViewProc, COLOR_WINDOW, CS_DBLCLKS);
 }
 
 }  // namespace zv::headless

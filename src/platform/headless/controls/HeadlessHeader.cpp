@@ -276,23 +276,13 @@ LRESULT GetOrder(const Header& header, int count, int* order) {
     return TRUE;
 }
 
-int HeightOf(HWND hwnd) {
-    const HDC dc = CreateCompatibleDC(0);
-    const HGDIOBJ previous = SelectObject(dc, ControlFont(hwnd));
-    TEXTMETRICA metrics;
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    return static_cast<int>(metrics.tmHeight) + 4;
-}
-
 // The header takes the top of the rectangle, as high as its font needs
 // (nothing while hidden), and the rectangle keeps what is left below it.
 LRESULT Layout(HWND hwnd, const HDLAYOUT* layout) {
     if (layout == nullptr || layout->prc == nullptr || layout->pwpos == nullptr) {
         return FALSE;
     }
-    const int height = HasStyle(hwnd, HDS_HIDDEN) ? 0 : HeightOf(hwnd);
+    const int height = HasStyle(hwnd, HDS_HIDDEN) ? 0 : FontHeight(ControlFont(hwnd)) + 4;
     RECT& rect = *layout->prc;
     *layout->pwpos =
         WINDOWPOS{hwnd, 0, rect.left, rect.top, rect.right - rect.left, height, SWP_NOZORDER};

@@ -87,13 +87,7 @@ std::wstring Folded(std::string_view text) {
 }
 
 int ItemHeightOf(HFONT font) {
-    const HDC dc = CreateCompatibleDC(0);
-    const HGDIOBJ previous = SelectObject(dc, font);
-    TEXTMETRICA metrics;
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    return std::max(1, static_cast<int>(metrics.tmHeight));
+    return std::max(1, FontHeight(font));
 }
 
 RECT ClientOf(HWND hwnd) {
