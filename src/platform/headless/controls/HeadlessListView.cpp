@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "headless/controls/ControlData.h"
 #include "headless/controls/ControlPainter.h"
@@ -481,6 +482,7 @@ LRESULT InsertItem(HWND hwnd, ListView& view, const LVITEMA* fields) {
         return -1;
     }
     ListViewItem item;
+    item.texts.reserve(static_cast<std::size_t>(std::max(1, ColumnCount(view))));
     item.texts.emplace_back((fields->mask & LVIF_TEXT) != 0 ? TextOf(fields->pszText) : "");
     item.data = (fields->mask & LVIF_PARAM) != 0 ? fields->lParam : 0;
     item.image = (fields->mask & LVIF_IMAGE) != 0 ? fields->iImage : 0;
@@ -630,11 +632,15 @@ LRESULT SortItems(HWND hwnd, ListView& view, PFNLVCOMPARE compare, LPARAM sortDa
     if (compare == nullptr) {
         compare = CompareNothing;
     }
-    const ListViewItems& items = view.items;
+    // What the comparison is given, side by side, so that the sort does not
+    // walk the items themselves.
+    std::vector<LPARAM> keys(static_cast<std::size_t>(view.items.Count()));
+    for (int index = 0; index < view.items.Count(); ++index) {
+        keys[static_cast<std::size_t>(index)] = byIndex ? index : view.items.At(index).data;
+    }
     view.items.Sort([&](int first, int second) {
-        const LPARAM a = byIndex ? first : items.At(first).data;
-        const LPARAM b = byIndex ? second : items.At(second).data;
-        return compare(a, b, sortData) < 0;
+        return compare(keys[static_cast<std::size_t>(first)],
+                       keys[static_cast<std::size_t>(second)], sortData) < 0;
     });
     Repaint(hwnd, view);
     return TRUE;
