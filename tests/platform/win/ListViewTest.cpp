@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "MemoryDc.h"
 #include "NoticeLog.h"
 #include "Pixels.h"
 #include "PlatformTest.h"
@@ -14,6 +15,8 @@
 #include "platform/win/GdiApi.h"
 #include "platform/win/GdiConstants.h"
 #include "platform/win/HeaderConstants.h"
+#include "platform/win/ImageListApi.h"
+#include "platform/win/ImageListConstants.h"
 #include "platform/win/ListViewConstants.h"
 #include "platform/win/WinConstants.h"
 
@@ -645,6 +648,33 @@ TEST_F(ListViews, SelectedLabelsAreHighlightedAndFullRowsWithTheStyle) {
     const HWND hiding = List(0, 3, kListId + 1, 170);
     SetState(hiding, 1, LVIS_SELECTED, LVIS_SELECTED);
     EXPECT_EQ(PixelOf(hiding, 3, y), GetSysColor(COLOR_WINDOW));
+}
+
+TEST_F(ListViews, SmallImagesStandBeforeTheLabelsAndSetTheRowHeight) {
+    const HWND list = List(0, 2);
+    const HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR24, 2, 0);
+    MemoryDc strip(32, 16, kRed);
+    strip.Fill(kBlue, RECT{16, 0, 32, 16});
+    const HBITMAP bitmap = strip.Release();
+    ImageList_Add(images, bitmap, 0);
+    EXPECT_EQ(Send(list, LVM_SETIMAGELIST, LVSIL_SMALL, images), 0);
+    LVITEMA item;
+    item.mask = LVIF_IMAGE;
+    item.iItem = 1;
+    item.iImage = 1;
+    Send(list, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(PartOf(list, 1, LVIR_BOUNDS), (Edges{0, 33, 180, 50}));
+    EXPECT_EQ(PartOf(list, 0, LVIR_ICON), (Edges{2, 16, 18, 32}));
+    EXPECT_EQ(PartOf(list, 0, LVIR_LABEL)[0], 18);
+    EXPECT_EQ(PixelOf(list, 10, 24), kRed);
+    EXPECT_EQ(PixelOf(list, 10, 41), kBlue);
+    LVHITTESTINFO hit;
+    hit.pt = POINT{5, 38};
+    EXPECT_EQ(Send(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)), 1);
+    EXPECT_EQ(hit.flags, LVHT_ONITEMICON);
+    DestroyWindow(list);
+    ImageList_Destroy(images);
+    DeleteObject(bitmap);
 }
 
 }  // namespace

@@ -1,17 +1,17 @@
 // The system's list view on the headless backend: "SysListView32" in report
 // view. Its columns are the items of a header ("SysHeader32") at the top of
 // its client area, hidden with LVS_NOCOLUMNHEADER; column n shows sub-item n
-// of every item (ListViewItems), in rows one font high below the header,
-// from the top item on. The parent hears every change of an item's state
-// before (LVN_ITEMCHANGING, which it may refuse) and after (LVN_ITEMCHANGED),
-// and the user's clicks and keys, in the order Wine shows; the header's
-// notices reach it too.
+// of every item (ListViewItems), in rows one font (or small image) high below
+// the header, from the top item on, each item's small image before its text.
+// The parent hears every change of an item's state before (LVN_ITEMCHANGING,
+// which it may refuse) and after (LVN_ITEMCHANGED), and the user's clicks and
+// keys, in the order Wine shows; the header's notices reach it too.
 //
-// Not modelled: the icon, small icon and list views; drawing images (the
-// image lists are kept); label editing, check boxes, groups, tiles, owner
-// data and owner drawing, tool tips, hot tracking, drag and drop, the
-// mouse wheel, LVM_FINDITEM and the other LVM_ messages this file does not
-// answer.
+// Not modelled: the icon, small icon and list views (their image list is
+// kept, not drawn); state images, overlays and indents; label editing, check
+// boxes, groups, tiles, owner data and owner drawing, tool tips, hot
+// tracking, drag and drop, the mouse wheel, LVM_FINDITEM and the other LVM_
+// messages this file does not answer.
 
 #include <algorithm>
 #include <string>
@@ -25,6 +25,8 @@
 #include "platform/win/GdiApi.h"
 #include "platform/win/GdiConstants.h"
 #include "platform/win/HeaderConstants.h"
+#include "platform/win/ImageListApi.h"
+#include "platform/win/ImageListConstants.h"
 #include "platform/win/ListViewConstants.h"
 #include "platform/win/WinApi.h"
 #include "platform/win/WinConstants.h"
@@ -131,6 +133,21 @@ int ColumnAt(const ListView& view, int x) {
 
 // Rows
 
+// The small images' size; none without a list of them.
+SIZE IconSize(const ListView& view) {
+    int width = 0;
+    int height = 0;
+    if (view.smallImages != 0) {
+        ImageList_GetIconSize(static_cast<HIMAGELIST>(view.smallImages), &width, &height);
+    }
+    return SIZE{width, height};
+}
+
+// A row is as high as the font and a pixel, or a small image and a pixel.
+int RowHeightOf(HWND hwnd, const ListView& view) {
+    return std::max(FontHeight(ControlFont(hwnd)), static_cast<int>(IconSize(view).cy)) + 1;
+}
+
 int HeaderHeight(HWND hwnd, const ListView& view) {
     if (HasStyle(hwnd, LVS_NOCOLUMNHEADER)) {
         return 0;
@@ -163,15 +180,17 @@ RECT RowRect(HWND hwnd, const ListView& view, int index) {
 RECT PartRect(HWND hwnd, const ListView& view, int index, int part) {
     RECT row = RowRect(hwnd, view, index);
     const RECT first = ColumnRect(view, 0);
+    const SIZE icon = IconSize(view);
+    const LONG iconLeft = first.left + kLabelIndent;
+    const LONG labelLeft = iconLeft + icon.cx;
     switch (part) {
         case LVIR_ICON:
-            return RECT{first.left + kLabelIndent, row.top, first.left + kLabelIndent, row.bottom};
+            return RECT{iconLeft, row.top, labelLeft, icon.cy > 0 ? row.top + icon.cy : row.bottom};
         case LVIR_LABEL:
-            return RECT{first.left + kLabelIndent, row.top, first.right, row.bottom};
+            return RECT{labelLeft, row.top, first.right, row.bottom};
         case LVIR_SELECTBOUNDS: {
             const int text = TextWidth(hwnd, view.items.Text(index, 0)) + 2 * kTextMargin;
-            return RECT{first.left + kLabelIndent, row.top,
-                        std::min(first.right, first.left + kLabelIndent + text), row.bottom};
+            return RECT{iconLeft, row.top, std::min(first.right, labelLeft + text), row.bottom};
         }
         default:
             return row;
@@ -216,11 +235,13 @@ LVHITTESTINFO HitTest(HWND hwnd, const ListView& view, POINT point, bool subItem
     if (hit.flags != 0) {
         return hit;
     }
+    const RECT icon = PartRect(hwnd, view, std::max(row, 0), LVIR_ICON);
     const RECT label = PartRect(hwnd, view, std::max(row, 0), LVIR_LABEL);
+    const bool onIcon = x >= icon.left && x < icon.right;
     const bool onLabel = x > label.left && x < label.right;
-    if (row >= 0 && (onLabel || (view.extended & LVS_EX_FULLROWSELECT) != 0)) {
+    if (row >= 0 && (onIcon || onLabel || (view.extended & LVS_EX_FULLROWSELECT) != 0)) {
         hit.iItem = row;
-        hit.flags = onLabel ? LVHT_ONITEMLABEL : LVHT_ONITEM;
+        hit.flags = onIcon ? LVHT_ONITEMICON : onLabel ? LVHT_ONITEMLABEL : LVHT_ONITEM;
     } else {
         hit.flags = LVHT_NOWHERE;
     }
@@ -840,6 +861,9 @@ LRESULT AnswerListViewMessage(HWND hwnd, ListView& view, UINT message, WPARAM wP
             HANDLE& list = wParam == LVSIL_SMALL ? view.smallImages : view.normalImages;
             const HANDLE old = list;
             list = static_cast<HANDLE>(lParam);
+            view.itemHeight = RowHeightOf(hwnd, view);
+            SetTop(hwnd, view, view.top);
+            Repaint(hwnd, view);
             return old;
         }
         case LVM_GETHEADER:
@@ -1066,11 +1090,18 @@ void Paint(HWND hwnd, const ListView& view) {
             FillRect(dc, &marked, GetSysColorBrush(focused ? COLOR_HIGHLIGHT : COLOR_BTNFACE));
         }
         const RECT row = RowRect(hwnd, view, index);
+        const RECT label = PartRect(hwnd, view, index, LVIR_LABEL);
+        if (view.smallImages != 0) {
+            const RECT icon = PartRect(hwnd, view, index, LVIR_ICON);
+            ImageList_Draw(static_cast<HIMAGELIST>(view.smallImages), view.items.At(index).image,
+                           dc, icon.left, icon.top, ILD_NORMAL);
+        }
         for (int column = 0; column < columns; ++column) {
             const RECT cell = ColumnRect(view, column);
             const bool highlighted = showSelected && focused && (fullRow || column == 0);
             SetTextColor(dc, GetSysColor(highlighted ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-            RECT text{cell.left + kTextMargin, row.top, cell.right - kTextMargin, row.bottom};
+            const LONG left = column == 0 ? label.left - kLabelIndent : cell.left;
+            RECT text{left + kTextMargin, row.top, cell.right - kTextMargin, row.bottom};
             const std::string_view value = view.items.Text(index, column);
             DrawTextA(dc, value.data(), static_cast<int>(value.size()), &text,
                       DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
@@ -1121,7 +1152,7 @@ void Create(HWND hwnd) {
     if (view == nullptr) {
         return;
     }
-    view->itemHeight = FontHeight(ControlFont(hwnd)) + 1;
+    view->itemHeight = RowHeightOf(hwnd, *view);
     const DWORD hidden = HasStyle(hwnd, LVS_NOCOLUMNHEADER) ? HDS_HIDDEN : WS_VISIBLE;
     const DWORD buttons = HasStyle(hwnd, LVS_NOSORTHEADER) ? 0 : HDS_BUTTONS;
     const HWND header =
@@ -1201,7 +1232,7 @@ LRESULT ZV_CALLBACK ListViewProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     }
     if (LRESULT result = 0; TakeFontMessage(hwnd, message, wParam, lParam, result)) {
         if (message == WM_SETFONT) {
-            view->itemHeight = FontHeight(ControlFont(hwnd)) + 1;
+            view->itemHeight = RowHeightOf(hwnd, *view);
             SendMessageA(view->header, WM_SETFONT, wParam, lParam);
             PlaceHeader(hwnd, *view);
             SetTop(hwnd, *view, view->top);
