@@ -223,6 +223,10 @@ void Control::PaintOn(HDC) {}
 
 void Control::OnNotify(UINT) {}
 
+LRESULT Control::OnNotice(const NMHDR&) {
+    return 0;
+}
+
 HBRUSH Control::Colours(HDC dc) {
     SetTextColor(dc, m_enabled ? ToColorRef(m_foreColor) : GetSysColor(COLOR_GRAYTEXT));
     SetBkColor(dc, ToColorRef(m_backColor));

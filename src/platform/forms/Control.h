@@ -14,6 +14,7 @@
 #include "platform/forms/Font.h"
 #include "platform/forms/InputEvents.h"
 #include "platform/forms/WindowBinding.h"
+#include "platform/win/CommonControlsApi.h"
 #include "platform/win/GdiApi.h"
 #include "platform/win/WinApi.h"
 
@@ -122,6 +123,9 @@ class Control : public MessageTarget, public InputEvents {
     virtual void PaintOn(win::HDC dc);
     // A notification the control's window sent to its container.
     virtual void OnNotify(win::UINT code);
+    // A WM_NOTIFY notice the control's window sent to its container: the
+    // answer to it.
+    virtual win::LRESULT OnNotice(const win::NMHDR& notice);
     // The answer to WM_CTLCOLOR*: sets the colours, gives the brush.
     win::HBRUSH Colours(win::HDC dc);
     // A windowless control's area in its container's client pixels.

@@ -51,8 +51,10 @@ void ControlContainer::Restack(Control& control, std::int16_t position) {
 
 bool ControlContainer::TakeContainerMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                             LRESULT& result) {
-    if (message == WM_COMMAND || IsColourQuestion(message)) {
-        const auto window = static_cast<HWND>(lParam);
+    if (message == WM_COMMAND || message == WM_NOTIFY || IsColourQuestion(message)) {
+        const auto* notice =
+            message == WM_NOTIFY ? reinterpret_cast<const NMHDR*>(lParam) : nullptr;
+        const HWND window = notice != nullptr ? notice->hwndFrom : static_cast<HWND>(lParam);
         const auto found = std::find_if(m_contents.begin(), m_contents.end(),
                                         [&](const Control* c) { return c->hWnd() == window; });
         if (window == 0 || found == m_contents.end()) {
@@ -61,6 +63,8 @@ bool ControlContainer::TakeContainerMessage(HWND hwnd, UINT message, WPARAM wPar
         if (message == WM_COMMAND) {
             (*found)->OnNotify(static_cast<UINT>((wParam >> 16) & 0xFFFF));
             result = 0;
+        } else if (notice != nullptr) {
+            result = (*found)->OnNotice(*notice);
         } else {
             result = static_cast<LRESULT>((*found)->Colours(static_cast<HDC>(wParam)));
         }

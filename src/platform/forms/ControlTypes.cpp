@@ -11,6 +11,7 @@
 #include "platform/forms/Label.h"
 #include "platform/forms/Line.h"
 #include "platform/forms/ListBox.h"
+#include "platform/forms/ListView.h"
 #include "platform/forms/OptionButton.h"
 #include "platform/forms/PictureBox.h"
 #include "platform/forms/ProgressBar.h"
@@ -43,6 +44,7 @@ Registry& Types() {
         add.operator()<Label>(L"Label");
         add.operator()<Line>(L"Line");
         add.operator()<ListBox>(L"ListBox");
+        add.operator()<ListView>(L"ListView");
         add.operator()<OptionButton>(L"OptionButton");
         add.operator()<PictureBox>(L"PictureBox");
         add.operator()<ProgressBar>(L"ProgressBar");

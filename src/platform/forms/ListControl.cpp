@@ -4,6 +4,7 @@
 
 #include "platform/automation/AutomationError.h"
 #include "platform/forms/PropertyBag.h"
+#include "platform/forms/TextOrder.h"
 #include "platform/text/WideString.h"
 #include "platform/win/WinApi.h"
 
@@ -33,16 +34,6 @@ void ListControl::CheckIndex(std::int32_t index) const {
         throw AutomationError(kInvalidArrayIndex, L"Invalid property array index");
     }
 }
-
-namespace {
-
-// Whether one text comes before another as the system sorts them for the
-// user (without regard to case).
-bool SortsBefore(const std::wstring& first, const std::wstring& second) {
-    return win::lstrcmpiA(ToAnsi(first).c_str(), ToAnsi(second).c_str()) < 0;
-}
-
-}  // namespace
 
 // Before the first item that does not come before it, as the platform's
 // sorted lists place a new item.
