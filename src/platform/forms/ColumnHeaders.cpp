@@ -38,10 +38,11 @@ std::int32_t ColumnHeaders::LastSubItemIndex() const {
 }
 
 void ColumnHeaders::Remove(std::int32_t index) {
-    const auto& column = m_entries.Item(index);
-    column->m_width = column->Width();
+    const std::int32_t width = m_entries.Item(index)->Width();
+    const auto column = m_entries.Remove(index);
+    column->m_width = width;
     m_view.ColumnRemoved(*column, index);
-    m_entries.Remove(index)->Detach();
+    column->Detach();
 }
 
 void ColumnHeaders::Clear() {

@@ -9,9 +9,14 @@
 
 #include "ErrorNumber.h"
 #include "FormsFixture.h"
+#include "platform/driver/Driver.h"
 #include "platform/forms/FormFile.h"
 #include "platform/forms/ListView.h"
 #include "platform/forms/PropertyBag.h"
+#include "platform/forms/Twips.h"
+#include "platform/win/ListViewConstants.h"
+#include "platform/win/MessagePump.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv::test {
 namespace {
@@ -48,6 +53,46 @@ class ListViewTest : public FormsTest {
             texts.push_back(subItem == 0 ? item->Text() : item->SubItems(subItem));
         }
         return texts;
+    }
+
+    void Show() {
+        form.SetClientSize(6400, 3400);
+        form.Show();
+        LetPendingMessagesRun();
+    }
+
+    // What the window shows in a row and column.
+    std::string WindowText(int row, int column) const {
+        char text[64] = {};
+        win::LVITEMA item;
+        item.iSubItem = column;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        win::SendMessageA(view->hWnd(), win::LVM_GETITEMTEXTA, static_cast<win::WPARAM>(row),
+                          reinterpret_cast<win::LPARAM>(&item));
+        return text;
+    }
+
+    std::vector<std::string> WindowColumn(int column) const {
+        std::vector<std::string> texts;
+        const auto rows = win::SendMessageA(view->hWnd(), win::LVM_GETITEMCOUNT, 0, 0);
+        for (int row = 0; row < rows; ++row) {
+            texts.push_back(WindowText(row, column));
+        }
+        return texts;
+    }
+
+    // A point inside a row (or, for row -1, inside the header above the
+    // first column), on the screen.
+    win::POINT OnRow(int row) const {
+        win::RECT bounds{};
+        bounds.left = win::LVIR_BOUNDS;
+        win::SendMessageA(view->hWnd(), win::LVM_GETITEMRECT,
+                          static_cast<win::WPARAM>(row < 0 ? 0 : row),
+                          reinterpret_cast<win::LPARAM>(&bounds));
+        win::POINT point{bounds.left + 8, row < 0 ? 4 : (bounds.top + bounds.bottom) / 2};
+        win::ClientToScreen(view->hWnd(), &point);
+        return point;
     }
 
     Form form{L"frmList"};
@@ -194,6 +239,80 @@ TEST_F(ListViewTest, PropertiesAndColumnsSurviveTheFormText) {
     EXPECT_EQ(address->Width(), 2000);
     EXPECT_EQ(copy->ColumnHeaders().Item(2)->Tag(), L"model column");
     EXPECT_EQ(copy->ListItems().Count(), 0);
+}
+
+TEST_F(ListViewTest, TheWindowShowsWhatEachColumnShowsInTheItemsOrder) {
+    AddDevices();
+    Show();
+    EXPECT_EQ(WindowColumn(0), (std::vector<std::string>{"Lobby", "attic", "Basement", "Hall"}));
+    EXPECT_EQ(WindowColumn(2),
+              (std::vector<std::string>{"10.0.0.7", "10.0.0.3", "10.0.0.9", "10.0.0.1"}));
+    // A column put in the middle shows its own sub-items; those beside it
+    // keep theirs.
+    view->ColumnHeaders().Add(2, L"room", L"Room");
+    view->ListItems().Item(1)->SetSubItems(3, L"Ground floor");
+    EXPECT_EQ(WindowColumn(1), (std::vector<std::string>{"Ground floor", "", "", ""}));
+    EXPECT_EQ(WindowColumn(2), (std::vector<std::string>{"TP-7", "CP-3", "TP-7", "DIN-1"}));
+    view->ColumnHeaders().Remove(L"model");
+    EXPECT_EQ(WindowColumn(2),
+              (std::vector<std::string>{"10.0.0.7", "10.0.0.3", "10.0.0.9", "10.0.0.1"}));
+    // Sorting puts the rows in the items' new order; taking items out takes
+    // their rows.
+    view->SetSortOrder(sort_order::kDescending);
+    view->SetSorted(true);
+    EXPECT_EQ(WindowColumn(0), (std::vector<std::string>{"Lobby", "Hall", "Basement", "attic"}));
+    view->ListItems().Remove(L"kHall");
+    view->ListItems().Item(1)->SetText(L"Foyer");
+    EXPECT_EQ(WindowColumn(0), (std::vector<std::string>{"Foyer", "Basement", "attic"}));
+    EXPECT_EQ(
+        TwipsX(static_cast<int>(win::SendMessageA(view->hWnd(), win::LVM_GETCOLUMNWIDTH, 0, 0))),
+        view->ColumnHeaders().Item(1)->Width());
+    view->ListItems().Clear();
+    EXPECT_EQ(win::SendMessageA(view->hWnd(), win::LVM_GETITEMCOUNT, 0, 0), 0);
+}
+
+TEST_F(ListViewTest, TheUserChoosesItemsWithTheMouseAndTheKeys) {
+    AddDevices();
+    view->SetFullRowSelect(true);
+    Show();
+    std::vector<std::wstring> events;
+    view->ItemClick.Connect([&](const std::shared_ptr<ListItem>& item) {
+        events.push_back(L"ItemClick " + item->Text());
+    });
+    view->Click.Connect([&] { events.push_back(L"Click"); });
+    view->DblClick.Connect([&] { events.push_back(L"DblClick"); });
+    view->ColumnClick.Connect([&](const std::shared_ptr<ColumnHeader>& column) {
+        events.push_back(L"ColumnClick " + column->Text());
+        view->SetSortKey(static_cast<std::int16_t>(column->SubItemIndex()));
+        view->SetSorted(true);
+    });
+
+    const win::POINT second = OnRow(1);
+    driver::Click(second.x, second.y);
+    EXPECT_EQ(view->SelectedItem(), view->ListItems().Item(2));
+    driver::PressKey(win::VK_DOWN);
+    driver::ReleaseKey(win::VK_DOWN);
+    EXPECT_EQ(view->SelectedItem(), view->ListItems().Item(3));
+    EXPECT_FALSE(view->ListItems().Item(2)->Selected());
+    const win::POINT header = OnRow(-1);
+    driver::Click(header.x, header.y);
+    EXPECT_EQ(Texts(), (std::vector<std::wstring>{L"attic", L"Basement", L"Hall", L"Lobby"}));
+    EXPECT_EQ(events, (std::vector<std::wstring>{L"ItemClick attic", L"Click",
+                                                 L"ItemClick Basement", L"ColumnClick Name"}));
+
+    // The hit test and the selection agree with what the window shows.
+    win::POINT first = OnRow(0);
+    win::ScreenToClient(view->hWnd(), &first);
+    EXPECT_EQ(
+        view->HitTest(static_cast<float>(TwipsX(first.x)), static_cast<float>(TwipsY(first.y))),
+        view->ListItems().Item(1));
+    EXPECT_EQ(view->HitTest(0, static_cast<float>(view->Height() - 30)), nullptr);
+    view->SetSelectedItem(view->ListItems().Item(L"kHall"));
+    EXPECT_EQ(WindowText(static_cast<int>(win::SendMessageA(view->hWnd(), win::LVM_GETNEXTITEM,
+                                                            static_cast<win::WPARAM>(-1),
+                                                            win::LVNI_SELECTED)),
+                         0),
+              "Hall");
 }
 
 }  // namespace
