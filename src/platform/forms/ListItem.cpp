@@ -27,6 +27,13 @@ void ListItem::SetSubItems(std::int32_t index, std::wstring text) {
     m_subItems.Item(index)->SetText(std::move(text));
 }
 
+void ListItem::SetSmallIcon(Variant icon) {
+    m_smallIcon = std::move(icon);
+    if (m_view != nullptr) {
+        m_view->ItemIconChanged(*this);
+    }
+}
+
 bool ListItem::Selected() const {
     return m_view != nullptr ? m_view->ItemSelected(*this) : m_selected;
 }

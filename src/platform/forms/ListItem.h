@@ -1,12 +1,13 @@
 #pragma once
 
 // A row of a list view: its text (what the first column shows), its
-// sub-items (what the others show), whether it is selected, and a tool tip and a tag. Changes show
-// at once in a list view's window.
+// sub-items (what the others show), its small icon, whether it is selected, and a tool tip and a
+// tag. Changes show at once in a list view's window.
 
 #include <cstdint>
 #include <string>
 
+#include "platform/automation/Variant.h"
 #include "platform/forms/ListCollection.h"
 #include "platform/forms/ListSubItems.h"
 
@@ -28,6 +29,12 @@ class ListItem : public ListEntry {
     void SetSubItems(std::int32_t index, std::wstring text);
     ListSubItems& GetListSubItems() { return m_subItems; }
     const ListSubItems& GetListSubItems() const { return m_subItems; }
+
+    // The image of the list view's SmallIcons shown before the text: its
+    // index (from 1) or key; empty for none. One that cannot be found shows
+    // none.
+    const Variant& SmallIcon() const { return m_smallIcon; }
+    void SetSmallIcon(Variant icon);
 
     bool Selected() const;
     void SetSelected(bool selected);
@@ -53,6 +60,7 @@ class ListItem : public ListEntry {
 
     ListView* m_view;
     std::wstring m_text;
+    Variant m_smallIcon;
     ListSubItems m_subItems;
     bool m_selected = false;
     std::wstring m_toolTip;

@@ -5,9 +5,10 @@
 namespace zv::forms {
 
 std::shared_ptr<ListItem> ListItems::Add(std::int32_t index, const std::wstring& key,
-                                         const std::wstring& text) {
+                                         const std::wstring& text, Variant smallIcon) {
     auto item = std::make_shared<ListItem>(&m_view);
     item->m_text = text;
+    item->m_smallIcon = std::move(smallIcon);
     if (m_view.Sorted()) {
         if (index < 0 || index > Count() + 1) {
             list_error::Raise(list_error::kIndexOutOfBounds);

@@ -18,7 +18,7 @@ class ListItems {
 
     // Before the item at index (0 for the end); errors as ListCollection.
     std::shared_ptr<ListItem> Add(std::int32_t index = 0, const std::wstring& key = {},
-                                  const std::wstring& text = {});
+                                  const std::wstring& text = {}, Variant smallIcon = {});
 
     std::int32_t Count() const { return m_entries.Count(); }
     const std::shared_ptr<ListItem>& Item(std::int32_t index) const {

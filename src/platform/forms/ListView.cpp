@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "platform/automation/AutomationError.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/ImageList.h"
 #include "platform/forms/PropertyBag.h"
 #include "platform/forms/TextOrder.h"
 #include "platform/forms/Twips.h"
@@ -88,6 +90,7 @@ void ListView::ApplyStyle() {
 
 void ListView::WindowCreated() {
     ApplyStyle();
+    ApplyImageList();
     for (const auto& column : m_columns) {
         InsertColumnIntoWindow(*column);
     }
@@ -95,6 +98,68 @@ void ListView::WindowCreated() {
     for (const auto& item : m_items) {
         InsertItemIntoWindow(*item);
     }
+}
+
+void ListView::FormLoaded() {
+    if (m_smallIconsName.empty()) {
+        return;
+    }
+    for (const auto& control : Parent().Controls()) {
+        if (control->Name() == m_smallIconsName) {
+            if (auto images = std::dynamic_pointer_cast<ImageList>(control)) {
+                SetSmallIcons(images);
+                return;
+            }
+        }
+    }
+}
+
+std::shared_ptr<ImageList> ListView::SmallIcons() const {
+    return m_smallIcons.lock();
+}
+
+void ListView::SetSmallIcons(const std::shared_ptr<ImageList>& images) {
+    m_smallIcons = images;
+    m_smallIconsName.clear();
+    for (const auto& item : m_items) {
+        ItemIconChanged(*item);
+    }
+}
+
+void ListView::ApplyImageList() {
+    const auto images = m_smallIcons.lock();
+    const HIMAGELIST shown = images != nullptr ? images->hImageList() : 0;
+    if (hWnd() != 0 && shown != m_shownImages) {
+        SendMessageA(hWnd(), LVM_SETIMAGELIST, LVSIL_SMALL, shown);
+        m_shownImages = shown;
+    }
+}
+
+int ListView::IconOf(const ListItem& item) const {
+    const auto images = m_smallIcons.lock();
+    if (images == nullptr || item.m_smallIcon.IsEmpty()) {
+        return I_IMAGENONE;
+    }
+    try {
+        const auto& image = item.m_smallIcon.IsText()
+                                ? images->Images().Item(item.m_smallIcon.ToText())
+                                : images->Images().Item(item.m_smallIcon.ToInt32());
+        return image->Index() - 1;
+    } catch (const AutomationError&) {
+        return I_IMAGENONE;
+    }
+}
+
+void ListView::ItemIconChanged(const ListItem& item) {
+    if (hWnd() == 0) {
+        return;
+    }
+    ApplyImageList();
+    LVITEMA record;
+    record.mask = LVIF_IMAGE;
+    record.iItem = Row(item);
+    record.iImage = IconOf(item);
+    SendMessageA(hWnd(), LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&record));
 }
 
 void ListView::SetFullRowSelect(bool on) {
@@ -357,8 +422,9 @@ void ListView::InsertItemIntoWindow(const ListItem& item) const {
     std::string text =
         ToAnsi(m_columns.Count() > 0 ? TextIn(item, *m_columns.Item(1)) : item.Text());
     LVITEMA record;
-    record.mask = LVIF_TEXT | LVIF_PARAM | LVIF_STATE;
+    record.mask = LVIF_TEXT | LVIF_PARAM | LVIF_STATE | LVIF_IMAGE;
     record.iItem = Row(item);
+    record.iImage = IconOf(item);
     record.pszText = text.data();
     record.lParam = reinterpret_cast<LPARAM>(&item);
     record.stateMask = LVIS_SELECTED;
@@ -387,6 +453,9 @@ void ListView::RefillTexts() const {
 }
 
 void ListView::ItemInserted(const ListItem& item) {
+    if (hWnd() != 0) {
+        ApplyImageList();
+    }
     InsertItemIntoWindow(item);
 }
 
@@ -501,6 +570,8 @@ void ListView::WriteProperties(PropertyBag& bag) const {
     bag.WriteProperty(L"Sorted", m_sorted, false);
     bag.WriteProperty(L"SortKey", m_sortKey, std::int16_t{0});
     bag.WriteProperty(L"SortOrder", m_sortOrder, sort_order::kAscending);
+    const auto images = m_smallIcons.lock();
+    bag.WriteProperty(L"SmallIcons", images != nullptr ? images->Name() : m_smallIconsName, L"");
     for (const auto& column : m_columns) {
         PropertyBag& group = bag.WriteGroup(ColumnGroup(column->Index()));
         group.StoreProperty(L"Text", column->Text());
@@ -520,6 +591,8 @@ void ListView::ReadProperties(const PropertyBag& bag) {
     ApplyStyle();
     SetSortKey(bag.ReadProperty(L"SortKey", std::int16_t{0}).ToInt16());
     SetSortOrder(bag.ReadProperty(L"SortOrder", sort_order::kAscending).ToInt16());
+    m_smallIcons.reset();
+    m_smallIconsName = bag.ReadProperty(L"SmallIcons", L"").ToText();
     m_columns.Clear();
     for (std::int32_t index = 1;; ++index) {
         const PropertyBag* group = bag.ReadGroup(ColumnGroup(index));

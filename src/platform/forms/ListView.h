@@ -15,6 +15,7 @@
 #include "platform/forms/ColumnHeaders.h"
 #include "platform/forms/Control.h"
 #include "platform/forms/ListItems.h"
+#include "platform/win/ImageListApi.h"
 
 namespace zv::forms {
 
@@ -23,6 +24,8 @@ namespace sort_order {
 inline constexpr std::int16_t kAscending = 0;
 inline constexpr std::int16_t kDescending = 1;
 }  // namespace sort_order
+
+class ImageList;
 
 class ListView : public Control {
   public:
@@ -59,6 +62,11 @@ class ListView : public Control {
     std::int16_t SortOrder() const { return m_sortOrder; }
     void SetSortOrder(std::int16_t order);
 
+    // The image list whose pictures items show before their texts (one on
+    // the same form; it is kept in form files by its name).
+    std::shared_ptr<ImageList> SmallIcons() const;
+    void SetSmallIcons(const std::shared_ptr<ImageList>& images);
+
     // The item at a point of the control (twips), none when there is none.
     using Control::HitTest;
     std::shared_ptr<ListItem> HitTest(float x, float y) const;
@@ -80,6 +88,7 @@ class ListView : public Control {
   protected:
     std::optional<WindowKind> OwnWindowKind() const override;
     void WindowCreated() override;
+    void FormLoaded() override;
     bool ClickedByMouse() const override { return false; }
     win::LRESULT OnMessage(win::HWND hwnd, win::UINT message, win::WPARAM wParam,
                            win::LPARAM lParam) override;
@@ -106,6 +115,7 @@ class ListView : public Control {
     bool ItemSelected(const ListItem& item) const;
     void SelectItem(ListItem& item, bool selected);
     void EnsureItemVisible(const ListItem& item);
+    void ItemIconChanged(const ListItem& item);
     // Where a new item goes while the list is sorted.
     std::int32_t SortedPlace(const ListItem& item) const;
 
@@ -121,11 +131,16 @@ class ListView : public Control {
     void RefillTexts() const;
     void PushOrderToWindow() const;
     std::shared_ptr<ListItem> ItemAtRow(int row) const;
+    int IconOf(const ListItem& item) const;
+    void ApplyImageList();
     void TakeStateChange(int row, win::UINT oldState, win::UINT newState);
 
     forms::ColumnHeaders m_columns;
     forms::ListItems m_items;
     std::vector<const ColumnHeader*> m_columnOrder;  // left to right
+    std::weak_ptr<ImageList> m_smallIcons;
+    std::wstring m_smallIconsName;  // read from a form file, found once the form loads
+    win::HIMAGELIST m_shownImages = 0;
     bool m_fullRowSelect = false;
     bool m_hideColumnHeaders = false;
     bool m_multiSelect = false;

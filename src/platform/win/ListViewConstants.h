@@ -110,6 +110,8 @@ inline constexpr int LVCFMT_CENTER = 0x0002;
 inline constexpr int LVSCW_AUTOSIZE = -1;
 inline constexpr int LVSCW_AUTOSIZE_USEHEADER = -2;
 
+// An item without an image
+inline constexpr int I_IMAGENONE = -2;
 // LVM_SETIMAGELIST
 inline constexpr WPARAM LVSIL_NORMAL = 0;
 inline constexpr WPARAM LVSIL_SMALL = 1;

@@ -9,8 +9,10 @@
 
 #include "ErrorNumber.h"
 #include "FormsFixture.h"
+#include "MemoryDc.h"
 #include "platform/driver/Driver.h"
 #include "platform/forms/FormFile.h"
+#include "platform/forms/ImageList.h"
 #include "platform/forms/ListView.h"
 #include "platform/forms/PropertyBag.h"
 #include "platform/forms/Twips.h"
@@ -313,6 +315,42 @@ TEST_F(ListViewTest, TheUserChoosesItemsWithTheMouseAndTheKeys) {
                                                             win::LVNI_SELECTED)),
                          0),
               "Hall");
+}
+
+TEST_F(ListViewTest, ItemsShowTheSmallIconTheyNameByIndexOrKey) {
+    const auto images = form.Add<ImageList>(L"imlTypes");
+    for (const wchar_t* key : {L"panel", L"processor"}) {
+        MemoryDc picture(16, 16, kRed);
+        images->Images().Add(key,
+                             std::make_shared<zv::Picture>(PictureType::Bitmap, picture.Release()));
+    }
+    AddDevices();
+    view->SetSmallIcons(images);
+    view->ListItems().Item(1)->SetSmallIcon(Variant(L"PROCESSOR"));
+    view->ListItems().Item(2)->SetSmallIcon(Variant(std::int32_t{1}));
+    view->ListItems().Item(3)->SetSmallIcon(Variant(L"missing"));
+
+    // Kept in the form file by name, and found again when the form loads.
+    PropertyBag saved(L"Form", L"frmList");
+    form.WriteTo(saved);
+    Form other;
+    other.ReadFrom(*ReadFormText(WriteFormText(saved)));
+    auto& copy = other.Get<ListView>(L"lvwDevices");
+    EXPECT_EQ(copy.SmallIcons(), nullptr);
+    other.Show();
+    EXPECT_EQ(copy.SmallIcons().get(), &other.Get<ImageList>(L"imlTypes"));
+
+    Show();
+    view->ListItems().Add(0, L"", L"Porch", Variant(L"panel"));
+    std::vector<int> shown;
+    for (int row = 0; row < 5; ++row) {
+        win::LVITEMA item;
+        item.mask = win::LVIF_IMAGE;
+        item.iItem = row;
+        win::SendMessageA(view->hWnd(), win::LVM_GETITEMA, 0, reinterpret_cast<win::LPARAM>(&item));
+        shown.push_back(item.iImage);
+    }
+    EXPECT_EQ(shown, (std::vector<int>{1, 0, win::I_IMAGENONE, win::I_IMAGENONE, 0}));
 }
 
 }  // namespace
