@@ -7,29 +7,22 @@
 #include <memory>
 #include <string>
 
+#include "platform/forms/ListCollection.h"
 #include "platform/forms/Picture.h"
 
 namespace zv::forms {
 
-class ListImage {
+class ListImage : public ListEntry {
   public:
-    ListImage(std::wstring key, std::shared_ptr<zv::Picture> picture)
-        : m_key(std::move(key)), m_picture(std::move(picture)) {}
+    explicit ListImage(std::shared_ptr<zv::Picture> picture) : m_picture(std::move(picture)) {}
 
-    const std::wstring& Key() const { return m_key; }
-    std::int32_t Index() const { return m_index; }
     const std::shared_ptr<zv::Picture>& Picture() const { return m_picture; }
     const std::wstring& Tag() const { return m_tag; }
     void SetTag(std::wstring tag) { m_tag = std::move(tag); }
 
-    // The list keeps the place up to date.
-    void SetIndex(std::int32_t index) { m_index = index; }
-
   private:
-    std::wstring m_key;
     std::shared_ptr<zv::Picture> m_picture;
     std::wstring m_tag;
-    std::int32_t m_index = 0;
 };
 
 }  // namespace zv::forms

@@ -11,37 +11,19 @@ std::shared_ptr<ListImage> ListImages::Add(const std::wstring& key,
         throw AutomationError(err::kInvalidPicture);
     }
     m_allowed(*picture);
-    auto image = std::make_shared<ListImage>(key, std::move(picture));
-    if (key.empty()) {
-        m_images.Add(image);
-    } else {
-        m_images.Add(image, key);
-    }
-    image->SetIndex(m_images.Count());
+    auto image = std::make_shared<ListImage>(std::move(picture));
+    m_images.Insert(0, key, image);
     m_changed();
     return image;
 }
 
 void ListImages::Remove(std::int32_t index) {
     m_images.Remove(index);
-    Renumber();
-}
-
-void ListImages::Remove(const std::wstring& key) {
-    m_images.Remove(key);
-    Renumber();
+    m_changed();
 }
 
 void ListImages::Clear() {
     m_images.Clear();
-    m_changed();
-}
-
-void ListImages::Renumber() {
-    std::int32_t index = 0;
-    for (const auto& image : m_images) {
-        image->SetIndex(++index);
-    }
     m_changed();
 }
 

@@ -1,15 +1,15 @@
 #pragma once
 
 // The pictures of an image list, in order, found by place (from 1) or by
-// key (without regard to case), with the platform collection's errors: 9 for
-// a place outside the list, 5 for a missing key, 457 for a key taken.
+// key (without regard to case), with the errors of the list view's
+// collections (ListCollection).
 
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 
-#include "platform/automation/Collection.h"
+#include "platform/forms/ListCollection.h"
 #include "platform/forms/ListImage.h"
 
 namespace zv::forms {
@@ -33,16 +33,14 @@ class ListImages {
         return m_images.Item(key);
     }
     void Remove(std::int32_t index);
-    void Remove(const std::wstring& key);
+    void Remove(const std::wstring& key) { Remove(m_images.Item(key)->Index()); }
     void Clear();
 
     auto begin() const { return m_images.begin(); }
     auto end() const { return m_images.end(); }
 
   private:
-    void Renumber();
-
-    Collection<std::shared_ptr<ListImage>> m_images;
+    ListCollection<ListImage> m_images;
     std::function<void(const zv::Picture&)> m_allowed;
     std::function<void()> m_changed;
 };

@@ -53,10 +53,10 @@ TEST_F(FormsTest, AnImageListFindsItsPicturesByPlaceAndKey) {
     list.Add(L"Sensor", Icon(16));
     EXPECT_EQ(list.Count(), 3);
     EXPECT_EQ(list.Item(L"SENSOR")->Index(), 3);
-    EXPECT_EQ(ErrorNumberOf([&] { list.Add(L"panel", Bitmap(16, kRed, kRed)); }), 457);
+    EXPECT_EQ(ErrorNumberOf([&] { list.Add(L"panel", Bitmap(16, kRed, kRed)); }), 35602);
     EXPECT_EQ(ErrorNumberOf([&] { list.Add(L"None", nullptr); }), 481);
-    EXPECT_EQ(ErrorNumberOf([&] { list.Item(L"Missing"); }), 5);
-    EXPECT_EQ(ErrorNumberOf([&] { list.Item(4); }), 9);
+    EXPECT_EQ(ErrorNumberOf([&] { list.Item(L"Missing"); }), 35601);
+    EXPECT_EQ(ErrorNumberOf([&] { list.Item(4); }), 35600);
     list.Remove(1);
     EXPECT_EQ(list.Item(L"Sensor")->Index(), 2);
     EXPECT_EQ(list.Item(1)->Key(), L"");
