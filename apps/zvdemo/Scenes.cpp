@@ -26,6 +26,10 @@ constexpr std::array kScenes = {
           L"the option box, the message box and the platform's box with a count-down, as PNG "
           L"pictures",
           RunQuestionsScene},
+    Scene{L"devices",
+          L"a list of devices with icons, sorted by header clicks, and an upload's progress, as a "
+          L"PNG picture",
+          RunDevicesScene},
 };
 
 }  // namespace

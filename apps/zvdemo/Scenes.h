@@ -20,6 +20,7 @@ std::span<const Scene> AllScenes();
 // The scene of that name (compared without regard to case), or nullptr.
 const Scene* FindScene(const std::wstring& name);
 
+void RunDevicesScene(SceneLog& log);
 void RunDrawingScene(SceneLog& log);
 void RunErrorsScene(SceneLog& log);
 void RunFormsScene(SceneLog& log);
