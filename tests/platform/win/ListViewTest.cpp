@@ -650,6 +650,31 @@ TEST_F(ListViews, SelectedLabelsAreHighlightedAndFullRowsWithTheStyle) {
     EXPECT_EQ(PixelOf(hiding, 3, y), GetSysColor(COLOR_WINDOW));
 }
 
+TEST_F(ListViews, SubItemsLieAsTheirColumnsFormatSays) {
+    const HWND list = List(0, 1);
+    SetText(list, 0, 1, "1");
+    const int y = static_cast<int>(PartOf(list, 0, LVIR_BOUNDS)[1]);
+    // Ink in the second column's cell (60 to 120), at either side.
+    const auto inkIn = [&](int from, int to) {
+        int ink = 0;
+        for (int x = from; x < to; ++x) {
+            for (int row = y; row < y + 14; ++row) {
+                ink += PixelOf(list, x, row) != GetSysColor(COLOR_WINDOW) ? 1 : 0;
+            }
+        }
+        return ink;
+    };
+    for (const int fmt : {LVCFMT_LEFT, LVCFMT_RIGHT}) {
+        SCOPED_TRACE(fmt);
+        LVCOLUMNA format;
+        format.mask = LVCF_FMT;
+        format.fmt = fmt;
+        Send(list, LVM_SETCOLUMNA, 1, reinterpret_cast<LPARAM>(&format));
+        EXPECT_EQ(inkIn(62, 80) > 0, fmt == LVCFMT_LEFT);
+        EXPECT_EQ(inkIn(100, 118) > 0, fmt == LVCFMT_RIGHT);
+    }
+}
+
 TEST_F(ListViews, SmallImagesStandBeforeTheLabelsAndSetTheRowHeight) {
     const HWND list = List(0, 2);
     const HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR24, 2, 0);

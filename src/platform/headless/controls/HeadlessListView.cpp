@@ -107,6 +107,26 @@ RECT ColumnRect(const ListView& view, int column) {
     return rect;
 }
 
+// How a column's texts lie in it: the first always to the left, the others
+// as their header's format says.
+UINT TextAlignment(const ListView& view, int column) {
+    if (column == 0) {
+        return DT_LEFT;
+    }
+    HDITEMA fields;
+    fields.mask = HDI_FORMAT;
+    SendMessageA(view.header, HDM_GETITEMA, static_cast<WPARAM>(column),
+                 reinterpret_cast<LPARAM>(&fields));
+    switch (fields.fmt & HDF_JUSTIFYMASK) {
+        case HDF_RIGHT:
+            return DT_RIGHT;
+        case HDF_CENTER:
+            return DT_CENTER;
+        default:
+            return DT_LEFT;
+    }
+}
+
 int ColumnWidth(const ListView& view, int column) {
     const RECT rect = ColumnRect(view, column);
     return static_cast<int>(rect.right - rect.left);
@@ -1104,7 +1124,7 @@ void Paint(HWND hwnd, const ListView& view) {
             RECT text{left + kTextMargin, row.top, cell.right - kTextMargin, row.bottom};
             const std::string_view value = view.items.Text(index, column);
             DrawTextA(dc, value.data(), static_cast<int>(value.size()), &text,
-                      DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+                      TextAlignment(view, column) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
         }
         if (focused && index == view.items.Focused()) {
             DrawFocusRect(dc, &marked);
