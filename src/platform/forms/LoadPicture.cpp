@@ -82,18 +82,8 @@ constexpr std::uintmax_t kLargestPictureFile = 8 * kLargestPictureArea + (1 << 2
 
 }  // namespace
 
-std::shared_ptr<Picture> LoadPicture(const std::wstring& path) {
-    const std::filesystem::path file(ToUtf8(path));
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (!error && size > kLargestPictureFile) {
-        throw AutomationError(err::kInvalidPicture, L"Invalid picture");
-    }
-    const auto bytes = ReadFile(file);
-    if (!bytes) {
-        throw AutomationError(err::kFileNotFound, L"File not found");
-    }
-    const auto image = DecodePicture(*bytes);
+std::shared_ptr<Picture> LoadPictureFromMemory(std::span<const unsigned char> bytes) {
+    const auto image = bytes.size() <= kLargestPictureFile ? DecodePicture(bytes) : std::nullopt;
     if (!image) {
         throw AutomationError(err::kInvalidPicture, L"Invalid picture");
     }
@@ -107,6 +97,20 @@ std::shared_ptr<Picture> LoadPicture(const std::wstring& path) {
     return std::make_shared<Picture>(
         PictureType::Icon, bitmap,
         win::CreateBitmap(image->width, image->height, 1, 1, mask.data()));
+}
+
+std::shared_ptr<Picture> LoadPicture(const std::wstring& path) {
+    const std::filesystem::path file(ToUtf8(path));
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (!error && size > kLargestPictureFile) {
+        throw AutomationError(err::kInvalidPicture, L"Invalid picture");
+    }
+    const auto bytes = ReadFile(file);
+    if (!bytes) {
+        throw AutomationError(err::kFileNotFound, L"File not found");
+    }
+    return LoadPictureFromMemory(*bytes);
 }
 
 }  // namespace zv

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "platform/win/GdiApi.h"
@@ -63,5 +64,9 @@ class Picture {
 // PNG transparency is laid over white; an icon keeps its mask. Built on the
 // headless backend only (decoding needs libpng).
 std::shared_ptr<Picture> LoadPicture(const std::wstring& path);
+
+// The same from the bytes of a picture file already in memory; raises 481
+// when they are not a picture.
+std::shared_ptr<Picture> LoadPictureFromMemory(std::span<const unsigned char> bytes);
 
 }  // namespace zv

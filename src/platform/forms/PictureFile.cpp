@@ -1,6 +1,7 @@
 #include "platform/forms/PictureFile.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "platform/forms/Picture.h"
@@ -15,7 +16,7 @@ constexpr std::uint32_t kOpaque = 0xFF000000;
 // Little-endian reads that fail past the end.
 class Reader {
   public:
-    explicit Reader(const std::vector<unsigned char>& bytes, std::size_t offset = 0)
+    explicit Reader(std::span<const unsigned char> bytes, std::size_t offset = 0)
         : m_bytes(bytes), m_offset(offset) {}
 
     bool Has(std::size_t at, std::size_t count) const {
@@ -38,11 +39,11 @@ class Reader {
         return value;
     }
 
-    const std::vector<unsigned char>& m_bytes;
+    std::span<const unsigned char> m_bytes;
     std::size_t m_offset;
 };
 
-bool StartsWith(const std::vector<unsigned char>& bytes, std::size_t at, const char* magic,
+bool StartsWith(std::span<const unsigned char> bytes, std::size_t at, const char* magic,
                 std::size_t count) {
     return Reader(bytes).Has(at, count) && std::memcmp(bytes.data() + at, magic, count) == 0;
 }
@@ -54,8 +55,8 @@ constexpr std::int64_t kLargestPngPixelsPerByte = 1032 * 8;
 // The PNG picture in `count` bytes at `at`, once the size that its header
 // (which must come first) declares passes the size rule and can be in the
 // data: the decoders allocate for the declared size.
-std::optional<PictureImage> DecodeCheckedPng(const std::vector<unsigned char>& bytes,
-                                             std::size_t at, std::size_t count) {
+std::optional<PictureImage> DecodeCheckedPng(std::span<const unsigned char> bytes, std::size_t at,
+                                             std::size_t count) {
     const Reader png(bytes, at);
     const auto bigEndian = [&](std::size_t offset) {
         std::uint32_t value = 0;
@@ -77,7 +78,7 @@ std::optional<PictureImage> DecodeCheckedPng(const std::vector<unsigned char>& b
 // A device-independent bitmap: its header at `at`, its pixels at `bits`
 // (rows from the bottom unless the height is negative, padded to 4 bytes).
 // The height may be forced (icons store twice their height).
-std::optional<PictureImage> DecodeDib(const std::vector<unsigned char>& bytes, std::size_t at,
+std::optional<PictureImage> DecodeDib(std::span<const unsigned char> bytes, std::size_t at,
                                       std::size_t bits, std::optional<int> forcedHeight) {
     const Reader header(bytes, at);
     const std::uint32_t headerSize = header.U32(0);
@@ -99,61 +100,70 @@ std::optional<PictureImage> DecodeDib(const std::vector<unsigned char>& bytes, s
     if (!header.Has(bits, stride * static_cast<std::size_t>(height))) {
         return std::nullopt;
     }
-    const Reader all(bytes);
+    // The rows lie within the data, checked above, and are read directly; the
+    // palette need not, and is read once through the checked reader.
+    std::array<std::uint32_t, 256> colours{};
+    if (bitCount <= 8) {
+        const Reader all(bytes);
+        for (std::size_t i = 0; i < (std::size_t{1} << bitCount); ++i) {
+            colours[i] = all.U32(palette + 4 * i) & 0xFFFFFF;
+        }
+    }
     PictureImage picture;
     picture.width = width;
     picture.height = static_cast<int>(height);
     picture.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    const unsigned mask = (1u << std::min<unsigned>(bitCount, 8)) - 1;
     for (int y = 0; y < picture.height; ++y) {
-        const std::size_t row =
-            bits + stride * static_cast<std::size_t>(topDown ? y : picture.height - 1 - y);
-        for (int x = 0; x < width; ++x) {
+        const unsigned char* row =
+            bytes.data() + bits +
+            stride * static_cast<std::size_t>(topDown ? y : picture.height - 1 - y);
+        std::uint32_t* out =
+            picture.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+        for (std::size_t x = 0; x < static_cast<std::size_t>(width); ++x) {
             std::uint32_t pixel;
             if (bitCount >= 24) {
-                const std::size_t p = row + static_cast<std::size_t>(x) * (bitCount / 8u);
-                pixel = static_cast<std::uint32_t>(all.U8(p)) |
-                        (static_cast<std::uint32_t>(all.U8(p + 1)) << 8) |
-                        (static_cast<std::uint32_t>(all.U8(p + 2)) << 16);
+                const unsigned char* p = row + x * (bitCount / 8u);
+                pixel = p[0] | (static_cast<std::uint32_t>(p[1]) << 8) |
+                        (static_cast<std::uint32_t>(p[2]) << 16);
             } else {
-                const std::size_t bit = static_cast<std::size_t>(x) * bitCount;
+                const std::size_t bit = x * bitCount;
                 const unsigned shift = 8u - bitCount - static_cast<unsigned>(bit % 8);
-                const unsigned index = (all.U8(row + bit / 8) >> shift) & ((1u << bitCount) - 1);
-                pixel = all.U32(palette + 4u * index) & 0xFFFFFF;
+                pixel = colours[(row[bit / 8] >> shift) & mask];
             }
-            picture.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                           static_cast<std::size_t>(x)] = pixel | kOpaque;
+            out[x] = pixel | kOpaque;
         }
     }
     return picture;
 }
 
-std::optional<PictureImage> DecodeBmp(const std::vector<unsigned char>& bytes) {
+std::optional<PictureImage> DecodeBmp(std::span<const unsigned char> bytes) {
     const Reader file(bytes);
     return DecodeDib(bytes, 14, file.U32(10), std::nullopt);
 }
 
 // Pixels whose bit is set in the AND mask that follows the colour image are
 // transparent.
-void ApplyIconMask(const std::vector<unsigned char>& bytes, std::size_t mask,
-                   PictureImage& picture) {
+void ApplyIconMask(std::span<const unsigned char> bytes, std::size_t mask, PictureImage& picture) {
     const Reader all(bytes);
     const std::size_t stride = (static_cast<std::size_t>(picture.width) + 31) / 32 * 4;
     if (!all.Has(mask, stride * static_cast<std::size_t>(picture.height))) {
         return;
     }
     for (int y = 0; y < picture.height; ++y) {
-        const std::size_t row = mask + stride * static_cast<std::size_t>(picture.height - 1 - y);
-        for (int x = 0; x < picture.width; ++x) {
-            if ((all.U8(row + static_cast<std::size_t>(x) / 8) >> (7 - x % 8)) & 1) {
-                picture
-                    .pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.width) +
-                            static_cast<std::size_t>(x)] = 0;
+        const unsigned char* row =
+            bytes.data() + mask + stride * static_cast<std::size_t>(picture.height - 1 - y);
+        std::uint32_t* out = picture.pixels.data() +
+                             static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.width);
+        for (std::size_t x = 0; x < static_cast<std::size_t>(picture.width); ++x) {
+            if ((row[x / 8] >> (7 - x % 8)) & 1) {
+                out[x] = 0;
             }
         }
     }
 }
 
-std::optional<PictureImage> DecodeIconImage(const std::vector<unsigned char>& bytes, std::size_t at,
+std::optional<PictureImage> DecodeIconImage(std::span<const unsigned char> bytes, std::size_t at,
                                             std::size_t size) {
     if (StartsWith(bytes, at, "\x89PNG", 4)) {
         return DecodeCheckedPng(bytes, at, size);
@@ -174,9 +184,12 @@ std::optional<PictureImage> DecodeIconImage(const std::vector<unsigned char>& by
     return picture;
 }
 
-std::optional<PictureImage> DecodeIco(const std::vector<unsigned char>& bytes) {
+std::optional<PictureImage> DecodeIco(std::span<const unsigned char> bytes) {
     const Reader file(bytes);
     const std::uint16_t count = file.U16(4);
+    if (!file.Has(6, 16 * std::size_t{count})) {
+        return std::nullopt;  // a directory that runs past the end of the file
+    }
     std::size_t best = 0;
     int bestArea = -1;
     for (std::size_t i = 0; i < count; ++i) {
@@ -202,7 +215,7 @@ std::optional<PictureImage> DecodeIco(const std::vector<unsigned char>& bytes) {
 
 }  // namespace
 
-std::optional<PictureImage> DecodePicture(const std::vector<unsigned char>& bytes) {
+std::optional<PictureImage> DecodePicture(std::span<const unsigned char> bytes) {
     if (StartsWith(bytes, 0, "BM", 2)) {
         return DecodeBmp(bytes);
     }

@@ -3,7 +3,7 @@
 // Reading picture files (BMP, ICO, PNG) into pixels, for LoadPicture.
 
 #include <optional>
-#include <vector>
+#include <span>
 
 #include "platform/win/PngDecoder.h"
 
@@ -11,6 +11,6 @@ namespace zv {
 
 // What a file holds, or nothing when its bytes are not a picture of a known
 // kind. An icon file gives its largest image.
-std::optional<PictureImage> DecodePicture(const std::vector<unsigned char>& bytes);
+std::optional<PictureImage> DecodePicture(std::span<const unsigned char> bytes);
 
 }  // namespace zv
