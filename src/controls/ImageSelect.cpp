@@ -4,6 +4,7 @@
 
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/LateBound.h"
+#include "platform/automation/Trapped.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Picture.h"
 #include "platform/forms/PropertyBag.h"
@@ -45,6 +46,10 @@ void ImageSelect::Resized() {
 bool ImageSelect::SetCollection(std::shared_ptr<Collection<Variant>> colImageDetails) {
     m_catalogue = std::move(colImageDetails);
     return false;
+}
+
+std::wstring ImageSelect::GetLastError() const {
+    return Trapped(std::wstring(), [&] { return m_lastError; });
 }
 
 bool ImageSelect::SetCurrent(const std::wstring& strType) {

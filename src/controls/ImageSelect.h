@@ -25,7 +25,7 @@ class ImageSelect : public forms::UserControl {
 
     // Keeps the catalogue; answers false.
     bool SetCollection(std::shared_ptr<Collection<Variant>> colImageDetails);
-    std::wstring GetLastError() const { return m_lastError; }
+    std::wstring GetLastError() const;
     // Shows the entry named strType; false with LastError when there is
     // none or its picture cannot be loaded. An empty type changes nothing.
     bool SetCurrent(const std::wstring& strType);

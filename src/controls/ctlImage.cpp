@@ -1,6 +1,7 @@
 #include "controls/ctlImage.h"
 
 #include "paint/modPaint.h"
+#include "platform/automation/Trapped.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Twips.h"
 
@@ -57,14 +58,17 @@ void ctlImage::SetHeight(std::int16_t iX, std::int16_t iY) {
 // The size and the icon are the control's state, kept whether or not its
 // window exists; only the bitmap is drawn in Paint.
 void ctlImage::ReDraw() {
-    if (m_picture) {
-        FitToPicture();
-        ShowIcon();
-    }
-    Redraw();
-    if (hWnd() != 0) {
-        win::UpdateWindow(hWnd());
-    }
+    // A host's handler of the events this raises may fail; the control does not.
+    Trapped([&] {
+        if (m_picture) {
+            FitToPicture();
+            ShowIcon();
+        }
+        Redraw();
+        if (hWnd() != 0) {
+            win::UpdateWindow(hWnd());
+        }
+    });
 }
 
 void ctlImage::FitToPicture() {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/automation/Trapped.h"
+
 namespace zv {
 
 namespace {
@@ -43,17 +45,19 @@ ErrorItem::ErrorItem()
       m_instructionsSeparator(kDefaultInstructionsSeparator) {}
 
 std::wstring ErrorItem::Message() const {
-    if (!m_message.empty()) {
-        return m_message;
-    }
-    switch (m_errorType) {
-        case errCancelled:
-            return kCancelledMessage;
-        case errSuccess:
-            return kSuccessMessage;
-        default:
-            return m_defaultMessage;
-    }
+    return Trapped(std::wstring(), [&]() -> std::wstring {
+        if (!m_message.empty()) {
+            return m_message;
+        }
+        switch (m_errorType) {
+            case errCancelled:
+                return kCancelledMessage;
+            case errSuccess:
+                return kSuccessMessage;
+            default:
+                return m_defaultMessage;
+        }
+    });
 }
 
 void ErrorItem::SetTimeStamp(Date value) noexcept {
@@ -77,9 +81,11 @@ std::int32_t ErrorItem::ErrorTypeAsMsgBoxStyle() const noexcept {
 }
 
 bool ErrorItem::IsErrorType(std::span<const Variant> types) const {
-    return std::any_of(types.begin(), types.end(), [this](const Variant& type) {
-        const auto number = type.AsNumber();
-        return number && *number == static_cast<double>(m_errorType);
+    return Trapped(false, [&] {
+        return std::any_of(types.begin(), types.end(), [this](const Variant& type) {
+            const auto number = type.AsNumber();
+            return number && *number == static_cast<double>(m_errorType);
+        });
     });
 }
 
@@ -105,20 +111,22 @@ std::wstring ErrorItem::FormatMsg(const std::wstring& sDetailsSeparator,
     const std::wstring& instructionsSeparator =
         sInstructionsSeparator.empty() ? m_instructionsSeparator : sInstructionsSeparator;
 
-    std::wstring text;
-    if (bIncludeMsg) {
-        text = Message();
-    }
-    if (bIncludeDetails && !m_details.empty()) {
-        AppendSeparated(text, detailsSeparator, m_details);
-    }
-    if (m_number != 0) {
-        AppendErrorNumber(text, m_number);
-    }
-    if (bIncludeInstructions && !m_instructions.empty()) {
-        AppendSeparated(text, instructionsSeparator, m_instructions);
-    }
-    return text;
+    return Trapped(std::wstring(), [&] {
+        std::wstring text;
+        if (bIncludeMsg) {
+            text = Message();
+        }
+        if (bIncludeDetails && !m_details.empty()) {
+            AppendSeparated(text, detailsSeparator, m_details);
+        }
+        if (m_number != 0) {
+            AppendErrorNumber(text, m_number);
+        }
+        if (bIncludeInstructions && !m_instructions.empty()) {
+            AppendSeparated(text, instructionsSeparator, m_instructions);
+        }
+        return text;
+    });
 }
 
 void ErrorItem::Init(std::wstring strErr, errorLogIcon errLevel, std::int32_t nNumber,
@@ -141,25 +149,30 @@ void ErrorItem::Reset() {
 
 void ErrorItem::InitFrom(const ErrorItem& ei, const std::wstring& strDisplayNameToUseIfThereIsNone,
                          bool bSetAppContext) {
-    // Everything is read from ei before Init writes, so that ei may be this record.
-    std::wstring context = ei.m_applicationContext;
-    Init(ei.Message(), ei.m_errorType, ei.m_number, ei.m_details, ei.m_instructions,
-         ei.DisplayNameOr(strDisplayNameToUseIfThereIsNone));
-    if (bSetAppContext) {
-        m_applicationContext = std::move(context);
-    }
+    Trapped([&] {
+        // Everything is read from ei before Init writes, so that ei may be this record.
+        std::wstring context = ei.m_applicationContext;
+        Init(ei.Message(), ei.m_errorType, ei.m_number, ei.m_details, ei.m_instructions,
+             ei.DisplayNameOr(strDisplayNameToUseIfThereIsNone));
+        if (bSetAppContext) {
+            m_applicationContext = std::move(context);
+        }
+    });
 }
 
 void ErrorItem::InitFromWithNewMsg(const std::wstring& strNewMsg, const ErrorItem& ei,
                                    const std::wstring& strDisplayNameToUseIfThereIsNone,
                                    bool bSetAppContext) {
-    std::wstring context = ei.m_applicationContext;
-    std::wstring details = ei.FormatMsg({}, {}, true, true, false);
-    Init(strNewMsg.empty() ? ei.Message() : strNewMsg, ei.m_errorType, ei.m_number,
-         std::move(details), ei.m_instructions, ei.DisplayNameOr(strDisplayNameToUseIfThereIsNone));
-    if (bSetAppContext) {
-        m_applicationContext = std::move(context);
-    }
+    Trapped([&] {
+        std::wstring context = ei.m_applicationContext;
+        std::wstring details = ei.FormatMsg({}, {}, true, true, false);
+        Init(strNewMsg.empty() ? ei.Message() : strNewMsg, ei.m_errorType, ei.m_number,
+             std::move(details), ei.m_instructions,
+             ei.DisplayNameOr(strDisplayNameToUseIfThereIsNone));
+        if (bSetAppContext) {
+            m_applicationContext = std::move(context);
+        }
+    });
 }
 
 void ErrorItem::ReInit(const std::wstring& strNewMsg) {
@@ -167,12 +180,17 @@ void ErrorItem::ReInit(const std::wstring& strNewMsg) {
 }
 
 std::shared_ptr<ErrorItem> ErrorItem::Clone() const {
-    return std::make_shared<ErrorItem>(*this);
+    return Trapped(std::shared_ptr<ErrorItem>(),
+                   [&] { return std::make_shared<ErrorItem>(*this); });
 }
 
 void ErrorItem::CloneFrom(const ErrorItem& ei) {
-    *this = ei;
-    m_message = ei.Message();
+    Trapped([&] {
+        // Copied whole before it replaces this record, which a failure leaves as it was.
+        ErrorItem copy = ei;
+        copy.m_message = ei.Message();
+        *this = std::move(copy);
+    });
 }
 
 std::wstring ErrorItem::DisplayNameOr(const std::wstring& substitute) const {

@@ -2,27 +2,60 @@
 
 #include <algorithm>
 
+#include "platform/automation/Trapped.h"
+
 namespace zv {
 
 ErrorItems::ErrorItems() {
-    Reset(false);
+    Clear(false);
 }
 
+// Each public operation runs through Trapped on top of the steps below, which
+// let their failures out to it: an operation that fails stops at once.
+
 void ErrorItems::Add(const ErrorItem& errItem) {
-    auto stored = errItem.Clone();
+    Trapped([&] { Store(errItem); });
+}
+
+void ErrorItems::Reset(bool bAddDefaultError) {
+    Trapped([&] { Clear(bAddDefaultError); });
+}
+
+void ErrorItems::Restart(const ErrorItem& errItem) {
+    Trapped([&] {
+        // Copied first: errItem may be one of this collection's own records.
+        const ErrorItem kept = errItem;
+        Clear(false);
+        Store(kept);
+    });
+}
+
+void ErrorItems::AddItems(const ErrorItems& errItems) {
+    Trapped([&] { Merge(errItems); });
+}
+
+void ErrorItems::SetItems(const ErrorItems& errItems) {
+    Trapped([&] { Replace(errItems); });
+}
+
+void ErrorItems::Store(const ErrorItem& errItem) {
+    // Everything that can fail comes before the first change.
+    auto stored = std::make_shared<ErrorItem>(errItem);
+    if (!m_applicationContext.empty() && stored->ApplicationContext().empty()) {
+        stored->SetApplicationContext(m_applicationContext);
+    }
+    const bool details = !stored->Details().empty();
+    const bool instructions = !stored->Instructions().empty();
+    m_items.Add(std::move(stored));
     if (m_containsDefaultErrorOnly) {
         m_items.Remove(1);
         m_containsDefaultErrorOnly = false;
     }
-    m_anyItemsHaveDetails = m_anyItemsHaveDetails || !stored->Details().empty();
-    m_anyItemsHaveInstructions = m_anyItemsHaveInstructions || !stored->Instructions().empty();
-    if (!m_applicationContext.empty() && stored->ApplicationContext().empty()) {
-        stored->SetApplicationContext(m_applicationContext);
-    }
-    m_items.Add(std::move(stored));
+    m_anyItemsHaveDetails = m_anyItemsHaveDetails || details;
+    m_anyItemsHaveInstructions = m_anyItemsHaveInstructions || instructions;
 }
 
-void ErrorItems::Reset(bool bAddDefaultError) {
+void ErrorItems::Clear(bool bAddDefaultError) {
     auto defaultItem = std::make_shared<ErrorItem>();
     defaultItem->Init({}, bAddDefaultError ? errCritical : errSuccess);
     if (bAddDefaultError && !m_defaultMessage.empty()) {
@@ -38,14 +71,7 @@ void ErrorItems::Reset(bool bAddDefaultError) {
     m_overallInstructions.clear();
 }
 
-void ErrorItems::Restart(const ErrorItem& errItem) {
-    // Cloned first: errItem may be one of this collection's own records.
-    const auto kept = errItem.Clone();
-    Reset(false);
-    Add(*kept);
-}
-
-void ErrorItems::AddItems(const ErrorItems& errItems) {
+void ErrorItems::Merge(const ErrorItems& errItems) {
     if (!errItems.HasMsgs(false, true)) {
         return;
     }
@@ -55,34 +81,42 @@ void ErrorItems::AddItems(const ErrorItems& errItems) {
     // each of its records once.
     const Records records = errItems.m_items;
     for (const auto& record : records) {
-        Add(*record);
+        Store(*record);
     }
     m_containsDefaultErrorOnly = wasDefaultOnly && otherWasDefaultOnly;
 }
 
-void ErrorItems::SetItems(const ErrorItems& errItems) {
+void ErrorItems::Replace(const ErrorItems& errItems) {
     if (&errItems == this) {
         return;  // already holds these records; a reset would lose them
     }
-    Reset(false);
-    AddItems(errItems);
+    Clear(false);
+    Merge(errItems);
     m_containsDefaultErrorOnly = errItems.m_containsDefaultErrorOnly;
 }
 
+ErrorItems::Records ErrorItems::AsCollection() const {
+    return Trapped(Records(), [&] { return m_items; });
+}
+
 std::shared_ptr<ErrorItems> ErrorItems::Clone() const {
-    auto copy = std::make_shared<ErrorItems>();
-    copy->m_defaultMessage = m_defaultMessage;
-    copy->m_applicationContext = m_applicationContext;
-    copy->SetItems(*this);
-    copy->m_overallMessage = m_overallMessage;
-    copy->m_overallInstructions = m_overallInstructions;
-    return copy;
+    return Trapped(std::shared_ptr<ErrorItems>(), [&] {
+        auto copy = std::make_shared<ErrorItems>();
+        copy->m_defaultMessage = m_defaultMessage;
+        copy->m_applicationContext = m_applicationContext;
+        copy->Replace(*this);
+        copy->m_overallMessage = m_overallMessage;
+        copy->m_overallInstructions = m_overallInstructions;
+        return copy;
+    });
 }
 
 void ErrorItems::UpdateApplicationContexts() {
-    for (const auto& record : m_items) {
-        record->SetApplicationContext(m_applicationContext);
-    }
+    Trapped([&] {
+        for (const auto& record : m_items) {
+            record->SetApplicationContext(m_applicationContext);
+        }
+    });
 }
 
 bool ErrorItems::HasWarningsOrWorse() const noexcept {

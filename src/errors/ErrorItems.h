@@ -48,7 +48,7 @@ class ErrorItems {
     std::shared_ptr<ErrorItem> Item(std::int32_t nIndex) const { return m_items.Item(nIndex); }
     std::shared_ptr<ErrorItem> Last() const { return m_items.Item(Count()); }
     // A new plain collection of the stored records themselves, in order.
-    Records AsCollection() const { return m_items; }
+    Records AsCollection() const;
 
     // Enumeration of the stored records in order.
     const_iterator begin() const noexcept { return m_items.begin(); }
@@ -77,6 +77,11 @@ class ErrorItems {
     bool HasMsgs(bool bIgnoreCancelMsgs = true, bool bIgnoreSuccess = true) const noexcept;
 
   private:
+    void Store(const ErrorItem& errItem);
+    void Clear(bool bAddDefaultError);
+    void Merge(const ErrorItems& errItems);
+    void Replace(const ErrorItems& errItems);
+
     Records m_items;
     bool m_containsDefaultErrorOnly = true;
     std::wstring m_defaultMessage;

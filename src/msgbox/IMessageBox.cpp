@@ -2,6 +2,7 @@
 
 #include "msgbox/frmMessageBox.h"
 #include "platform/automation/Application.h"
+#include "platform/automation/Trapped.h"
 #include "winmsg/modMousePointer.h"
 
 namespace zv {
@@ -24,20 +25,18 @@ std::int16_t IMessageBox::DMsgBox(const std::wstring& strCaption, const std::wst
                                   const std::wstring& strTitle, const std::wstring& sDefaultButton,
                                   const std::shared_ptr<Picture>& pPicture,
                                   const std::wstring& strChkBox, std::int16_t chkValue) {
-    frmMessageBox dialog;
-    try {
+    // No error leaves the library, not even a failure of the memory: the box
+    // just did not ask.
+    return Trapped(kSetUpFailed, [&] {
+        frmMessageBox dialog;
         dialog.Prepare(strCaption, strButtons, strTitle, sDefaultButton, pPicture, strChkBox,
                        chkValue);
-    } catch (...) {
-        // No error leaves the library, not even a failure of the memory: the
-        // box just did not ask.
-        return kSetUpFailed;
-    }
-    ShowWithArrowPointer(dialog);
-    m_iCheckBoxValue = dialog.CheckBoxValue();
-    const std::int16_t pressed = dialog.PressedIndex();
-    dialog.Unload();
-    return pressed;
+        ShowWithArrowPointer(dialog);
+        m_iCheckBoxValue = dialog.CheckBoxValue();
+        const std::int16_t pressed = dialog.PressedIndex();
+        dialog.Unload();
+        return pressed;
+    });
 }
 
 }  // namespace zv

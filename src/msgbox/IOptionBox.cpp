@@ -1,6 +1,7 @@
 #include "msgbox/IOptionBox.h"
 
 #include "msgbox/frmRadioOptions.h"
+#include "platform/automation/Trapped.h"
 #include "platform/win/WinApi.h"
 
 namespace zv {
@@ -15,7 +16,9 @@ constexpr std::int16_t kCancelled = -1;
 std::int16_t IOptionBox::OptionBox(const std::wstring& strOptions, const std::wstring& strCaption,
                                    const std::wstring& strTitle, const std::wstring& sDefaultOption,
                                    std::int16_t iHelpId) {
-    try {
+    // No error leaves the library, not even a failure of the memory: the box
+    // just did not ask.
+    return Trapped(kNoChoices, [&] {
         frmRadioOptions dialog;
         if (!dialog.Prepare(strOptions, strCaption, strTitle, sDefaultOption, iHelpId)) {
             dialog.Unload();
@@ -25,11 +28,7 @@ std::int16_t IOptionBox::OptionBox(const std::wstring& strOptions, const std::ws
         const std::int16_t result = dialog.Cancelled() == 0 ? dialog.SelectedIndex() : kCancelled;
         dialog.Unload();
         return result;
-    } catch (...) {
-        // No error leaves the library, not even a failure of the memory: the
-        // box just did not ask.
-        return kNoChoices;
-    }
+    });
 }
 
 }  // namespace zv

@@ -11,6 +11,7 @@
 
 #include "msgbox/CaptionList.h"
 #include "platform/automation/Application.h"
+#include "platform/automation/Trapped.h"
 #include "platform/text/WideString.h"
 #include "platform/win/WinConstants.h"
 
@@ -213,11 +214,8 @@ LRESULT ZV_CALLBACK MsgBoxHookProc(int nCode, WPARAM wParam, LPARAM) {
     if (nCode != HCBT_ACTIVATE || state == nullptr) {
         return 0;
     }
-    try {
-        AdjustBox(*state, static_cast<HWND>(wParam));
-    } catch (...) {
-        // Nothing may unwind into the window system; the box shows as it is.
-    }
+    // Nothing may unwind into the window system; the box shows as it is.
+    Trapped([&] { AdjustBox(*state, static_cast<HWND>(wParam)); });
     UnhookWindowsHookEx(std::exchange(state->hook, 0));
     return 0;
 }
@@ -237,11 +235,8 @@ void ZV_CALLBACK MsgBoxTimerProc(HWND, UINT, UINT_PTR idEvent, DWORD) {
     if (idEvent != kCountDownTimer || state == nullptr) {
         return;
     }
-    try {
-        CountDown(*state);
-    } catch (...) {
-        // A tick that fails leaves the box as it was; the next one tries again.
-    }
+    // A tick that fails leaves the box as it was; the next one tries again.
+    Trapped([&] { CountDown(*state); });
 }
 
 void InstallHook(MsgBoxState& state, HWND owner, bool center) {
@@ -311,14 +306,12 @@ std::int32_t ZvMsgBox(win::HWND hwndOwner, const std::wstring& sPrompt, const st
     if (ThisThreadsBox() != nullptr) {
         return 0;  // the thread's box is up already
     }
-    MsgBoxState& state = States()[GetCurrentThreadId()];
-    const ThreadCallEnd callEnd;
-    try {
+    return Trapped(std::int32_t{0}, [&] {
+        MsgBoxState& state = States()[GetCurrentThreadId()];
+        const ThreadCallEnd callEnd;
         return ShowBox(state, hwndOwner, sPrompt, sTitle, static_cast<UINT>(nStyle), bCenter,
                        sButtons, nTimeoutSeconds);
-    } catch (...) {
-        return 0;
-    }
+    });
 }
 
 std::int32_t ZvMsgBox(win::HWND hwndOwner, const std::wstring& sPrompt, const std::wstring& sTitle,
@@ -336,8 +329,10 @@ std::wstring FormatRemainingTime(std::int32_t nMilliseconds) {
     const std::int32_t hours = nMilliseconds % kDay / kHour;
     const std::int32_t minutes = nMilliseconds % kHour / kMinute;
     const std::int32_t seconds = nMilliseconds % kMinute / kSecond;
-    const std::wstring dayPart = days >= 1 ? std::to_wstring(days) + L" days " : L"";
-    return dayPart + TwoDigits(hours) + L":" + TwoDigits(minutes) + L":" + TwoDigits(seconds);
+    return Trapped(std::wstring(), [&] {
+        const std::wstring dayPart = days >= 1 ? std::to_wstring(days) + L" days " : L"";
+        return dayPart + TwoDigits(hours) + L":" + TwoDigits(minutes) + L":" + TwoDigits(seconds);
+    });
 }
 
 }  // namespace zv

@@ -1,5 +1,6 @@
 #include "paint/modPaint.h"
 
+#include "platform/automation/Trapped.h"
 #include "platform/win/GdiConstants.h"
 
 namespace zv {
@@ -57,32 +58,35 @@ void PaintTransparentStdPic(HDC hdcDest, std::int32_t xDest, std::int32_t yDest,
         !FitsPixelLimits(nWidth, nHeight)) {
         return;
     }
-    COLORREF maskColour = 0;
-    if (OleTranslateColor(clrMask, hPal, &maskColour) != 0) {
-        return;
-    }
-    const MemoryDc source(hdcDest, picSource->Handle(), false);
-    const MemoryDc background(hdcDest, CreateCompatibleBitmap(hdcDest, nWidth, nHeight), true);
-    BitBlt(background.Dc(), 0, 0, nWidth, nHeight, hdcDest, xDest, yDest, SRCCOPY);
+    // A drawing that fails leaves the destination as it was.
+    Trapped([&] {
+        COLORREF maskColour = 0;
+        if (OleTranslateColor(clrMask, hPal, &maskColour) != 0) {
+            return;
+        }
+        const MemoryDc source(hdcDest, picSource->Handle(), false);
+        const MemoryDc background(hdcDest, CreateCompatibleBitmap(hdcDest, nWidth, nHeight), true);
+        BitBlt(background.Dc(), 0, 0, nWidth, nHeight, hdcDest, xDest, yDest, SRCCOPY);
 
-    const MemoryDc work(hdcDest, CreateCompatibleBitmap(hdcDest, nWidth, nHeight), true);
-    SetColours(work.Dc(), GetBkColor(source.Dc()), GetTextColor(source.Dc()));
-    BitBlt(work.Dc(), 0, 0, nWidth, nHeight, source.Dc(), xSrc, ySrc, SRCCOPY);
+        const MemoryDc work(hdcDest, CreateCompatibleBitmap(hdcDest, nWidth, nHeight), true);
+        SetColours(work.Dc(), GetBkColor(source.Dc()), GetTextColor(source.Dc()));
+        BitBlt(work.Dc(), 0, 0, nWidth, nHeight, source.Dc(), xSrc, ySrc, SRCCOPY);
 
-    // Colour to one bit: 1 where the work bitmap has its background colour.
-    const MemoryDc mask(hdcDest, CreateBitmap(nWidth, nHeight, 1, 1, nullptr), true);
-    SetBkColor(work.Dc(), maskColour);
-    BitBlt(mask.Dc(), 0, 0, nWidth, nHeight, work.Dc(), 0, 0, SRCCOPY);
+        // Colour to one bit: 1 where the work bitmap has its background colour.
+        const MemoryDc mask(hdcDest, CreateBitmap(nWidth, nHeight, 1, 1, nullptr), true);
+        SetBkColor(work.Dc(), maskColour);
+        BitBlt(mask.Dc(), 0, 0, nWidth, nHeight, work.Dc(), 0, 0, SRCCOPY);
 
-    // One bit to colour: 0 becomes the text colour, 1 the background colour;
-    // black and white make the mask clear or keep whole pixels.
-    SetColours(work.Dc(), kWhite, kBlack);
-    BitBlt(work.Dc(), 0, 0, nWidth, nHeight, mask.Dc(), 0, 0, kDestAndNotSource);
-    SetColours(background.Dc(), kWhite, kBlack);
-    BitBlt(background.Dc(), 0, 0, nWidth, nHeight, mask.Dc(), 0, 0, SRCAND);
-    BitBlt(background.Dc(), 0, 0, nWidth, nHeight, work.Dc(), 0, 0, SRCPAINT);
+        // One bit to colour: 0 becomes the text colour, 1 the background colour;
+        // black and white make the mask clear or keep whole pixels.
+        SetColours(work.Dc(), kWhite, kBlack);
+        BitBlt(work.Dc(), 0, 0, nWidth, nHeight, mask.Dc(), 0, 0, kDestAndNotSource);
+        SetColours(background.Dc(), kWhite, kBlack);
+        BitBlt(background.Dc(), 0, 0, nWidth, nHeight, mask.Dc(), 0, 0, SRCAND);
+        BitBlt(background.Dc(), 0, 0, nWidth, nHeight, work.Dc(), 0, 0, SRCPAINT);
 
-    BitBlt(hdcDest, xDest, yDest, nWidth, nHeight, background.Dc(), 0, 0, SRCCOPY);
+        BitBlt(hdcDest, xDest, yDest, nWidth, nHeight, background.Dc(), 0, 0, SRCCOPY);
+    });
 }
 
 }  // namespace zv

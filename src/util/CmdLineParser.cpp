@@ -1,5 +1,6 @@
 #include "util/CmdLineParser.h"
 
+#include "platform/automation/Trapped.h"
 #include "platform/text/WideString.h"
 
 namespace zv {
@@ -48,22 +49,26 @@ std::wstring FormatArgument(const std::wstring& strCmd, std::wstring joined) {
 }  // namespace
 
 std::shared_ptr<ErrorItem> CmdLineParser::LastError() {
-    if (!m_lastError) {
-        m_lastError = std::make_shared<ErrorItem>();
-    }
-    return m_lastError;
+    return Trapped(std::shared_ptr<ErrorItem>(), [&] {
+        if (!m_lastError) {
+            m_lastError = std::make_shared<ErrorItem>();
+        }
+        return m_lastError;
+    });
 }
 
 bool CmdLineParser::Load(const std::wstring& strCommandLine) {
-    std::optional<OpenValue> open;
-    for (const std::wstring& token : Split(strCommandLine, L" ")) {
-        if (open) {
-            ContinueOpenValue(token, open);
-        } else if (!LoadToken(token, open)) {
-            return false;
+    return Trapped(false, [&] {
+        std::optional<OpenValue> open;
+        for (const std::wstring& token : Split(strCommandLine, L" ")) {
+            if (open) {
+                ContinueOpenValue(token, open);
+            } else if (!LoadToken(token, open)) {
+                return false;
+            }
         }
-    }
-    return true;
+        return true;
+    });
 }
 
 void CmdLineParser::ContinueOpenValue(const std::wstring& token, std::optional<OpenValue>& open) {
@@ -99,66 +104,83 @@ bool CmdLineParser::LoadToken(const std::wstring& token, std::optional<OpenValue
 }
 
 void CmdLineParser::ReportRepeatedOption(const std::wstring& name) {
-    LastError()->Init(
+    if (!m_lastError) {
+        m_lastError = std::make_shared<ErrorItem>();
+    }
+    m_lastError->Init(
         L"The command line option '" + name + L"' appears more than once in the command line.",
         errWarning);
 }
 
 void CmdLineParser::AddOption(const std::wstring& strOption, const std::wstring& strValue) {
-    if (HasOption(strOption)) {
-        return;
-    }
-    m_optionNames.Add(strOption, strOption);
-    m_optionValues.Add(strValue, strOption);
+    Trapped([&] {
+        if (HasOption(strOption)) {
+            return;
+        }
+        m_optionValues.Add(strValue, strOption);
+        try {
+            m_optionNames.Add(strOption, strOption);
+        } catch (...) {
+            m_optionValues.Remove(strOption);  // an option is in both or in neither
+            throw;
+        }
+    });
 }
 
 bool CmdLineParser::HasOption(const std::wstring& strOption) const {
-    return m_optionNames.Contains(strOption);
+    return Trapped(false, [&] { return m_optionNames.Contains(strOption); });
 }
 
 std::wstring CmdLineParser::GetOptionValue(const std::wstring& strOption) const {
-    return m_optionValues.Contains(strOption) ? m_optionValues.Item(strOption) : std::wstring();
+    return Trapped(std::wstring(), [&] {
+        return m_optionValues.Contains(strOption) ? m_optionValues.Item(strOption) : std::wstring();
+    });
 }
 
 Collection<std::wstring> CmdLineParser::GetOptionValues(const std::wstring& strOption,
                                                         const std::wstring& sDelimiter) const {
-    Collection<std::wstring> items;
-    const std::wstring value = GetOptionValue(strOption);
-    if (value.empty()) {
-        return items;
-    }
-    std::optional<std::wstring> group;  // a single-quoted item that holds delimiters
-    for (std::wstring& piece : Split(value, sDelimiter)) {
-        if (group) {
-            group->append(sDelimiter).append(piece);
-            if (Contains(piece, kSingleQuote)) {
-                items.Add(RemoveAll(*group, kSingleQuote));
-                group.reset();
-            }
-        } else if (piece.starts_with(kSingleQuote)) {
-            group = std::move(piece);
-        } else {
-            items.Add(std::move(piece));
+    return Trapped(Collection<std::wstring>(), [&] {
+        Collection<std::wstring> items;
+        const std::wstring value = GetOptionValue(strOption);
+        if (value.empty()) {
+            return items;
         }
-    }
-    if (group) {
-        items.Add(RemoveAll(*group, kSingleQuote));
-    }
-    return items;
+        std::optional<std::wstring> group;  // a single-quoted item that holds delimiters
+        for (std::wstring& piece : Split(value, sDelimiter)) {
+            if (group) {
+                group->append(sDelimiter).append(piece);
+                if (Contains(piece, kSingleQuote)) {
+                    items.Add(RemoveAll(*group, kSingleQuote));
+                    group.reset();
+                }
+            } else if (piece.starts_with(kSingleQuote)) {
+                group = std::move(piece);
+            } else {
+                items.Add(std::move(piece));
+            }
+        }
+        if (group) {
+            items.Add(RemoveAll(*group, kSingleQuote));
+        }
+        return items;
+    });
 }
 
 std::wstring CmdLineParser::MakeCmdLineArgument(const std::wstring& strCmd,
                                                 std::span<const Variant> vals) {
-    return FormatArgument(strCmd, JoinArgumentValues(vals));
+    return Trapped(std::wstring(),
+                   [&] { return FormatArgument(strCmd, JoinArgumentValues(vals)); });
 }
 
 std::wstring CmdLineParser::MakeCmdLineArgumentFromCollection(
     const std::wstring& strCmd, const Collection<Variant>* colValues) {
-    if (colValues == nullptr) {
-        const Variant missing;
-        return MakeCmdLineArgument(strCmd, {&missing, 1});
-    }
-    return FormatArgument(strCmd, JoinArgumentValues(*colValues));
+    return Trapped(std::wstring(), [&] {
+        if (colValues == nullptr) {
+            const Variant missing;
+            return MakeCmdLineArgument(strCmd, {&missing, 1});
+        }
+        return FormatArgument(strCmd, JoinArgumentValues(*colValues));
+    });
 }
 
 }  // namespace zv

@@ -2,17 +2,15 @@
 
 #include <utility>
 
+#include "platform/automation/Trapped.h"
+
 namespace zv {
 
 AutoScope::~AutoScope() {
     if (!m_callback) {
         return;
     }
-    try {
-        m_callback->Terminate(m_key);
-    } catch (...) {
-        // Letting go of a guard cannot fail.
-    }
+    Trapped([&] { m_callback->Terminate(m_key); });  // letting go of a guard cannot fail
 }
 
 void AutoScope::Initialize(std::shared_ptr<IAutoScope> clsIAutoScope, std::wstring sKey) {
@@ -21,9 +19,11 @@ void AutoScope::Initialize(std::shared_ptr<IAutoScope> clsIAutoScope, std::wstri
 }
 
 std::shared_ptr<AutoScope> NewAutoScope(std::shared_ptr<IAutoScope> callback, std::wstring key) {
-    auto scope = std::make_shared<AutoScope>();
-    scope->Initialize(std::move(callback), std::move(key));
-    return scope;
+    return Trapped(std::shared_ptr<AutoScope>(), [&] {
+        auto scope = std::make_shared<AutoScope>();
+        scope->Initialize(std::move(callback), std::move(key));
+        return scope;
+    });
 }
 
 }  // namespace zv

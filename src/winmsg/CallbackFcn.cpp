@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/automation/LateBound.h"
+#include "platform/automation/Trapped.h"
 
 namespace zv {
 
@@ -26,13 +27,17 @@ Variant CallbackFcn::CallFcn(Variant defaultReturnValue, const VariantArray& arg
     if (!m_fcnObject || m_fcnName.empty()) {
         return defaultReturnValue;
     }
-    // The method gets a zero-based list of its own, whatever the bounds of
-    // the array it was made from.
-    const VariantArray& chosen = args.Items().empty() ? m_params : args;
-    Variant list = VariantArray(chosen.Items());
-    Arguments arguments;
-    arguments.push_back(Argument::ByRef(list));
-    return CallByName(m_fcnObject, m_fcnName, CallKind::Method, std::move(arguments));
+    // The method's own errors reach the caller; any other failure gives the
+    // default result.
+    return TrappedButReported(std::move(defaultReturnValue), [&] {
+        // The method gets a zero-based list of its own, whatever the bounds of
+        // the array it was made from.
+        const VariantArray& chosen = args.Items().empty() ? m_params : args;
+        Variant list = VariantArray(chosen.Items());
+        Arguments arguments;
+        arguments.push_back(Argument::ByRef(list));
+        return CallByName(m_fcnObject, m_fcnName, CallKind::Method, std::move(arguments));
+    });
 }
 
 }  // namespace zv

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/automation/Trapped.h"
 #include "platform/win/WinConstants.h"
 #include "winmsg/WindowProcMgr.h"
 
@@ -30,15 +31,16 @@ ParentMsgForwarder::~ParentMsgForwarder() {
 }
 
 void ParentMsgForwarder::SetWindowProcMgrToUse(std::shared_ptr<WindowProcMgr> clsWndProcMgrToUse) {
-    LetGoOfManager();
-    if (clsWndProcMgrToUse) {
-        Use(std::move(clsWndProcMgrToUse), true);
-        return;
-    }
-    Use(WindowProcMgr::Create(), false);
-    if (IsForwarding()) {
-        m_windowProcMgr->Subclass(m_currentParent);
-    }
+    Trapped([&] {
+        if (clsWndProcMgrToUse) {
+            Use(std::move(clsWndProcMgrToUse), true);
+            return;
+        }
+        Use(WindowProcMgr::Create(), false);
+        if (IsForwarding()) {
+            m_windowProcMgr->Subclass(m_currentParent);
+        }
+    });
 }
 
 void ParentMsgForwarder::StartForwarding(HWND& hwndCurrentParent, HWND& hwndOldParent) {
@@ -61,14 +63,18 @@ void ParentMsgForwarder::StopForwarding() {
     m_oldParent = 0;
 }
 
+// The new manager is listened to before the old one is let go, so that a
+// failure leaves the forwarder with the manager it had.
 void ParentMsgForwarder::Use(std::shared_ptr<WindowProcMgr> manager, bool external) {
-    m_windowProcMgr = std::move(manager);
-    m_externalManager = external;
     // The message is never marked handled: the current parent always gets it.
-    m_connection = m_windowProcMgr->OnMessage.Connect(
+    const EventConnection connection = manager->OnMessage.Connect(
         [this](HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam, bool&, LRESULT&) {
             OnParentMessage(hwnd, uMsg, wParam, lParam);
         });
+    LetGoOfManager();
+    m_windowProcMgr = std::move(manager);
+    m_externalManager = external;
+    m_connection = connection;
 }
 
 // An own manager lets go of its windows; a caller's is only no longer

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/automation/AutomationError.h"
+#include "platform/automation/Trapped.h"
 #include "winmsg/modWindowHookMgr.h"
 
 namespace zv {
@@ -13,11 +14,15 @@ std::shared_ptr<WindowHookMgr> WindowHookMgr::Create() {
     return std::make_shared<WindowHookMgr>(CreateKey{});
 }
 
+// A window hooked already is refused with an error to the caller; any other
+// failure leaves nothing hooked.
 void WindowHookMgr::Hook(HWND hwnd) {
-    m_hooked.reserve(m_hooked.size() + 1);  // nothing fails once hooked
-    if (modWindowHookMgr::HookWindow(hwnd, shared_from_this())) {
-        m_hooked.push_back(hwnd);
-    }
+    TrappedButReported([&] {
+        m_hooked.reserve(m_hooked.size() + 1);  // nothing fails once hooked
+        if (modWindowHookMgr::HookWindow(hwnd, shared_from_this())) {
+            m_hooked.push_back(hwnd);
+        }
+    });
 }
 
 void WindowHookMgr::Unhook(HWND hwnd) {
@@ -38,7 +43,7 @@ void WindowHookMgr::UnhookAll() {
 }
 
 void WindowHookMgr::GetMsgProc(HWND hwnd, UINT& uMsg, WPARAM& wParam, LPARAM& lParam) {
-    OnMessage.Raise(hwnd, uMsg, wParam, lParam);
+    Trapped([&] { OnMessage.Raise(hwnd, uMsg, wParam, lParam); });
 }
 
 }  // namespace zv

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/automation/Trapped.h"
 #include "platform/win/WinConstants.h"
 #include "winmsg/modWindowProcMgr.h"
 
@@ -21,15 +22,13 @@ WindowProcMgr::~WindowProcMgr() {
 
 bool WindowProcMgr::AnySubclassedWindowsRemaining(
     Collection<std::int32_t>* colHwndsStillSubclassed) {
-    try {
-        return modWindowProcMgr::GetSubclassedWindows(colHwndsStillSubclassed);
-    } catch (...) {
-        return false;
-    }
+    return Trapped(false,
+                   [&] { return modWindowProcMgr::GetSubclassedWindows(colHwndsStillSubclassed); });
 }
 
+// A manager that cannot subscribe stays as it was.
 void WindowProcMgr::Subclass(HWND hwnd) {
-    try {
+    Trapped([&] {
         m_subclassed.reserve(m_subclassed.size() + 1);  // nothing fails once subscribed
         if (!modWindowProcMgr::SubclassWindow(hwnd, shared_from_this())) {
             return;
@@ -38,13 +37,11 @@ void WindowProcMgr::Subclass(HWND hwnd) {
             m_subclassed.push_back(hwnd);
         }
         std::erase(m_pendingRelease, hwnd);  // subscribing again cancels a put-off release
-    } catch (...) {
-        // A manager that cannot subscribe stays as it was.
-    }
+    });
 }
 
 void WindowProcMgr::UnSubclass(HWND hwnd) {
-    try {
+    Trapped([&] {
         if (modWindowProcMgr::IsMessageInside(hwnd, this)) {
             if (std::find(m_pendingRelease.begin(), m_pendingRelease.end(), hwnd) ==
                 m_pendingRelease.end()) {
@@ -53,12 +50,11 @@ void WindowProcMgr::UnSubclass(HWND hwnd) {
             return;
         }
         Release(hwnd);
-    } catch (...) {
-    }
+    });
 }
 
 void WindowProcMgr::UnSubclassAll() {
-    try {
+    Trapped([&] {
         // Releasing the last window may drop the registry's hold on this
         // manager; null during teardown, when the registry holds none.
         const auto self = weak_from_this().lock();
@@ -71,30 +67,23 @@ void WindowProcMgr::UnSubclassAll() {
                 ++i;
             }
         }
-    } catch (...) {
-    }
+    });
 }
 
 LRESULT WindowProcMgr::WindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam,
                                   bool& bHandled) {
     LRESULT nWndProcReturnValue = 0;
-    try {
-        if (uMsg == WM_DESTROY) {
-            UnSubclass(hwnd);  // put off until the message has been answered
-        }
-        OnMessage.Raise(hwnd, uMsg, wParam, lParam, bHandled, nWndProcReturnValue);
-    } catch (...) {
-        // A handler's failure ends its event for this message, not the message.
+    if (uMsg == WM_DESTROY) {
+        UnSubclass(hwnd);  // put off until the message has been answered
     }
+    // A handler's failure ends its event for this message, not the message.
+    Trapped([&] { OnMessage.Raise(hwnd, uMsg, wParam, lParam, bHandled, nWndProcReturnValue); });
     return nWndProcReturnValue;
 }
 
 void WindowProcMgr::WindowProcDone(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam,
                                    LRESULT nWndProcReturnValue) {
-    try {
-        OnMessageProcessed.Raise(hwnd, uMsg, wParam, lParam, nWndProcReturnValue);
-    } catch (...) {
-    }
+    Trapped([&] { OnMessageProcessed.Raise(hwnd, uMsg, wParam, lParam, nWndProcReturnValue); });
     if (!m_pendingRelease.empty()) {
         ReleaseIfDue(hwnd);
     }
@@ -103,7 +92,7 @@ void WindowProcMgr::WindowProcDone(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM l
 // Once the answer has been heard, a release put off for the window takes
 // effect unless another of its messages is still inside.
 void WindowProcMgr::ReleaseIfDue(HWND hwnd) noexcept {
-    try {
+    Trapped([&] {
         const auto pending = std::find(m_pendingRelease.begin(), m_pendingRelease.end(), hwnd);
         if (pending == m_pendingRelease.end() ||
             modWindowProcMgr::IsAnotherMessageInside(hwnd, this)) {
@@ -111,8 +100,7 @@ void WindowProcMgr::ReleaseIfDue(HWND hwnd) noexcept {
         }
         m_pendingRelease.erase(pending);
         Release(hwnd);
-    } catch (...) {
-    }
+    });
 }
 
 void WindowProcMgr::Release(HWND hwnd) {

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/automation/AutomationError.h"
+#include "platform/automation/Trapped.h"
 #include "platform/win/WinConstants.h"
 
 namespace zv {
@@ -54,11 +55,7 @@ void frmTimer::Restart() {
 LRESULT ZV_CALLBACK frmTimer::WindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     if (uMsg == WM_TIMER && wParam == kTimerId) {
         if (auto* form = reinterpret_cast<frmTimer*>(GetPropA(hwnd, kOwnerProperty))) {
-            try {
-                form->m_onTick();
-            } catch (...) {
-                // A handler's failure must not unwind through the platform.
-            }
+            Trapped(form->m_onTick);  // a handler's failure must not unwind through the platform
         }
         return 0;
     }

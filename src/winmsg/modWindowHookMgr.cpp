@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/automation/AutomationError.h"
+#include "platform/automation/Trapped.h"
 #include "platform/win/WinConstants.h"
 #include "winmsg/IWindowHookMgr.h"
 
@@ -112,11 +113,10 @@ LRESULT ZV_CALLBACK HookGetMsgProc(int nCode, WPARAM wParam, LPARAM lParam) {
         RtlMoveMemory(&record, where, sizeof record);
         if (const auto callback = CallbackOf(record.hwnd)) {
             const void* outer = std::exchange(g_delivering, where);
-            try {
+            // A host's failure must not unwind through the platform.
+            Trapped([&] {
                 callback->GetMsgProc(record.hwnd, record.message, record.wParam, record.lParam);
-            } catch (...) {
-                // A host's failure must not unwind through the platform.
-            }
+            });
             RtlMoveMemory(where, &record, sizeof record);
             const LRESULT result = CallNextHookEx(0, nCode, wParam, lParam);
             g_delivering = outer;

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/automation/Trapped.h"
 #include "platform/win/WinConstants.h"
 #include "winmsg/IWindowProcMgr.h"
 
@@ -494,23 +495,18 @@ LRESULT ZV_CALLBACK SubclassedWindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LP
         }
         IWindowProcMgr* callback = subscriber.callback.get();
         delivery.Asking(i);
-        LRESULT answer = 0;
-        try {
-            answer = callback->WindowProc(hwnd, uMsg, wParam, lParam, handled);
-        } catch (...) {
-            // Nothing unwinds through the window system.
-        }
+        // Nothing unwinds through the window system.
+        const LRESULT answer = Trapped(
+            LRESULT{0}, [&] { return callback->WindowProc(hwnd, uMsg, wParam, lParam, handled); });
         if (handled) {
             result = answer;
             break;
         }
     }
     if (!handled) {
-        try {
-            result = CallWindowProcA(record->previous, hwnd, uMsg, wParam, lParam);
-        } catch (...) {
-            result = 0;
-        }
+        result = Trapped(LRESULT{0}, [&] {
+            return CallWindowProcA(record->previous, hwnd, uMsg, wParam, lParam);
+        });
     }
 
     // Everyone listed now hears the answer once, even if it leaves meanwhile.
@@ -532,10 +528,7 @@ LRESULT ZV_CALLBACK SubclassedWindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LP
         }
         IWindowProcMgr* callback = subscriber.callback.get();
         delivery.Answering(i);
-        try {
-            callback->WindowProcDone(hwnd, uMsg, wParam, lParam, result);
-        } catch (...) {
-        }
+        Trapped([&] { callback->WindowProcDone(hwnd, uMsg, wParam, lParam, result); });
     }
     return result;
 }

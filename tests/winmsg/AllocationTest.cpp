@@ -1,47 +1,12 @@
 // Delivering a message through the registry does not allocate once the
-// window and its managers are warm. This executable counts every allocation
-// through the global operator new to show it.
+// window and its managers are warm, as the suite's counting operator new
+// shows.
 
-#include <atomic>
-#include <cstdlib>
 #include <memory>
-#include <new>
 
+#include "TestMemory.h"
 #include "WatchTest.h"
 #include "platform/win/WinConstants.h"
-
-namespace {
-
-std::atomic<std::size_t> g_allocations{0};
-
-void* Allocate(std::size_t size) {
-    g_allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* block = std::malloc(size == 0 ? 1 : size)) {
-        return block;
-    }
-    throw std::bad_alloc();
-}
-
-}  // namespace
-
-void* operator new(std::size_t size) {
-    return Allocate(size);
-}
-void* operator new[](std::size_t size) {
-    return Allocate(size);
-}
-void operator delete(void* block) noexcept {
-    std::free(block);
-}
-void operator delete[](void* block) noexcept {
-    std::free(block);
-}
-void operator delete(void* block, std::size_t) noexcept {
-    std::free(block);
-}
-void operator delete[](void* block, std::size_t) noexcept {
-    std::free(block);
-}
 
 namespace zv::test {
 namespace {
@@ -90,13 +55,13 @@ TEST_F(Allocation, MessagesToAWarmWindowDoNotAllocate) {
     }
 
     seen = 0;
-    const std::size_t before = g_allocations.load();
+    const std::size_t before = AllocationCount();
     bool answersRight = true;
     for (WPARAM i = 0; i < 1000; ++i) {
         const LRESULT expected = (i & 2) != 0 ? 5 : static_cast<LRESULT>(i) + 1;
         answersRight = SendMessageA(hwnd, WM_PING, i, 1) == expected && answersRight;
     }
-    const std::size_t allocated = g_allocations.load() - before;
+    const std::size_t allocated = AllocationCount() - before;
 
     EXPECT_EQ(allocated, 0u);
     EXPECT_TRUE(answersRight);

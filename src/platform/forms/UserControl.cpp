@@ -1,5 +1,6 @@
 #include "platform/forms/UserControl.h"
 
+#include "platform/automation/Trapped.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/PropertyBag.h"
 #include "platform/win/GdiConstants.h"
@@ -29,7 +30,8 @@ AmbientProperties UserControl::Ambient() const {
 
 void UserControl::PropertyChanged(const std::wstring& name) {
     m_changed = true;
-    OnPropertyChanged.Raise(name);
+    // Called from the controls' setters, which a listener's failure must not stop.
+    Trapped([&] { OnPropertyChanged.Raise(name); });
 }
 
 void UserControl::Adopted() {
