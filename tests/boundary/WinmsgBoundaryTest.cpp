@@ -78,6 +78,23 @@ const BoundaryRow kRows[] = {
          manager->UnSubclassAll();
          return !any;
      }},
+    {"WindowProcMgr_UnSubclass",
+     [] {
+         // Inside one of the window's messages the release is put off, which
+         // needs memory; without it the window stays subclassed.
+         const auto manager = WindowProcMgr::Create();
+         const HWND hwnd = PlainWindow();
+         manager->Subclass(hwnd);
+         manager->OnMessage.Connect([&](HWND, UINT message, WPARAM, LPARAM, bool&, LRESULT&) {
+             if (message == WM_USER) {
+                 WithoutMemory([&] { manager->UnSubclass(hwnd); });
+             }
+         });
+         SendMessageA(hwnd, WM_USER, 0, 0);
+         const bool stays = WindowProcMgr::AnySubclassedWindowsRemaining();
+         manager->UnSubclassAll();
+         return stays;
+     }},
     {"WindowHookMgr_Hook",
      [] {
          const auto manager = WindowHookMgr::Create();
@@ -107,6 +124,15 @@ const BoundaryRow kRows[] = {
          WithoutMemory([&] { forwarder.SetWindowProcMgrToUse(nullptr); });
          SendMessageA(parent, WM_USER, 0, 0);
          return heard == 1;
+     }},
+    {"ParentMsgForwarder_StartForwarding",
+     [] {
+         // Not forwarding through a parent it could not subclass.
+         ParentMsgForwarder forwarder;
+         HWND parent = PlainWindow();
+         HWND oldParent = PlainWindow();
+         WithoutMemory([&] { forwarder.StartForwarding(parent, oldParent); });
+         return !WindowProcMgr::AnySubclassedWindowsRemaining();
      }},
     {"TimerNoUI_StartTimer",
      [] {
