@@ -297,8 +297,11 @@ TEST_F(EditNotifications, AParentMayDestroyTheBoxWhileItHears) {
     EXPECT_NE(GetCapture(), clicked);
 }
 
-TEST_F(EditNotifications, FocusIsToldAfterASingleLineBoxHasPainted) {
+// A single-line box tells of the focus once it has painted; a multi-line
+// one paints in its turn.
+TEST_F(EditNotifications, FocusIsToldAfterPaintingOrInTurn) {
     const HWND box = Box("abc", ES_AUTOHSCROLL);
+    const HWND multi = Box("abc", ES_MULTILINE, 120, 80);
     MessageLog::Current().Clear();
     SetFocus(box);
     SetFocus(parent);
@@ -311,16 +314,12 @@ TEST_F(EditNotifications, FocusIsToldAfterASingleLineBoxHasPainted) {
         ExpectedMessage{"parent", WM_SETFOCUS, kWParam, static_cast<WPARAM>(box)},
     };
     EXPECT_SEQUENCE(SingleLineFocusSeq);
-}
 
-TEST_F(EditNotifications, AMultiLineBoxPaintsItsFocusInTurn) {
-    const HWND box = Box("abc", ES_MULTILINE, 120, 80);
     MessageLog::Current().Clear();
-    SetFocus(box);
-
+    SetFocus(multi);
     const std::array MultiLineFocusSeq = {
-        ExpectedMessage{"parent", WM_KILLFOCUS, kWParam, static_cast<WPARAM>(box)},
-        Told(box, EN_SETFOCUS),
+        ExpectedMessage{"parent", WM_KILLFOCUS, kWParam, static_cast<WPARAM>(multi)},
+        Told(multi, EN_SETFOCUS),
     };
     EXPECT_SEQUENCE(MultiLineFocusSeq);
 }
@@ -351,20 +350,18 @@ TEST_F(EditNotifications, TheLimitKeepsTextOutAndSaysSo) {
     Send(box, EM_SETSEL, 0, 2);
     // The selection goes; the limit still keeps the typing out.
     EXPECT_EQ(Type(box, "q"), "nger than the limit");
-}
 
-TEST_F(EditNotifications, NoLimitMeansTheLargestThePlatformHas) {
-    const HWND single = Box("", ES_AUTOHSCROLL);
+    // No limit means the largest the platform has.
     const HWND multi = Box("", ES_MULTILINE);
-    Send(single, EM_LIMITTEXT, 0);
+    Send(box, EM_LIMITTEXT, 0);
     Send(multi, EM_SETLIMITTEXT, 0);
-    EXPECT_EQ(static_cast<DWORD>(Send(single, EM_GETLIMITTEXT)), 0x7FFFFFFEu);
+    EXPECT_EQ(static_cast<DWORD>(Send(box, EM_GETLIMITTEXT)), 0x7FFFFFFEu);
     EXPECT_EQ(static_cast<DWORD>(Send(multi, EM_GETLIMITTEXT)), 0xFFFFFFFFu);
 }
 
 // A box that does not scroll sideways takes no more than it can show; one
 // that does not scroll down takes no more lines than it shows, or nothing.
-TEST_F(EditNotifications, ABoxThatDoesNotScrollSidewaysTakesOnlyWhatItShows) {
+TEST_F(EditNotifications, ABoxThatDoesNotScrollTakesOnlyWhatItShows) {
     const HWND box = Box("", 0, 60);
     const std::string text = "a rather long text";
     const RECT format = FormatRectOf(box);
@@ -382,17 +379,14 @@ TEST_F(EditNotifications, ABoxThatDoesNotScrollSidewaysTakesOnlyWhatItShows) {
     const std::array CutToTheWidthSeq = {Told(box, EN_MAXTEXT), Told(box, EN_UPDATE),
                                          Told(box, EN_CHANGE)};
     EXPECT_SEQUENCE(CutToTheWidthSeq);
-}
 
-TEST_F(EditNotifications, ABoxThatDoesNotScrollDownTakesNoMoreLinesThanItShows) {
-    const HWND box = MultiLineBox("", 0, 2, 100);
+    const HWND lines = MultiLineBox("", 0, 2, 100);
     MessageLog::Current().Clear();
-    EXPECT_EQ(Replace(box, "1\r\n2\r\n3"), "");
-    EXPECT_EQ(Replace(box, "1\r\n2"), "1\r\n2");
-
+    EXPECT_EQ(Replace(lines, "1\r\n2\r\n3"), "");
+    EXPECT_EQ(Replace(lines, "1\r\n2"), "1\r\n2");
     const std::array RefusedLinesSeq = {
-        Told(box, EN_MAXTEXT), Told(box, EN_UPDATE), Told(box, EN_CHANGE),
-        Told(box, EN_UPDATE),  Told(box, EN_CHANGE),
+        Told(lines, EN_MAXTEXT), Told(lines, EN_UPDATE), Told(lines, EN_CHANGE),
+        Told(lines, EN_UPDATE),  Told(lines, EN_CHANGE),
     };
     EXPECT_SEQUENCE(RefusedLinesSeq);
 }
