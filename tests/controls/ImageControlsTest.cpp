@@ -79,16 +79,23 @@ class ImageControl : public PlatformTest {
         PlatformTest::TearDown();
     }
 
+    testing::AssertionResult Shows(std::initializer_list<ExpectedPixel> expected) const {
+        return PixelsAre([this](int x, int y) { return PixelOf(image->hwnd(), x, y); }, expected);
+    }
+
+    // The control's size in pixels (width, height), then in twips.
+    std::array<int, 4> Size() const {
+        return {image->GetWidth_InPixels(), image->GetHeight_InPixels(), image->Width(),
+                image->Height()};
+    }
+
     std::unique_ptr<Form> form;
     std::shared_ptr<ctlImage> image;
 };
 
 TEST_F(ImageControl, ABitmapTakesItsOwnSizeAndLeavesTheMaskColourOut) {
     image->SetPicture(BitmapWithDot(4, kRed, {1, 2}, kMagenta));
-    EXPECT_EQ(image->GetWidth_InPixels(), 4);
-    EXPECT_EQ(image->GetHeight_InPixels(), 4);
-    EXPECT_EQ(image->Width(), TwipsX(4));
-    EXPECT_EQ(image->Height(), TwipsY(4));
+    EXPECT_EQ(Size(), (std::array{4, 4, TwipsX(4), TwipsY(4)}));
     EXPECT_EQ(PixelsOf(image->hwnd(), kRed), 15);
     EXPECT_EQ(PixelOf(image->hwnd(), 1, 2), kGreen);
 
@@ -103,20 +110,15 @@ TEST_F(ImageControl, SetHeightTakesTheWidthFirstAndAppliesAtTheNextRepaint) {
     image->SetHeight(10, 20);
     EXPECT_EQ(image->Width(), TwipsX(40));  // no repaint yet
     image->ReDraw();
-    EXPECT_EQ(image->GetWidth_InPixels(), 10);
-    EXPECT_EQ(image->GetHeight_InPixels(), 20);
-    EXPECT_EQ(image->Width(), TwipsX(10));
-    EXPECT_EQ(image->Height(), TwipsY(20));
+    EXPECT_EQ(Size(), (std::array{10, 20, TwipsX(10), TwipsY(20)}));
     EXPECT_EQ(PixelsOf(image->hwnd(), kRed), 200);
 }
 
 TEST_F(ImageControl, AGivenSizeIsUsedAsItIsAndNoPictureMeansNoSize) {
     image->SetPicture(BitmapWithDot(8, kRed, {0, 0}, kRed), 3, 5);
-    EXPECT_EQ(image->GetHeight_InPixels(), 3);
-    EXPECT_EQ(image->GetWidth_InPixels(), 5);
+    EXPECT_EQ((std::array{Size()[0], Size()[1]}), (std::array{5, 3}));
     image->SetPicture(nullptr);
-    EXPECT_EQ(image->GetHeight_InPixels(), 0);
-    EXPECT_EQ(image->GetWidth_InPixels(), 0);
+    EXPECT_EQ((std::array{Size()[0], Size()[1]}), (std::array{0, 0}));
     EXPECT_EQ(PixelsOf(image->hwnd(), kRed), 0);
 }
 
@@ -125,10 +127,8 @@ TEST_F(ImageControl, OffsetsShowAWindowOfALargerBitmapAtAChosenPlace) {
     image->SetSourceOffset(4, 4);
     image->SetDestinationOffset(1, 1);
     image->ReDraw();
-    EXPECT_EQ(PixelOf(image->hwnd(), 0, 0), kGreen);
-    EXPECT_EQ(PixelOf(image->hwnd(), 1, 1), kBlue);
-    EXPECT_EQ(PixelOf(image->hwnd(), 2, 1), kRed);
-    EXPECT_EQ(PixelOf(image->hwnd(), 3, 3), kRed);
+    EXPECT_TRUE(
+        Shows({Pixel(0, 0, kGreen), Pixel(1, 1, kBlue), Pixel(2, 1, kRed), Pixel(3, 3, kRed)}));
 }
 
 TEST_F(ImageControl, IconsShowThroughTheImageControlAtTheirOwnSizeWithoutOffsets) {
@@ -139,13 +139,10 @@ TEST_F(ImageControl, IconsShowThroughTheImageControlAtTheirOwnSizeWithoutOffsets
     Image& shown = image->IconImage();
     EXPECT_TRUE(shown.Visible());
     EXPECT_EQ(shown.Picture(), icon);
-    EXPECT_EQ(shown.Left(), 0);
-    EXPECT_EQ(shown.Top(), 0);
-    EXPECT_EQ(shown.Width(), TwipsX(2));
-    EXPECT_EQ(shown.Height(), TwipsY(2));
-    EXPECT_EQ(PixelOf(image->hwnd(), 0, 0), kGreen);
-    EXPECT_EQ(PixelOf(image->hwnd(), 1, 0), kGreen);  // the icon's own green
-    EXPECT_EQ(PixelOf(image->hwnd(), 0, 1), kBlue);
+    EXPECT_EQ((std::array{shown.Left(), shown.Top(), shown.Width(), shown.Height()}),
+              (std::array{0, 0, TwipsX(2), TwipsY(2)}));
+    // The control's green, the icon's own green, its blue.
+    EXPECT_TRUE(Shows({Pixel(0, 0, kGreen), Pixel(1, 0, kGreen), Pixel(0, 1, kBlue)}));
 
     image->SetPicture(BitmapWithDot(2, kRed, {0, 0}, kRed));
     EXPECT_FALSE(shown.Visible());
@@ -273,20 +270,6 @@ TEST_F(ImageSelectTest, AMissingFileNamesItselfInTheError) {
     EXPECT_EQ(select->LabelDescription().Caption(), L"A panel");
 }
 
-TEST_F(ImageSelectTest, WithoutACatalogueNoTypeIsFound) {
-    EXPECT_FALSE(select->SetCollection(nullptr));
-    EXPECT_FALSE(select->SetCurrent(L"Panel"));
-    EXPECT_EQ(select->GetLastError(), kNotFound);
-}
-
-TEST_F(ImageSelectTest, AnEntryThatIsNoObjectFailsWithoutRaising) {
-    auto broken = std::make_shared<Collection<Variant>>();
-    broken->Add(Variant(L"Panel"));
-    select->SetCollection(broken);
-    EXPECT_FALSE(select->SetCurrent(L"Panel"));
-    EXPECT_NE(select->GetLastError(), L"Error loading image.");
-}
-
 // An entry whose Name runs host code before it answers "Other".
 class MeddlingType : public AutomationObject {
   public:
@@ -321,6 +304,18 @@ TEST_F(ImageSelectTest, HostsAndFilesThatFailUnderneathGetFalseAndNothingRaised)
     select->SetCollection(failing);
     EXPECT_FALSE(select->SetCurrent(L"Panel"));
     EXPECT_EQ(select->GetLastError(), L"Error loading image.");
+
+    // An entry that is no object.
+    auto broken = std::make_shared<Collection<Variant>>();
+    broken->Add(Variant(L"Panel"));
+    select->SetCollection(broken);
+    EXPECT_FALSE(select->SetCurrent(L"Panel"));
+    EXPECT_NE(select->GetLastError(), L"Error loading image.");
+
+    // No catalogue: no type is found.
+    EXPECT_FALSE(select->SetCollection(nullptr));
+    EXPECT_FALSE(select->SetCurrent(L"Panel"));
+    EXPECT_EQ(select->GetLastError(), kNotFound);
 }
 
 TEST_F(ImageSelectTest, SetCurrentLeavesTheHostsValuesAlone) {
