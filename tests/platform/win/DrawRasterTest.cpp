@@ -19,6 +19,32 @@ using namespace zv::win;
 
 class DrawRaster : public PlatformTest {};
 
+// A red pen (solid, dotted or none) and a green brush selected into a DC while a
+// figure is drawn.
+class RedOutlineGreenFill {
+  public:
+    RedOutlineGreenFill(HDC dc, int penStyle)
+        : m_dc(dc), m_pen(CreatePen(penStyle, 1, kRed)), m_brush(CreateSolidBrush(kGreen)) {
+        m_oldPen = SelectObject(dc, m_pen);
+        m_oldBrush = SelectObject(dc, m_brush);
+    }
+    ~RedOutlineGreenFill() {
+        SelectObject(m_dc, m_oldPen);
+        SelectObject(m_dc, m_oldBrush);
+        DeleteObject(m_pen);
+        DeleteObject(m_brush);
+    }
+    RedOutlineGreenFill(const RedOutlineGreenFill&) = delete;
+    RedOutlineGreenFill& operator=(const RedOutlineGreenFill&) = delete;
+
+  private:
+    HDC m_dc;
+    HPEN m_pen;
+    HBRUSH m_brush;
+    HGDIOBJ m_oldPen = 0;
+    HGDIOBJ m_oldBrush = 0;
+};
+
 COLORREF Blit(COLORREF source, COLORREF dest, DWORD rop) {
     MemoryDc from(1, 1);
     MemoryDc to(1, 1);
@@ -93,8 +119,7 @@ TEST_F(DrawRaster, AMaskLeavesTheKeyColourOfAPictureTransparent) {
 
 TEST_F(DrawRaster, LinesLeaveTheirEndPointOut) {
     MemoryDc canvas(6, 3, kWhite);
-    const HPEN pen = CreatePen(PS_SOLID, 1, kRed);
-    const HGDIOBJ previous = SelectObject(canvas.Dc(), pen);
+    const RedOutlineGreenFill tools(canvas.Dc(), PS_SOLID);
     MoveToEx(canvas.Dc(), 0, 1, nullptr);
     LineTo(canvas.Dc(), 5, 1);
     for (int x = 0; x < 5; ++x) {
@@ -104,14 +129,11 @@ TEST_F(DrawRaster, LinesLeaveTheirEndPointOut) {
     POINT last;
     MoveToEx(canvas.Dc(), 0, 0, &last);
     EXPECT_EQ(last.x, 5);
-    SelectObject(canvas.Dc(), previous);
-    DeleteObject(pen);
 }
 
 TEST_F(DrawRaster, DottedPensLeaveGapsInTheBackgroundColourWhenOpaque) {
     MemoryDc canvas(40, 1, kWhite);
-    const HPEN pen = CreatePen(PS_DOT, 1, kRed);
-    const HGDIOBJ previous = SelectObject(canvas.Dc(), pen);
+    const RedOutlineGreenFill tools(canvas.Dc(), PS_DOT);
     SetBkColor(canvas.Dc(), kBlue);
     MoveToEx(canvas.Dc(), 0, 0, nullptr);
     LineTo(canvas.Dc(), 40, 0);
@@ -124,8 +146,6 @@ TEST_F(DrawRaster, DottedPensLeaveGapsInTheBackgroundColourWhenOpaque) {
     EXPECT_EQ(dots + gaps, 40);
     EXPECT_GT(dots, 0);
     EXPECT_GT(gaps, 0);
-    SelectObject(canvas.Dc(), previous);
-    DeleteObject(pen);
 }
 
 TEST_F(DrawRaster, RectanglesOutlineWithThePenAndFillWithTheBrush) {
@@ -146,38 +166,10 @@ TEST_F(DrawRaster, RectanglesOutlineWithThePenAndFillWithTheBrush) {
     EXPECT_TRUE(DeleteObject(brush));
 }
 
-// A red pen (solid or none) and a green brush selected into a DC while a
-// figure is drawn.
-class RedOutlineGreenFill {
-  public:
-    RedOutlineGreenFill(HDC dc, int penStyle)
-        : m_dc(dc), m_pen(CreatePen(penStyle, 1, kRed)), m_brush(CreateSolidBrush(kGreen)) {
-        m_oldPen = SelectObject(dc, m_pen);
-        m_oldBrush = SelectObject(dc, m_brush);
-    }
-    ~RedOutlineGreenFill() {
-        SelectObject(m_dc, m_oldPen);
-        SelectObject(m_dc, m_oldBrush);
-        DeleteObject(m_pen);
-        DeleteObject(m_brush);
-    }
-    RedOutlineGreenFill(const RedOutlineGreenFill&) = delete;
-    RedOutlineGreenFill& operator=(const RedOutlineGreenFill&) = delete;
-
-  private:
-    HDC m_dc;
-    HPEN m_pen;
-    HBRUSH m_brush;
-    HGDIOBJ m_oldPen = 0;
-    HGDIOBJ m_oldBrush = 0;
-};
-
 TEST_F(DrawRaster, EllipsesTouchEachSideOfTheirRectangleAndLeaveTheCornersOut) {
     MemoryDc canvas(22, 12, kWhite);
-    {
-        const RedOutlineGreenFill tools(canvas.Dc(), PS_SOLID);
-        ASSERT_TRUE(Ellipse(canvas.Dc(), 1, 1, 21, 11));
-    }
+    const RedOutlineGreenFill tools(canvas.Dc(), PS_SOLID);
+    ASSERT_TRUE(Ellipse(canvas.Dc(), 1, 1, 21, 11));
     EXPECT_TRUE(canvas.Has(
         {Pixel(1, 1, kWhite), Pixel(20, 1, kWhite), Pixel(1, 10, kWhite), Pixel(20, 10, kWhite)}));
     // The middle rows reach the left and right edges, the middle columns the
@@ -190,10 +182,8 @@ TEST_F(DrawRaster, EllipsesTouchEachSideOfTheirRectangleAndLeaveTheCornersOut) {
 TEST_F(DrawRaster, CirclesAreSymmetricAboutBothAxesAndTheDiagonal) {
     constexpr int kSide = 15;
     MemoryDc canvas(kSide, kSide, kWhite);
-    {
-        const RedOutlineGreenFill tools(canvas.Dc(), PS_SOLID);
-        Ellipse(canvas.Dc(), 0, 0, kSide, kSide);
-    }
+    const RedOutlineGreenFill tools(canvas.Dc(), PS_SOLID);
+    Ellipse(canvas.Dc(), 0, 0, kSide, kSide);
     for (int y = 0; y < kSide; ++y) {
         for (int x = 0; x < kSide; ++x) {
             const COLORREF pixel = canvas.At(x, y);
@@ -220,12 +210,10 @@ TEST_F(DrawRaster, WithoutAPenAnEllipseKeepsItsSizeWhereARectangleLosesAPixel) {
     EXPECT_TRUE(rectangle.Has({Pixel(8, 8, kGreen), Pixel(9, 4, kWhite), Pixel(4, 9, kWhite)}));
 }
 
-TEST_F(DrawRaster, RoundedRectanglesCutTheirCornersOnly) {
+TEST_F(DrawRaster, RoundedRectanglesCutTheirCornersOnlyAndWithoutCornersAreRectangles) {
     MemoryDc canvas(21, 21, kWhite);
-    {
-        const RedOutlineGreenFill tools(canvas.Dc(), PS_SOLID);
-        ASSERT_TRUE(RoundRect(canvas.Dc(), 0, 0, 20, 20, 8, 8));
-    }
+    const RedOutlineGreenFill tools(canvas.Dc(), PS_SOLID);
+    ASSERT_TRUE(RoundRect(canvas.Dc(), 0, 0, 20, 20, 8, 8));
     EXPECT_TRUE(canvas.Has(
         {Pixel(0, 0, kWhite), Pixel(19, 0, kWhite), Pixel(0, 19, kWhite), Pixel(19, 19, kWhite)}));
     // The straight parts of the sides lie on the rectangle's edges.
@@ -236,19 +224,14 @@ TEST_F(DrawRaster, RoundedRectanglesCutTheirCornersOnly) {
         EXPECT_EQ(canvas.At(19, along), kRed) << along;
     }
     EXPECT_TRUE(canvas.Has({Pixel(10, 10, kGreen), Pixel(20, 10, kWhite)}));
-}
 
-TEST_F(DrawRaster, ARoundedRectangleWithoutCornersIsARectangle) {
+    // Without corners it is a rectangle.
     MemoryDc rounded(7, 7, kWhite);
     MemoryDc plain(7, 7, kWhite);
-    {
-        const RedOutlineGreenFill tools(rounded.Dc(), PS_SOLID);
-        RoundRect(rounded.Dc(), 1, 1, 6, 6, 0, 0);
-    }
-    {
-        const RedOutlineGreenFill tools(plain.Dc(), PS_SOLID);
-        Rectangle(plain.Dc(), 1, 1, 6, 6);
-    }
+    const RedOutlineGreenFill roundedTools(rounded.Dc(), PS_SOLID);
+    const RedOutlineGreenFill plainTools(plain.Dc(), PS_SOLID);
+    RoundRect(rounded.Dc(), 1, 1, 6, 6, 0, 0);
+    Rectangle(plain.Dc(), 1, 1, 6, 6);
     for (int y = 0; y < 7; ++y) {
         for (int x = 0; x < 7; ++x) {
             EXPECT_EQ(rounded.At(x, y), plain.At(x, y)) << x << "," << y;
@@ -264,7 +247,7 @@ void FillFourColours(const MemoryDc& canvas) {
     canvas.Fill(kWhite, RECT{1, 1, 2, 2});
 }
 
-TEST_F(DrawRaster, StretchBltDoublesEachPixelIntoASquare) {
+TEST_F(DrawRaster, StretchBltDoublesEachPixelIntoASquareShrinksAndMirrors) {
     MemoryDc source(2, 2);
     FillFourColours(source);
     MemoryDc dest(5, 5, kMagenta);
@@ -275,20 +258,18 @@ TEST_F(DrawRaster, StretchBltDoublesEachPixelIntoASquare) {
         }
     }
     EXPECT_EQ(dest.At(4, 4), kMagenta);
-}
 
-TEST_F(DrawRaster, StretchBltShrinksAndMirrors) {
-    MemoryDc source(4, 1);
-    source.Fill(kRed, RECT{0, 0, 2, 1});
-    source.Fill(kGreen, RECT{2, 0, 4, 1});
-    MemoryDc dest(2, 2);
+    MemoryDc pairs(4, 1);
+    pairs.Fill(kRed, RECT{0, 0, 2, 1});
+    pairs.Fill(kGreen, RECT{2, 0, 4, 1});
+    MemoryDc shrunk(2, 2);
     // Pairs of equal pixels shrink to the same colour in every stretching mode.
-    ASSERT_TRUE(StretchBlt(dest.Dc(), 0, 0, 2, 1, source.Dc(), 0, 0, 4, 1, SRCCOPY));
-    EXPECT_TRUE(dest.Has({Pixel(0, 0, kRed), Pixel(1, 0, kGreen)}));
+    ASSERT_TRUE(StretchBlt(shrunk.Dc(), 0, 0, 2, 1, pairs.Dc(), 0, 0, 4, 1, SRCCOPY));
+    EXPECT_TRUE(shrunk.Has({Pixel(0, 0, kRed), Pixel(1, 0, kGreen)}));
     // A negative width on one side runs the picture backwards, from the
     // origin's pixel.
-    ASSERT_TRUE(StretchBlt(dest.Dc(), 1, 1, -2, 1, source.Dc(), 0, 0, 4, 1, SRCCOPY));
-    EXPECT_TRUE(dest.Has({Pixel(0, 1, kGreen), Pixel(1, 1, kRed)}));
+    ASSERT_TRUE(StretchBlt(shrunk.Dc(), 1, 1, -2, 1, pairs.Dc(), 0, 0, 4, 1, SRCCOPY));
+    EXPECT_TRUE(shrunk.Has({Pixel(0, 1, kGreen), Pixel(1, 1, kRed)}));
 }
 
 TEST_F(DrawRaster, StretchBltAppliesTheRasterOperationAndTheMonochromeColours) {
