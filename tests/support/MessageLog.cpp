@@ -7,69 +7,48 @@
 
 namespace zv::test {
 
-namespace {
+#define ZV_NAMED(message) \
+    { win::message, #message }
 
 std::string MessageName(win::UINT message) {
-    static const std::map<win::UINT, const char*> kNames = {
-        {win::WM_NULL, "WM_NULL"},
-        {win::WM_CREATE, "WM_CREATE"},
-        {win::WM_DESTROY, "WM_DESTROY"},
-        {win::WM_MOVE, "WM_MOVE"},
-        {win::WM_SIZE, "WM_SIZE"},
-        {win::WM_SETTEXT, "WM_SETTEXT"},
-        {win::WM_GETTEXT, "WM_GETTEXT"},
-        {win::WM_GETTEXTLENGTH, "WM_GETTEXTLENGTH"},
-        {win::WM_CLOSE, "WM_CLOSE"},
-        {win::WM_GETMINMAXINFO, "WM_GETMINMAXINFO"},
-        {win::WM_STYLECHANGING, "WM_STYLECHANGING"},
-        {win::WM_STYLECHANGED, "WM_STYLECHANGED"},
-        {win::WM_NCCREATE, "WM_NCCREATE"},
-        {win::WM_NCDESTROY, "WM_NCDESTROY"},
-        {win::WM_NCCALCSIZE, "WM_NCCALCSIZE"},
-        {win::WM_NCPAINT, "WM_NCPAINT"},
-        {win::WM_ERASEBKGND, "WM_ERASEBKGND"},
-        {win::WM_PAINT, "WM_PAINT"},
-        {win::WM_PARENTNOTIFY, "WM_PARENTNOTIFY"},
-        {win::WM_ACTIVATE, "WM_ACTIVATE"},
-        {win::WM_SETFOCUS, "WM_SETFOCUS"},
-        {win::WM_KILLFOCUS, "WM_KILLFOCUS"},
-        {win::WM_ENABLE, "WM_ENABLE"},
-        {win::WM_SHOWWINDOW, "WM_SHOWWINDOW"},
-        {win::WM_ACTIVATEAPP, "WM_ACTIVATEAPP"},
-        {win::WM_CANCELMODE, "WM_CANCELMODE"},
-        {win::WM_SETCURSOR, "WM_SETCURSOR"},
-        {win::WM_MOUSEACTIVATE, "WM_MOUSEACTIVATE"},
-        {win::WM_CHILDACTIVATE, "WM_CHILDACTIVATE"},
-        {win::WM_WINDOWPOSCHANGING, "WM_WINDOWPOSCHANGING"},
-        {win::WM_WINDOWPOSCHANGED, "WM_WINDOWPOSCHANGED"},
-        {win::WM_NCHITTEST, "WM_NCHITTEST"},
-        {win::WM_NCACTIVATE, "WM_NCACTIVATE"},
-        {win::WM_NCMOUSEMOVE, "WM_NCMOUSEMOVE"},
-        {win::WM_NCLBUTTONDOWN, "WM_NCLBUTTONDOWN"},
-        {win::WM_KEYDOWN, "WM_KEYDOWN"},
-        {win::WM_KEYUP, "WM_KEYUP"},
-        {win::WM_CHAR, "WM_CHAR"},
-        {win::WM_SYSCOMMAND, "WM_SYSCOMMAND"},
-        {win::WM_TIMER, "WM_TIMER"},
-        {win::WM_MOUSEMOVE, "WM_MOUSEMOVE"},
-        {win::WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
-        {win::WM_LBUTTONUP, "WM_LBUTTONUP"},
-        {win::WM_RBUTTONDOWN, "WM_RBUTTONDOWN"},
-        {win::WM_RBUTTONUP, "WM_RBUTTONUP"},
-        {win::WM_SIZING, "WM_SIZING"},
-        {win::WM_MOVING, "WM_MOVING"},
-        {win::WM_CAPTURECHANGED, "WM_CAPTURECHANGED"},
-        {win::WM_ENTERSIZEMOVE, "WM_ENTERSIZEMOVE"},
-        {win::WM_EXITSIZEMOVE, "WM_EXITSIZEMOVE"},
-    };
+    static const auto kNames = [] {
+        std::map<win::UINT, const char*> names;
+        names.insert({ZV_NAMED(WM_NULL), ZV_NAMED(WM_CREATE), ZV_NAMED(WM_DESTROY),
+                      ZV_NAMED(WM_MOVE), ZV_NAMED(WM_SIZE), ZV_NAMED(WM_SETTEXT),
+                      ZV_NAMED(WM_GETTEXT), ZV_NAMED(WM_GETTEXTLENGTH), ZV_NAMED(WM_CLOSE),
+                      ZV_NAMED(WM_GETMINMAXINFO), ZV_NAMED(WM_STYLECHANGING),
+                      ZV_NAMED(WM_STYLECHANGED), ZV_NAMED(WM_NCCREATE), ZV_NAMED(WM_NCDESTROY),
+                      ZV_NAMED(WM_NCCALCSIZE), ZV_NAMED(WM_NCPAINT), ZV_NAMED(WM_ERASEBKGND)});
+        names.insert({ZV_NAMED(WM_PAINT), ZV_NAMED(WM_PARENTNOTIFY), ZV_NAMED(WM_ACTIVATE),
+                      ZV_NAMED(WM_SETFOCUS), ZV_NAMED(WM_KILLFOCUS), ZV_NAMED(WM_ENABLE),
+                      ZV_NAMED(WM_SHOWWINDOW), ZV_NAMED(WM_ACTIVATEAPP), ZV_NAMED(WM_CANCELMODE),
+                      ZV_NAMED(WM_SETCURSOR), ZV_NAMED(WM_MOUSEACTIVATE),
+                      ZV_NAMED(WM_CHILDACTIVATE), ZV_NAMED(WM_WINDOWPOSCHANGING),
+                      ZV_NAMED(WM_WINDOWPOSCHANGED), ZV_NAMED(WM_NCHITTEST),
+                      ZV_NAMED(WM_NCACTIVATE), ZV_NAMED(WM_NCMOUSEMOVE)});
+        names.insert({ZV_NAMED(WM_NCLBUTTONDOWN), ZV_NAMED(WM_KEYDOWN), ZV_NAMED(WM_KEYUP),
+                      ZV_NAMED(WM_CHAR), ZV_NAMED(WM_SYSCOMMAND), ZV_NAMED(WM_TIMER),
+                      ZV_NAMED(WM_MOUSEMOVE), ZV_NAMED(WM_LBUTTONDOWN), ZV_NAMED(WM_LBUTTONUP),
+                      ZV_NAMED(WM_RBUTTONDOWN), ZV_NAMED(WM_RBUTTONUP), ZV_NAMED(WM_SIZING),
+                      ZV_NAMED(WM_MOVING), ZV_NAMED(WM_CAPTURECHANGED), ZV_NAMED(WM_ENTERSIZEMOVE),
+                      ZV_NAMED(WM_EXITSIZEMOVE)});
+        return names;
+    }();
     const auto found = kNames.find(message);
     if (found != kNames.end()) {
         return found->second;
+    }
+    if (message >= win::WM_USER) {
+        return "WM_USER+" + std::to_string(message - win::WM_USER);
     }
     std::ostringstream text;
     text << "0x" << std::hex << message;
     return text.str();
 }
+
+#undef ZV_NAMED
+
+namespace {
 
 bool SameArrival(const ExpectedMessage& expected, const LoggedMessage& actual) {
     return ((expected.checks & kHook) != 0) == (actual.arrival == Arrival::Hook) &&

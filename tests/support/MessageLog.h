@@ -51,6 +51,10 @@ struct ExpectedMessage {
     win::LPARAM lParam = 0;
 };
 
+// A message's name as failure reports show it: WM_... for those the suites
+// meet, WM_USER+n, or the number.
+std::string MessageName(win::UINT message);
+
 // The class name of recording windows.
 inline constexpr const char* kRecorderClass = "ZvRecorder";
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "PlatformTest.h"
+#include "WindowFacts.h"
 #include "platform/win/WinConstants.h"
 #include "winmsg/ParentMsgForwarder.h"
 #include "winmsg/WindowProcMgr.h"
@@ -20,10 +21,8 @@ WPARAM Notice(UINT notice, int high = 0) {
     return static_cast<WPARAM>((notice & 0xFFFF) | (static_cast<unsigned>(high & 0xFFFF) << 16));
 }
 
-LPARAM Point(int x, int y) {
-    return static_cast<LPARAM>(
-        static_cast<std::int32_t>((x & 0xFFFF) | (static_cast<unsigned>(y & 0xFFFF) << 16)));
-}
+// A point in the client area, as a press notice carries it.
+constexpr auto& Point = MakeLParam;
 
 std::vector<HWND> SubclassedWindows() {
     Collection<std::int32_t> windows;

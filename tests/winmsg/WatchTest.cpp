@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "MessageLog.h"
 #include "winmsg/modWindowProcMgr.h"
 
 namespace zv::test {
@@ -11,28 +12,6 @@ namespace {
 using namespace zv::win;
 
 constexpr const char* kWatchedClass = "ZvWatched";
-
-std::string MessageName(UINT message) {
-    static const std::map<UINT, const char*> kNames = {
-        {WM_CREATE, "WM_CREATE"},
-        {WM_DESTROY, "WM_DESTROY"},
-        {WM_SETTEXT, "WM_SETTEXT"},
-        {WM_GETTEXT, "WM_GETTEXT"},
-        {WM_CLOSE, "WM_CLOSE"},
-        {WM_NCDESTROY, "WM_NCDESTROY"},
-        {WM_PARENTNOTIFY, "WM_PARENTNOTIFY"},
-    };
-    const auto found = kNames.find(message);
-    if (found != kNames.end()) {
-        return found->second;
-    }
-    if (message >= WM_USER) {
-        return "WM_USER+" + std::to_string(message - WM_USER);
-    }
-    std::ostringstream text;
-    text << "0x" << std::hex << message;
-    return text.str();
-}
 
 std::string Describe(const Step& step) {
     std::ostringstream text;

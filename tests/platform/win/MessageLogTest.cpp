@@ -38,8 +38,9 @@ TEST_F(MessageLogHarness, AMismatchNamesTheIndexAndDumpsBothSides) {
     ASSERT_FALSE(result);
     const std::string report = result.message();
     EXPECT_NE(report.find("WrongParamSeq: expected entry 0"), std::string::npos) << report;
-    EXPECT_NE(report.find("expected:\n    0: window 0x400 wParam=9"), std::string::npos) << report;
-    EXPECT_NE(report.find("actual:\n    0: window 0x400 wParam=1 lParam=2"), std::string::npos)
+    EXPECT_NE(report.find("expected:\n    0: window WM_USER+0 wParam=9"), std::string::npos)
+        << report;
+    EXPECT_NE(report.find("actual:\n    0: window WM_USER+0 wParam=1 lParam=2"), std::string::npos)
         << report;
 }
 
