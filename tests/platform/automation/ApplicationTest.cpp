@@ -24,13 +24,6 @@ std::int32_t PointerError(std::int16_t pointer) {
 
 class ApplicationObject : public PlatformTest {};
 
-TEST_F(ApplicationObject, TitleAndPathAreTheHostsToChange) {
-    App().SetTitle(L"Programming Tool");
-    App().SetPath(L"/opt/tool");
-    EXPECT_EQ(App().Title(), L"Programming Tool");
-    EXPECT_EQ(App().Path(), L"/opt/tool");
-}
-
 TEST_F(ApplicationObject, MousePointerStartsAtTheDefaultAndKeepsEveryPlatformCode) {
     EXPECT_EQ(App().MousePointer(), mouse_pointer::kDefault);
     for (std::int16_t pointer = 0; pointer <= 15; ++pointer) {
