@@ -67,6 +67,11 @@ using test::ErrorNumberOf;
 
 class LateBound : public testing::Test {
   protected:
+    // The number of the error that calling the host's member by name raises.
+    std::int32_t Raised(const wchar_t* name, CallKind kind, Arguments arguments = {}) {
+        return ErrorNumberOf([&] { CallByName(m_host, name, kind, arguments); });
+    }
+
     std::shared_ptr<HostObject> m_host = std::make_shared<HostObject>();
 };
 
@@ -114,59 +119,35 @@ TEST_F(LateBound, ByReferenceArgumentsCarryTheMembersWritesBack) {
     EXPECT_EQ(copied, Variant(VariantArray({L"first"})));
 }
 
-TEST_F(LateBound, MissingMembersAndKindsRaise438) {
-    EXPECT_EQ(ErrorNumberOf([&] { CallByName(m_host, L"Width", CallKind::PropertyGet); }),
-              err::kMemberNotFound);
+TEST_F(LateBound, BadCallsRaiseTheirErrors) {
+    // Missing members, and kinds a member does not have.
+    EXPECT_EQ(Raised(L"Width", CallKind::PropertyGet), err::kMemberNotFound);
     EXPECT_EQ(ErrorNumberOf([&] { m_host->Invoke(99, CallKind::Method); }), err::kMemberNotFound);
-    EXPECT_EQ(
-        ErrorNumberOf([&] { CallByName(m_host, L"Caption", CallKind::PropertySet, {m_host}); }),
-        err::kMemberNotFound);
-    EXPECT_EQ(ErrorNumberOf([&] { CallByName(m_host, L"Level", CallKind::PropertyGet); }),
-              err::kMemberNotFound);
-    EXPECT_EQ(ErrorNumberOf([&] {
-                  CallByName(m_host, L"Sum", CallKind::PropertyGet, {1, 2});
-              }),
-              err::kMemberNotFound);
-}
-
-TEST_F(LateBound, WrongArgumentCountsRaise450) {
-    EXPECT_EQ(ErrorNumberOf([&] { CallByName(m_host, L"Sum", CallKind::Method, {1}); }),
-              err::kWrongArgumentCount);
-    EXPECT_EQ(ErrorNumberOf([&] {
-                  CallByName(m_host, L"Sum", CallKind::Method, {1, 2, 3});
-              }),
-              err::kWrongArgumentCount);
-    EXPECT_EQ(ErrorNumberOf([&] { CallByName(m_host, L"Caption", CallKind::PropertyLet); }),
-              err::kWrongArgumentCount);
-    EXPECT_EQ(ErrorNumberOf([&] { CallByName(m_host, L"Tag", CallKind::PropertyGet); }),
-              err::kWrongArgumentCount);
-}
-
-TEST_F(LateBound, CallsOnNothingRaise91) {
+    EXPECT_EQ(Raised(L"Caption", CallKind::PropertySet, {m_host}), err::kMemberNotFound);
+    EXPECT_EQ(Raised(L"Level", CallKind::PropertyGet), err::kMemberNotFound);
+    EXPECT_EQ(Raised(L"Sum", CallKind::PropertyGet, {1, 2}), err::kMemberNotFound);
+    // Wrong argument counts.
+    EXPECT_EQ(Raised(L"Sum", CallKind::Method, {1}), err::kWrongArgumentCount);
+    EXPECT_EQ(Raised(L"Sum", CallKind::Method, {1, 2, 3}), err::kWrongArgumentCount);
+    EXPECT_EQ(Raised(L"Caption", CallKind::PropertyLet), err::kWrongArgumentCount);
+    EXPECT_EQ(Raised(L"Tag", CallKind::PropertyGet), err::kWrongArgumentCount);
+    // Calls on nothing; a value that is no object set; a kind that is none of
+    // the four (3 would be a method or a get).
     EXPECT_EQ(ErrorNumberOf([] {
                   CallByName(nullptr, L"Sum", CallKind::Method, {1, 2});
               }),
               err::kObjectVariableNotSet);
+    EXPECT_EQ(Raised(L"Owner", CallKind::PropertySet, {5}), err::kObjectRequired);
+    for (const int kind : {3, 16}) {
+        EXPECT_EQ(ErrorNumberOf([&] { m_host->Invoke(kCaptionId, static_cast<CallKind>(kind)); }),
+                  err::kInvalidProcedureCall);
+    }
+    // What a member raises reaches the caller unchanged.
+    EXPECT_EQ(Raised(L"Level", CallKind::PropertyLet, {4}), err::kInvalidPropertyValue);
+    EXPECT_EQ(Raised(L"Level", CallKind::PropertyLet, {L"x"}), err::kTypeMismatch);
 }
 
-TEST_F(LateBound, SettingAValueThatIsNoObjectRaises424) {
-    EXPECT_EQ(ErrorNumberOf([&] { CallByName(m_host, L"Owner", CallKind::PropertySet, {5}); }),
-              err::kObjectRequired);
-}
-
-TEST_F(LateBound, AKindThatIsNoneOfTheFourRaises5) {
-    const auto methodOrGet = static_cast<CallKind>(3);
-    EXPECT_EQ(ErrorNumberOf([&] { m_host->Invoke(kCaptionId, methodOrGet); }),
-              err::kInvalidProcedureCall);
-    EXPECT_EQ(ErrorNumberOf([&] { m_host->Invoke(kCaptionId, static_cast<CallKind>(16)); }),
-              err::kInvalidProcedureCall);
-}
-
-TEST_F(LateBound, WhatAMemberRaisesReachesTheCallerUnchanged) {
-    EXPECT_EQ(ErrorNumberOf([&] { CallByName(m_host, L"Level", CallKind::PropertyLet, {4}); }),
-              err::kInvalidPropertyValue);
-    EXPECT_EQ(ErrorNumberOf([&] { CallByName(m_host, L"Level", CallKind::PropertyLet, {L"x"}); }),
-              err::kTypeMismatch);
+TEST_F(LateBound, WhatAMemberRaisesReachesTheCallerWithItsDescription) {
     try {
         CallByName(m_host, L"Fail", CallKind::Method);
         ADD_FAILURE() << "Fail did not raise";
