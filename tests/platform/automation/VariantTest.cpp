@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/AutomationObject.h"
@@ -19,54 +20,42 @@ std::int32_t ToInt16Error(const Variant& value) {
 
 class PlainObject : public AutomationObject {};
 
-TEST(VariantNumbers, EveryNumericKindHasANumber) {
-    EXPECT_EQ(Variant().AsNumber(), 0.0);
-    EXPECT_EQ(Variant(true).AsNumber(), -1.0);
-    EXPECT_EQ(Variant(false).AsNumber(), 0.0);
-    EXPECT_EQ(Variant(std::int16_t{-4}).AsNumber(), -4.0);
-    EXPECT_EQ(Variant(70000).AsNumber(), 70000.0);
-    EXPECT_EQ(Variant(2.25).AsNumber(), 2.25);
-    EXPECT_EQ(Variant(Date{36585.5}).AsNumber(), 36585.5);
-}
-
-TEST(VariantNumbers, TextCountsOnlyWhenItReadsAsADecimalNumber) {
-    EXPECT_EQ(Variant(L"2").AsNumber(), 2.0);
-    EXPECT_EQ(Variant(L"  -1.5e1 ").AsNumber(), -15.0);
-    EXPECT_FALSE(Variant(L"").AsNumber());
-    EXPECT_FALSE(Variant(L"   ").AsNumber());
-    EXPECT_FALSE(Variant(L"two").AsNumber());
-    EXPECT_FALSE(Variant(L"2x").AsNumber());
-    EXPECT_FALSE(Variant(L"0x10").AsNumber());
-    EXPECT_FALSE(Variant(L"inf").AsNumber());
-    EXPECT_FALSE(Variant(L"1e999").AsNumber());
-    EXPECT_FALSE(Variant(std::wstring(L"2\0"
-                                      L"3",
-                                      3))
-                     .AsNumber());
-    EXPECT_FALSE(Variant::Null().AsNumber());
+// Every numeric kind has a number; text only when it reads as a decimal
+// number.
+TEST(VariantNumbers, NumericKindsAndDecimalTextsHaveANumber) {
+    const std::pair<Variant, double> kNumbers[] = {
+        {Variant(), 0.0},         {true, -1.0},     {false, 0.0},
+        {std::int16_t{-4}, -4.0}, {70000, 70000.0}, {2.25, 2.25},
+        {Date{36585.5}, 36585.5}, {L"2", 2.0},      {L"  -1.5e1 ", -15.0}};
+    for (const auto& [value, number] : kNumbers) {
+        EXPECT_EQ(value.AsNumber(), number) << value.ToText();
+    }
+    for (const Variant& value : {Variant(L""), Variant(L"   "), Variant(L"two"), Variant(L"2x"),
+                                 Variant(L"0x10"), Variant(L"inf"), Variant(L"1e999"),
+                                 Variant(std::wstring{L'2', L'\0', L'3'}), Variant::Null()}) {
+        EXPECT_FALSE(value.AsNumber()) << value.ToText();
+    }
 }
 
 TEST(VariantText, ConvertsLikeThePlatform) {
-    EXPECT_EQ(Variant().ToText(), L"");
-    EXPECT_EQ(Variant::Null().ToText(), L"");
-    EXPECT_EQ(Variant(true).ToText(), L"True");
-    EXPECT_EQ(Variant(false).ToText(), L"False");
-    EXPECT_EQ(Variant(std::int16_t{-12}).ToText(), L"-12");
-    EXPECT_EQ(Variant(123456).ToText(), L"123456");
-    EXPECT_EQ(Variant(1.5).ToText(), L"1.5");
-    EXPECT_EQ(Variant(1.0 / 3.0).ToText(), L"0.333333333333333");
-    EXPECT_EQ(Variant(1e20).ToText(), L"1E+20");
-    EXPECT_EQ(Variant(MakeDate(2026, 12, 5)).ToText(), L"12/5/2026");
-    EXPECT_EQ(Variant(L"as is").ToText(), L"as is");
+    const double third = 1.0 / 3.0;
+    const Date day = MakeDate(2026, 12, 5);
+    const std::pair<Variant, const wchar_t*> kTexts[] = {
+        {Variant(), L""},    {Variant::Null(), L""},        {true, L"True"},
+        {false, L"False"},   {std::int16_t{-12}, L"-12"},   {123456, L"123456"},
+        {1.5, L"1.5"},       {third, L"0.333333333333333"}, {1e20, L"1E+20"},
+        {day, L"12/5/2026"}, {L"as is", L"as is"}};
+    for (const auto& [value, text] : kTexts) {
+        EXPECT_EQ(value.ToText(), text);
+    }
 }
 
 TEST(VariantInt16, RoundsHalfToEven) {
-    EXPECT_EQ(Variant(2.5).ToInt16(), 2);
-    EXPECT_EQ(Variant(3.5).ToInt16(), 4);
-    EXPECT_EQ(Variant(L"7").ToInt16(), 7);
-    EXPECT_EQ(Variant(true).ToInt16(), -1);
-    EXPECT_EQ(Variant().ToInt16(), 0);
-    EXPECT_EQ(Variant(32767).ToInt16(), 32767);
+    const std::pair<Variant, std::int16_t> kIntegers[] = {
+        {2.5, 2}, {3.5, 4}, {L"7", 7}, {true, -1}, {Variant(), 0}, {32767, 32767}};
+    for (const auto& [value, integer] : kIntegers) {
+        EXPECT_EQ(value.ToInt16(), integer) << value.ToText();
+    }
 }
 
 TEST(VariantInt16, RaisesTheConversionErrors) {
@@ -99,18 +88,19 @@ TEST(VariantObjects, AreEqualOnlyWhenTheyAreTheSameObject) {
     EXPECT_NE(Variant::Nothing(), Variant());
 }
 
-TEST(VariantObjects, HaveNoTextAndNoNumber) {
-    const Variant object(std::make_shared<PlainObject>());
-    EXPECT_EQ(ErrorNumberOf([&] { object.ToText(); }), err::kTypeMismatch);
-    EXPECT_EQ(ErrorNumberOf([] { Variant::Nothing().ToText(); }), err::kTypeMismatch);
-    EXPECT_FALSE(object.AsNumber());
-    EXPECT_EQ(ToInt16Error(object), err::kTypeMismatch);
-}
-
-TEST(VariantObjects, OtherValuesAreNoObjects) {
-    EXPECT_EQ(ErrorNumberOf([] { Variant(5).AsObject(); }), err::kObjectRequired);
-    EXPECT_EQ(ErrorNumberOf([] { Variant().AsObject(); }), err::kObjectRequired);
-    EXPECT_EQ(ErrorNumberOf([] { Variant(VariantArray()).AsObject(); }), err::kObjectRequired);
+// Objects and arrays have no text and no number; other values are no
+// objects, and text no array.
+TEST(VariantObjectsAndArrays, HaveNoTextAndNoNumberAndAreNotEachOther) {
+    for (const Variant& value : {Variant(std::make_shared<PlainObject>()), Variant::Nothing(),
+                                 Variant(VariantArray({1}))}) {
+        EXPECT_EQ(ErrorNumberOf([&] { value.ToText(); }), err::kTypeMismatch);
+        EXPECT_FALSE(value.AsNumber());
+        EXPECT_EQ(ToInt16Error(value), err::kTypeMismatch);
+    }
+    for (const Variant& value : {Variant(5), Variant(), Variant(VariantArray())}) {
+        EXPECT_EQ(ErrorNumberOf([&] { value.AsObject(); }), err::kObjectRequired);
+    }
+    EXPECT_EQ(ErrorNumberOf([] { Variant(L"1").AsArray(); }), err::kTypeMismatch);
 }
 
 TEST(VariantArrays, AddressElementsFromTheLowerBound) {
@@ -153,14 +143,6 @@ TEST(VariantArrays, AreEqualElementByElementWithTheSameBounds) {
     EXPECT_NE(Variant(VariantArray({1, L"x"})), Variant(VariantArray({1, L"y"})));
     EXPECT_NE(Variant(VariantArray({1})), Variant(VariantArray({1}, 1)));
     EXPECT_NE(Variant(VariantArray()), Variant());
-}
-
-TEST(VariantArrays, HaveNoTextAndNoNumber) {
-    const Variant array = VariantArray({1});
-    EXPECT_EQ(ErrorNumberOf([&] { array.ToText(); }), err::kTypeMismatch);
-    EXPECT_FALSE(array.AsNumber());
-    EXPECT_EQ(ToInt16Error(array), err::kTypeMismatch);
-    EXPECT_EQ(ErrorNumberOf([] { Variant(L"1").AsArray(); }), err::kTypeMismatch);
 }
 
 }  // namespace
