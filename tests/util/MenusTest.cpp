@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -46,16 +47,11 @@ using Names = std::vector<std::wstring>;
 TEST(MenuItemTest, NewItemIsEnabledAndOtherwiseBlank) {
     const MenuItem item;
 
-    EXPECT_TRUE(item.Enabled());
-    EXPECT_FALSE(item.Bold());
-    EXPECT_FALSE(item.Checked());
-    EXPECT_FALSE(item.RadioCheck());
-    EXPECT_EQ(item.ID(), 0);
-    EXPECT_EQ(item.Index(), 0);
-    EXPECT_EQ(item.Icon(), 0);
-    EXPECT_EQ(item.HelpContextID(), 0);
-    EXPECT_EQ(item.key(), L"");
-    EXPECT_EQ(item.Name(), L"");
+    EXPECT_EQ((std::array{item.Enabled(), item.Bold(), item.Checked(), item.RadioCheck()}),
+              (std::array{true, false, false, false}));
+    EXPECT_EQ((std::array<int, 4>{item.ID(), item.Index(), item.Icon(), item.HelpContextID()}),
+              (std::array<int, 4>{}));
+    EXPECT_EQ((std::array{item.key(), item.Name()}), (std::array<std::wstring, 2>{}));
 }
 
 // ---------------------------------------------------------------------------
@@ -95,10 +91,8 @@ TEST(MenuItemsTest, FindsItemsByKeyOrPosition) {
     EXPECT_EQ(removing.Count(), 3);
 }
 
-TEST(MenuItemsTest, EnumeratesInTheOrderOfAdding) {
-    EXPECT_EQ(NamesOf(ThreeItems()), (Names{L"a", L"b", L"c"}));
-}
-
+// Items enumerate in the order of adding; a second item with the same key
+// and no item are refused.
 TEST(MenuItemsTest, ASecondItemWithTheSameKeyAndNoItemAreRefused) {
     MenuItems items = ThreeItems();
 
@@ -133,34 +127,24 @@ TEST(MenuItemsTest, KeyIsTakenWhenTheItemIsAdded) {
 // ---------------------------------------------------------------------------
 // MenuItems: removing
 
-TEST(MenuItemsTest, RemovesByPosition) {
+// By position, a real one rounded; a missing item fails and changes nothing.
+TEST(MenuItemsTest, RemovesByPositionOrNothing) {
     MenuItems items = ThreeItems();
+    for (const Variant& missing :
+         {Variant(L"missing"), Variant(std::int32_t{0}), Variant(std::int32_t{4}), Variant::Null(),
+          Variant(std::int32_t{100000})}) {
+        EXPECT_FALSE(items.Remove(missing)) << missing.ToText();
+    }
+    EXPECT_EQ(NamesOf(items), (Names{L"a", L"b", L"c"}));
 
     EXPECT_TRUE(items.Remove(Variant(std::int32_t{1})));
-
     EXPECT_EQ(NamesOf(items), (Names{L"b", L"c"}));
     EXPECT_EQ(items.Item(Variant(L"c"))->Name(), L"c");
-}
 
-TEST(MenuItemsTest, RemovesByARoundedRealPosition) {
-    MenuItems items = ThreeItems();
-
+    items = ThreeItems();
     EXPECT_TRUE(items.Remove(Variant(2.6)));
     EXPECT_TRUE(items.Remove(Variant(0.5 + 1.0)));  // 1.5 rounds to 2
-
     EXPECT_EQ(NamesOf(items), (Names{L"a"}));
-}
-
-TEST(MenuItemsTest, RemoveOfAMissingItemFailsAndChangesNothing) {
-    MenuItems items = ThreeItems();
-
-    EXPECT_FALSE(items.Remove(Variant(L"missing")));
-    EXPECT_FALSE(items.Remove(Variant(std::int32_t{0})));
-    EXPECT_FALSE(items.Remove(Variant(std::int32_t{4})));
-    EXPECT_FALSE(items.Remove(Variant::Null()));
-    EXPECT_FALSE(items.Remove(Variant(std::int32_t{100000})));
-
-    EXPECT_EQ(NamesOf(items), (Names{L"a", L"b", L"c"}));
 }
 
 TEST(MenuItemsTest, ClearRemovesEveryItemAndFreesTheKeys) {
