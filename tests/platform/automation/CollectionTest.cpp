@@ -48,7 +48,7 @@ TEST(Collection, ItemsAreChangedInPlace) {
     EXPECT_EQ(collection.Item(1), L"abc");
 }
 
-TEST(Collection, RemovingKeepsTheRemainingKeysAndOrder) {
+TEST(Collection, RemovingKeepsTheRemainingKeysAndOrderAndClearingForgetsThem) {
     Collection<std::wstring> collection;
     collection.Add(L"a", L"ka");
     collection.Add(L"b", L"kb");
@@ -64,16 +64,13 @@ TEST(Collection, RemovingKeepsTheRemainingKeysAndOrder) {
     EXPECT_FALSE(collection.Contains(L"kb"));
     collection.Add(L"b again", L"kb");  // a removed key is free again
     EXPECT_EQ(collection.Item(3), L"b again");
-}
 
-TEST(Collection, ClearForgetsItemsAndKeys) {
-    Collection<int> collection;
-    collection.Add(1, L"one");
+    // Clearing forgets items and keys.
     collection.Clear();
     EXPECT_EQ(collection.Count(), 0);
-    EXPECT_FALSE(collection.Contains(L"one"));
-    collection.Add(2, L"one");
-    EXPECT_EQ(collection.Item(L"one"), 2);
+    EXPECT_FALSE(collection.Contains(L"kd"));
+    collection.Add(L"d again", L"kd");
+    EXPECT_EQ(collection.Item(L"kd"), L"d again");
 }
 
 TEST(Collection, EmptyAndNulBearingKeysAreOrdinaryKeys) {
@@ -85,22 +82,18 @@ TEST(Collection, EmptyAndNulBearingKeysAreOrdinaryKeys) {
     EXPECT_FALSE(collection.Contains(L"a"));
 }
 
-TEST(CollectionErrors, BadPositionRaisesSubscriptOutOfRange) {
+TEST(CollectionErrors, BadPositionsAndMissingKeysRaiseAndChangeNothing) {
     Collection<int> collection;
     collection.Add(7);
     EXPECT_EQ(ErrorNumberOf([&] { collection.Item(0); }), err::kSubscriptOutOfRange);
     EXPECT_EQ(ErrorNumberOf([&] { collection.Item(2); }), err::kSubscriptOutOfRange);
     EXPECT_EQ(ErrorNumberOf([&] { collection.Item(-1); }), err::kSubscriptOutOfRange);
     EXPECT_EQ(ErrorNumberOf([&] { collection.Remove(5); }), err::kSubscriptOutOfRange);
-    EXPECT_EQ(collection.Count(), 1);
-}
-
-TEST(CollectionErrors, MissingKeyRaisesInvalidArgument) {
-    Collection<int> collection;
-    collection.Add(7, L"seven");
+    // A missing key raises an invalid argument.
+    collection.Add(8, L"seven");
     EXPECT_EQ(ErrorNumberOf([&] { collection.Item(L"eight"); }), err::kInvalidProcedureCall);
     EXPECT_EQ(ErrorNumberOf([&] { collection.Remove(L"eight"); }), err::kInvalidProcedureCall);
-    EXPECT_EQ(collection.Count(), 1);
+    EXPECT_EQ(collection.Count(), 2);
 }
 
 TEST(CollectionErrors, DuplicateKeyRaisesAndLeavesTheCollectionAsItWas) {
