@@ -59,7 +59,7 @@ class DrawText : public PlatformTest {
     HDC m_dc = 0;
 };
 
-TEST_F(DrawText, WidthsDependOnFaceSizeWeightAndSlant) {
+TEST_F(DrawText, WidthsDependOnFaceSizeWeightAndSlantAndHeightsOnTheirSign) {
     ZV_REQUIRES_HEADLESS("the packaged faces");
     const LONG width = Extent("Tahoma", -11).cx;
     EXPECT_GT(width, 60);
@@ -72,6 +72,9 @@ TEST_F(DrawText, WidthsDependOnFaceSizeWeightAndSlant) {
               Extent("Courier New", -11, FW_NORMAL, 0, "WWWW").cx);  // fixed pitch
     EXPECT_LT(Extent("Arial", -11, FW_NORMAL, 0, "iiii").cx,
               Extent("Arial", -11, FW_NORMAL, 0, "WWWW").cx);
+    // A positive height is the cell, a negative one the character.
+    EXPECT_EQ(Extent("Arial", 20).cy, 20);
+    EXPECT_GT(Extent("Arial", -20).cy, 20);
 }
 
 TEST_F(DrawText, WidthsAreTheSameEveryTime) {
@@ -83,12 +86,6 @@ TEST_F(DrawText, WidthsAreTheSameEveryTime) {
     }
     // Sans-serif faces share one family.
     EXPECT_EQ(Extent("Segoe UI", -11).cx, first.cx);
-}
-
-TEST_F(DrawText, APositiveHeightIsTheCellAndANegativeOneTheCharacter) {
-    ZV_REQUIRES_HEADLESS("the packaged faces");
-    EXPECT_EQ(Extent("Arial", 20).cy, 20);
-    EXPECT_GT(Extent("Arial", -20).cy, 20);
 }
 
 TEST_F(DrawText, WebdingsDrawsItsTrianglesAsShapes) {
@@ -205,11 +202,6 @@ std::shared_ptr<Picture> Snapshot(HWND hwnd) {
     return LoadAndRemove(path);
 }
 
-TEST_F(DrawText, LoadPictureFailsWithThePlatformsNumbers) {
-    EXPECT_EQ(ErrorNumberOf([] { LoadPicture(L"/nonexistent/none.bmp"); }), 53);
-    EXPECT_EQ(ErrorNumberOf([] { PictureFromBytes("not a picture at all"); }), 481);
-}
-
 // A PNG signature and a header declaring a square of `side` bytes (8-bit
 // RGBA), with its checksum, padded to 100 bytes.
 std::string PngDeclaring(const char* side, const char* checksum) {
@@ -219,13 +211,16 @@ std::string PngDeclaring(const char* side, const char* checksum) {
     return png + std::string(100 - png.size(), '\0');
 }
 
-TEST_F(DrawText, HostilePictureFilesFailWithoutReadingPastThemOrAllocating) {
+// Files that are no pictures, or hostile ones, fail with the platform's
+// numbers, without reading past their end or allocating what they declare.
+TEST_F(DrawText, BadAndHostilePictureFilesFailWithThePlatformsNumbers) {
     const std::string bmpHeader =
         std::string("BM\x3A\0\0\0\0\0\0\0\x36\0\0\0", 14) + std::string("\x28\0\0\0\x01\0\0\0", 8);
     const struct {
         const char* name;
         std::string bytes;
     } files[] = {
+        {"no picture at all", "not a picture at all"},
         // An icon whose PNG image declares 4,096 bytes at 22; the file ends
         // after the signature.
         {"ico-short-png", std::string("\0\0\1\0\1\0\x10\x10\0\0\1\0\x20\0", 14) +
@@ -241,6 +236,7 @@ TEST_F(DrawText, HostilePictureFilesFailWithoutReadingPastThemOrAllocating) {
     }
     const std::string folder = std::filesystem::temp_directory_path().string();
     EXPECT_EQ(ErrorNumberOf([&] { LoadPicture(std::wstring(folder.begin(), folder.end())); }), 53);
+    EXPECT_EQ(ErrorNumberOf([] { LoadPicture(L"/nonexistent/none.bmp"); }), 53);
 }
 
 TEST_F(DrawText, APictureFromABitmapFileHasItsPixelsAndHiMetricSize) {
