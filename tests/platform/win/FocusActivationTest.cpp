@@ -74,20 +74,12 @@ TEST_F(FocusActivation, ActivatingAnotherWindowDeactivatesTheFirst) {
     EXPECT_EQ(GetForegroundWindow(), second);
 }
 
+// Focusing a child of an inactive window activates it first; disabled
+// windows cannot take the focus.
 TEST_F(FocusActivation, FocusingAChildOfAnInactiveWindowActivatesItFirst) {
-    const HWND first = CreateRecorder("first", WS_POPUP | WS_VISIBLE);
+    const HWND main = CreateRecorder("main", WS_POPUP | WS_VISIBLE);
     const HWND second = CreateRecorder("second", WS_POPUP | WS_VISIBLE);
     const HWND button = CreateRecorder("button", WS_CHILD | WS_VISIBLE, second, 1);
-    SetForegroundWindow(first);
-
-    SetFocus(button);
-
-    EXPECT_EQ(GetActiveWindow(), second);
-    EXPECT_EQ(GetFocus(), button);
-}
-
-TEST_F(FocusActivation, DisabledWindowsCannotTakeTheFocus) {
-    const HWND main = CreateRecorder("main", WS_POPUP | WS_VISIBLE);
     const HWND panel = CreateRecorder("panel", WS_CHILD | WS_VISIBLE | WS_DISABLED, main, 1);
     const HWND edit = CreateRecorder("edit", WS_CHILD | WS_VISIBLE, panel, 2);
     SetForegroundWindow(main);
@@ -95,6 +87,9 @@ TEST_F(FocusActivation, DisabledWindowsCannotTakeTheFocus) {
     EXPECT_EQ(SetFocus(panel), 0);
     EXPECT_EQ(SetFocus(edit), 0);  // its parent is disabled
     EXPECT_EQ(GetFocus(), main);
+    SetFocus(button);
+    EXPECT_EQ(GetActiveWindow(), second);
+    EXPECT_EQ(GetFocus(), button);
 }
 
 TEST_F(FocusActivation, HidingTheFocusedChildGivesTheFocusToItsParent) {
