@@ -37,6 +37,7 @@ TEST(ErrorItemMessage, EmptyMessageReadsAsTheTextOfItsType) {
     EXPECT_EQ(item.Message(), L"Stored.");
 }
 
+// HasMsg looks at the stored message.
 TEST(ErrorItemMessage, HasMsgLooksAtTheStoredMessage) {
     ErrorItem item = MakeItem(L"Done.", errSuccess);
     EXPECT_FALSE(item.HasMsg());
@@ -174,9 +175,14 @@ TEST(ErrorItemInit, InitFromTakesTheMessageThroughItsGetter) {
     target.InitFrom(source, L"Fallback", true);
     EXPECT_EQ(target.DisplayName(), L"Own name");
     EXPECT_EQ(target.ApplicationContext(), L"Source context");
+
+    // From itself, a record keeps its content.
+    source.InitFrom(source);
+    EXPECT_EQ(source.FormatMsg(), L"The operation was cancelled.  Det (Error #4)\r\n\r\nIns");
+    EXPECT_EQ(source.DisplayName(), L"Own name");
 }
 
-TEST(ErrorItemInit, InitFromWithNewMsgWrapsTheSourceUnderANewHeadline) {
+TEST(ErrorItemInit, InitFromWithNewMsgAndReInitPutTheOldMessageUnderANewHeadline) {
     const ErrorItem source = MakeItem(L"Port busy.", errCritical, 7, L"COM3", L"Close it.");
     ErrorItem target;
     target.InitFromWithNewMsg(L"Upload failed.", source);
@@ -188,23 +194,14 @@ TEST(ErrorItemInit, InitFromWithNewMsgWrapsTheSourceUnderANewHeadline) {
 
     target.InitFromWithNewMsg(L"", source);
     EXPECT_EQ(target.Message(), L"Port busy.");
-}
 
-TEST(ErrorItemInit, ReInitMovesTheOldMessageIntoTheDetails) {
+    // ReInit moves the old message into the details.
     ErrorItem item = MakeItem(L"Port busy.", errWarning, 7);
     item.ReInit(L"Upload failed.");
     EXPECT_EQ(item.Message(), L"Upload failed.");
     EXPECT_EQ(item.Details(), L"Port busy (Error #7).");
     EXPECT_EQ(item.Number(), 7);
     EXPECT_EQ(item.ErrorType(), errWarning);
-}
-
-TEST(ErrorItemInit, InitFromItselfKeepsItsContent) {
-    ErrorItem item = MakeItem(L"Kept.", errWarning, 3, L"Det");
-    item.SetDisplayName(L"Name");
-    item.InitFrom(item);
-    EXPECT_EQ(item.FormatMsg(), L"Kept.  Det (Error #3)");
-    EXPECT_EQ(item.DisplayName(), L"Name");
 }
 
 ErrorItem FullyFilledItem() {

@@ -63,7 +63,7 @@ TEST(ErrorItemsReset, ClearsFlagsAndOverallTextsButKeepsSettings) {
     EXPECT_EQ(items.Last()->ApplicationContext(), L"Setup");
 }
 
-TEST(ErrorItemsAdd, TheFirstRecordReplacesTheDefaultItem) {
+TEST(ErrorItemsAdd, TheFirstRecordReplacesTheDefaultItemAndClonesAreStored) {
     ErrorItems items;
     items.Add(MakeItem(L"First", errWarning));
     EXPECT_EQ(items.Count(), 1);
@@ -73,21 +73,18 @@ TEST(ErrorItemsAdd, TheFirstRecordReplacesTheDefaultItem) {
     EXPECT_EQ(Messages(items), (Texts{L"First", L"Second"}));
     EXPECT_EQ(items.Item(1)->Message(), L"First");
     EXPECT_EQ(items.Last()->Message(), L"Second");
-}
 
-TEST(ErrorItemsAdd, StoresAClone) {
-    ErrorItems items;
+    // A clone is stored: the caller's record stays the caller's.
     ErrorItem record = MakeItem(L"Original", errWarning);
     items.Add(record);
     record.SetMessage(L"Changed by the caller");
-    EXPECT_EQ(items.Item(1)->Message(), L"Original");
-
-    items.Item(1)->SetMessage(L"Changed in place");
+    EXPECT_EQ(items.Item(3)->Message(), L"Original");
+    items.Item(3)->SetMessage(L"Changed in place");
     EXPECT_EQ(items.Last()->Message(), L"Changed in place");
-    EXPECT_EQ(items.AsCollection().Item(1), items.Item(1));  // the same object
+    EXPECT_EQ(items.AsCollection().Item(3), items.Item(3));  // the same object
 }
 
-TEST(ErrorItemsAdd, FlagsRememberDetailsAndInstructions) {
+TEST(ErrorItemsAdd, FlagsRememberDetailsAndInstructionsAndRestartKeepsOne) {
     ErrorItems items;
     items.Add(MakeItem(L"A", errWarning, 0, L"details"));
     EXPECT_TRUE(items.AnyItemsHaveDetails());
@@ -96,6 +93,12 @@ TEST(ErrorItemsAdd, FlagsRememberDetailsAndInstructions) {
     items.Add(MakeItem(L"C", errWarning));
     EXPECT_TRUE(items.AnyItemsHaveDetails());
     EXPECT_TRUE(items.AnyItemsHaveInstructions());
+
+    // Restarting leaves only a clone of the record.
+    items.Restart(*items.Item(2));
+    EXPECT_EQ(items.Count(), 1);
+    EXPECT_FALSE(items.ContainsDefaultErrorOnly());
+    EXPECT_EQ(items.Last()->Message(), L"B");
 }
 
 TEST(ErrorItemsAdd, FillsOnlyEmptyContexts) {
@@ -110,16 +113,6 @@ TEST(ErrorItemsAdd, FillsOnlyEmptyContexts) {
 
     items.UpdateApplicationContexts();
     EXPECT_EQ(items.Item(1)->ApplicationContext(), L"Upload");
-}
-
-TEST(ErrorItemsAdd, RestartLeavesOnlyACloneOfTheRecord) {
-    ErrorItems items;
-    items.Add(MakeItem(L"A", errWarning));
-    items.Add(MakeItem(L"B", errWarning));
-    items.Restart(*items.Item(2));
-    EXPECT_EQ(items.Count(), 1);
-    EXPECT_FALSE(items.ContainsDefaultErrorOnly());
-    EXPECT_EQ(items.Last()->Message(), L"B");
 }
 
 TEST(ErrorItemsItem, BadPositionIsReportedToTheCaller) {
@@ -217,14 +210,11 @@ TEST(ErrorItemsMerge, SetItemsReplacesRecordsAndTakesTheDefaultFlag) {
     target.SetItems(ErrorItems());
     EXPECT_EQ(target.Count(), 1);
     EXPECT_TRUE(target.ContainsDefaultErrorOnly());
-}
 
-TEST(ErrorItemsMerge, SetItemsFromRecordsWithoutMessagesKeepsTheirFlag) {
-    ErrorItems source;
-    source.Add(MakeItem(L"", errSuccess));
-    ErrorItems target;
-    target.SetItems(source);
-    // Nothing was worth merging, yet the source held real records.
+    // Nothing worth merging, yet the source held real records.
+    ErrorItems quiet;
+    quiet.Add(MakeItem(L"", errSuccess));
+    target.SetItems(quiet);
     EXPECT_EQ(target.Count(), 1);
     EXPECT_FALSE(target.ContainsDefaultErrorOnly());
 }
