@@ -16,32 +16,28 @@ TEST(Date, SerialsCountDaysFromTheLastDaysOf1899) {
     EXPECT_EQ(MakeDate(2000, 2, 29).Serial, 36585.0);
     EXPECT_EQ(MakeDate(1899, 12, 29).Serial, -1.0);
     EXPECT_EQ(MakeDate(2026, 12, 5, 18).Serial, 46361.75);
-}
 
-TEST(Date, TimesBeforeDayZeroCountForwardFromMidnight) {
+    // Times before day zero count forward from midnight.
     EXPECT_EQ(MakeDate(1899, 12, 29, 6).Serial, -1.25);
     EXPECT_EQ(FormatGeneralDate(Date{-1.25}), L"12/29/1899 6:00:00 AM");
     EXPECT_EQ(FormatGeneralDate(Date{-0.5}), L"12:00:00 PM");
 }
 
-TEST(GeneralDateForm, ShortDateBlankLongTime) {
+TEST(GeneralDateForm, ShortDateBlankLongTimeRoundedWithinThePlatformRange) {
     EXPECT_EQ(FormatGeneralDate(MakeDate(2026, 12, 5, 15, 4, 5)), L"12/5/2026 3:04:05 PM");
     EXPECT_EQ(FormatGeneralDate(MakeDate(2026, 1, 9, 0, 0, 1)), L"1/9/2026 12:00:01 AM");
     EXPECT_EQ(FormatGeneralDate(MakeDate(2026, 1, 9, 12, 30, 0)), L"1/9/2026 12:30:00 PM");
-}
 
-TEST(GeneralDateForm, DateAloneAtMidnightTimeAloneOnDayZero) {
+    // The date alone at midnight, the time alone on day zero.
     EXPECT_EQ(FormatGeneralDate(MakeDate(2026, 12, 5)), L"12/5/2026");
     EXPECT_EQ(FormatGeneralDate(Date{0.75}), L"6:00:00 PM");
     EXPECT_EQ(FormatGeneralDate(Date{0.0}), L"12:00:00 AM");
-}
 
-TEST(GeneralDateForm, RoundsToTheSecondAcrossMidnight) {
+    // Rounded to the second, across midnight too.
     const double almostMidnight = 46361.0 + 86399.6 / 86400.0;
     EXPECT_EQ(FormatGeneralDate(Date{almostMidnight}), L"12/6/2026");
-}
 
-TEST(GeneralDateForm, CoversThePlatformRangeAndNothingBeyond) {
+    // The platform range and nothing beyond.
     EXPECT_EQ(FormatGeneralDate(MakeDate(100, 1, 1)), L"1/1/100");
     EXPECT_EQ(FormatGeneralDate(MakeDate(9999, 12, 31, 23, 59, 59)), L"12/31/9999 11:59:59 PM");
     EXPECT_EQ(FormatGeneralDate(Date{MakeDate(100, 1, 1).Serial - 1}), L"");
