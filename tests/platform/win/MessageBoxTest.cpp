@@ -171,25 +171,22 @@ class ScriptedMessageBox : public MessageBoxTest {
     }
 };
 
-TEST_F(ScriptedMessageBox, ClickingAButtonAnswersWithItsIdentifier) {
+TEST_F(ScriptedMessageBox, ClicksKeysAndClosingAnswerWithAButtonsIdentifier) {
     EXPECT_EQ(Show(MB_YESNOCANCEL, {DialogAnswer::ClickOn("No")}), IDNO);
     EXPECT_EQ(Show(MB_ABORTRETRYIGNORE, {DialogAnswer::ClickOn("&Ignore")}), IDIGNORE);
-}
 
-TEST_F(ScriptedMessageBox, EnterPressesTheDefaultButton) {
+    // Enter presses the default button.
     EXPECT_EQ(Show(MB_YESNOCANCEL, {DialogAnswer::Press(VK_RETURN)}), IDYES);
     EXPECT_EQ(Show(MB_YESNOCANCEL | MB_DEFBUTTON2, {DialogAnswer::Press(VK_RETURN)}), IDNO);
     EXPECT_EQ(Show(MB_YESNOCANCEL | MB_DEFBUTTON3, {DialogAnswer::Press(VK_RETURN)}), IDCANCEL);
     // A default beyond the buttons there are falls back to the first.
     EXPECT_EQ(Show(MB_OK | MB_DEFBUTTON3, {DialogAnswer::Press(VK_RETURN)}), IDOK);
-}
 
-TEST_F(ScriptedMessageBox, TabMovesTheFocusAndEnterPressesTheFocusedButton) {
+    // Tab moves the focus, and Enter presses the focused button.
     EXPECT_EQ(Show(MB_YESNOCANCEL, {DialogAnswer::Press(VK_TAB), DialogAnswer::Press(VK_RETURN)}),
               IDNO);
-}
 
-TEST_F(ScriptedMessageBox, EscapeAndClosingCancelWhereTheBoxCanBeCancelled) {
+    // Escape and closing cancel where the box can be cancelled.
     EXPECT_EQ(Show(MB_OKCANCEL, {DialogAnswer::Press(VK_ESCAPE)}), IDCANCEL);
     EXPECT_EQ(Show(MB_OK, {DialogAnswer::Press(VK_ESCAPE)}), IDOK);
     EXPECT_EQ(Show(MB_YESNOCANCEL, {DialogAnswer::CloseFromSystemMenu()}), IDCANCEL);
@@ -199,20 +196,19 @@ TEST_F(ScriptedMessageBox, EscapeAndClosingCancelWhereTheBoxCanBeCancelled) {
               IDYES);
 }
 
-TEST_F(ScriptedMessageBox, ABoxNobodyAnswersEndsAndIsReported) {
+TEST_F(ScriptedMessageBox, ABoxNobodyAnswersAndAnAnswerForAControlItLacksAreReported) {
     EXPECT_EQ(MessageBoxA(0, "Anyone there?", "Unanswered", MB_OK), 0);
     const std::vector<std::string> problems = driver::TakeScriptProblems();
     ASSERT_EQ(problems.size(), 1u);
     EXPECT_NE(problems[0].find("'Unanswered'"), std::string::npos) << problems[0];
-}
 
-TEST_F(ScriptedMessageBox, AnAnswerForAControlTheBoxLacksIsReported) {
+    // An answer for a control the box lacks.
     AnswerDialog("Upload", DialogAnswer::ClickOn("Maybe"));
     AnswerDialog("Upload", DialogAnswer::ClickOn("OK"));
     EXPECT_EQ(MessageBoxA(0, "Upload the system?", "Upload", MB_OK), IDOK);
-    const std::vector<std::string> problems = driver::TakeScriptProblems();
-    ASSERT_EQ(problems.size(), 1u);
-    EXPECT_NE(problems[0].find("'Maybe'"), std::string::npos) << problems[0];
+    const std::vector<std::string> lacking = driver::TakeScriptProblems();
+    ASSERT_EQ(lacking.size(), 1u);
+    EXPECT_NE(lacking[0].find("'Maybe'"), std::string::npos) << lacking[0];
 }
 
 int g_ticks = 0;
