@@ -124,14 +124,12 @@ TEST_F(Hooks, APeekThatLeavesTheMessageShowsItToTheHookAsNotRemoved) {
     EXPECT_EQ(msg.message, WM_USER);
 }
 
-TEST_F(Hooks, TheLastHookInstalledIsCalledFirst) {
+TEST_F(Hooks, TheLastHookInstalledIsCalledFirstAndMayEndTheChain) {
     Install(WH_GETMESSAGE, HookA);
     Install(WH_GETMESSAGE, HookB);
     EXPECT_EQ(CallsForPosted(), "BA");
-}
 
-TEST_F(Hooks, AHookThatDoesNotPassOnEndsTheChain) {
-    Install(WH_GETMESSAGE, HookA);
+    // A hook that does not pass on ends the chain.
     Install(WH_GETMESSAGE, SwallowingHook);
     EXPECT_EQ(CallsForPosted(), "S");
 }
@@ -144,15 +142,14 @@ TEST_F(Hooks, AHookThatRemovesItselfStillPassesOnAndIsNotCalledAgain) {
     EXPECT_FALSE(UnhookWindowsHookEx(g_selfRemoving));  // already gone
 }
 
-TEST_F(Hooks, UnhookedHooksAreNotCalledAndCannotBeUnhookedTwice) {
+TEST_F(Hooks, UnhookedHooksAreNotCalledAndHooksWithoutAProcedureAreRefused) {
     const HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, HookA, 0, GetCurrentThreadId());
     ASSERT_NE(hook, 0);
     EXPECT_TRUE(UnhookWindowsHookEx(hook));
     EXPECT_FALSE(UnhookWindowsHookEx(hook));
     EXPECT_EQ(CallsForPosted(), "");
-}
 
-TEST_F(Hooks, AHookWithoutAProcedureIsRefused) {
+    // A hook without a procedure is refused.
     EXPECT_EQ(SetWindowsHookExA(WH_GETMESSAGE, nullptr, 0, GetCurrentThreadId()), 0);
 }
 
