@@ -27,7 +27,7 @@ LRESULT ZV_CALLBACK Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     return CallWindowProcA(LongToWndProc(g_previous), hwnd, message, wParam, lParam);
 }
 
-TEST_F(WindowProcedure, ReplacingReturnsThePreviousProcedure) {
+TEST_F(WindowProcedure, ReplacingReturnsThePreviousProcedureWhichRestoresTheWindow) {
     const HWND hwnd = CreateRecorder("window", WS_POPUP);
     const LONG original = GetWindowLongA(hwnd, GWL_WNDPROC);
     EXPECT_EQ(LongToWndProc(original), &RecorderProc);
@@ -36,6 +36,13 @@ TEST_F(WindowProcedure, ReplacingReturnsThePreviousProcedure) {
 
     EXPECT_EQ(g_previous, original);
     EXPECT_EQ(GetWindowLongA(hwnd, GWL_WNDPROC), WndProcToLong(Subclass));
+
+    // Putting the previous procedure back restores the window.
+    EXPECT_EQ(SetWindowLongA(hwnd, GWL_WNDPROC, g_previous), WndProcToLong(Subclass));
+    g_seenBySubclass.clear();
+
+    EXPECT_EQ(SendMessageA(hwnd, WM_USER, 0, 0), 0);
+    EXPECT_TRUE(g_seenBySubclass.empty());
 }
 
 TEST_F(WindowProcedure, SubclassSeesMessagesFirstAndChainsToTheOriginal) {
@@ -52,24 +59,13 @@ TEST_F(WindowProcedure, SubclassSeesMessagesFirstAndChainsToTheOriginal) {
     EXPECT_SEQUENCE(WmChainedSeq);
 }
 
-TEST_F(WindowProcedure, PuttingThePreviousProcedureBackRestoresTheWindow) {
-    const HWND hwnd = CreateRecorder("window", WS_POPUP);
-    g_previous = SetWindowLongA(hwnd, GWL_WNDPROC, WndProcToLong(Subclass));
-    EXPECT_EQ(SetWindowLongA(hwnd, GWL_WNDPROC, g_previous), WndProcToLong(Subclass));
-    g_seenBySubclass.clear();
-
-    EXPECT_EQ(SendMessageA(hwnd, WM_USER, 0, 0), 0);
-    EXPECT_TRUE(g_seenBySubclass.empty());
-}
-
-TEST_F(WindowProcedure, ProcedureValuesAreStableAndDistinct) {
+TEST_F(WindowProcedure, ProcedureValuesAreStableAndDistinctAndNeedAWindow) {
     EXPECT_EQ(WndProcToLong(Subclass), WndProcToLong(Subclass));
     EXPECT_NE(WndProcToLong(Subclass), WndProcToLong(RecorderProc));
     EXPECT_EQ(LongToWndProc(WndProcToLong(Subclass)), &Subclass);
     EXPECT_EQ(WndProcToLong(nullptr), 0);
-}
 
-TEST_F(WindowProcedure, NoWindowNoProcedure) {
+    // No window, no procedure.
     const HWND hwnd = CreateRecorder("window", WS_POPUP);
     DestroyWindow(hwnd);
     EXPECT_EQ(SetWindowLongA(hwnd, GWL_WNDPROC, WndProcToLong(Subclass)), 0);
