@@ -83,20 +83,19 @@ TEST_F(WindowRelations, TextTravelsThroughMessages) {
     EXPECT_SEQUENCE(WmTextSeq);
 }
 
-TEST_F(WindowRelations, TextIsCutToTheBuffer) {
+TEST_F(WindowRelations, TextIsCutToTheBufferAndClassNamesFoundWithoutRegardToCase) {
     const HWND hwnd = CreateRecorder("window", WS_POPUP);
     char text[5] = "xxxx";
     EXPECT_EQ(GetWindowTextA(hwnd, text, sizeof text), 4);  // the creation text "window"
     EXPECT_STREQ(text, "wind");
     EXPECT_EQ(GetWindowTextA(hwnd, text, 0), 0);
-}
 
-TEST_F(WindowRelations, ClassNamesAreFoundWithoutRegardToCase) {
+    // Class names are found without regard to case.
     EXPECT_EQ(RegisterClassOf("zvrecorder", RecorderProc), 0);  // already registered
 
-    const HWND hwnd = CreateWindowExA(0, "ZVRECORDER", "", WS_POPUP, 0, 0, 1, 1, 0, 0, 0, nullptr);
+    const HWND found = CreateWindowExA(0, "ZVRECORDER", "", WS_POPUP, 0, 0, 1, 1, 0, 0, 0, nullptr);
     char name[32] = {};
-    EXPECT_EQ(GetClassNameA(hwnd, name, sizeof name), 10);
+    EXPECT_EQ(GetClassNameA(found, name, sizeof name), 10);
     EXPECT_STREQ(name, kRecorderClass);
 }
 
