@@ -65,11 +65,19 @@ TEST_F(SaveDialog, ATypedNameIsSavedInTheStartFolderWithTheDefaultExtension) {
     EXPECT_EQ(ofn.nFilterIndex, 1u);
 }
 
-TEST_F(SaveDialog, TheSuggestedNameIsTakenWithEnter) {
+TEST_F(SaveDialog, TheSuggestedNameIsTakenWithEnterAndLeftAloneByCancelling) {
     std::string("system.log").copy(file, 10);
     Answer(DialogAnswer::Press(VK_RETURN));
     ASSERT_TRUE(GetSaveFileNameA(&ofn));
     EXPECT_EQ(std::string(file), (folder / "system.log").string());
+
+    // Cancelling leaves the buffer alone.
+    Answer(DialogAnswer::ClickOn("Cancel"));
+    EXPECT_FALSE(GetSaveFileNameA(&ofn));
+    EXPECT_EQ(std::string(file), (folder / "system.log").string());
+
+    Answer(DialogAnswer::CloseFromSystemMenu());
+    EXPECT_FALSE(GetSaveFileNameA(&ofn));
 }
 
 TEST_F(SaveDialog, TabbingBackToTheNameSelectsItSoTypingReplacesIt) {
@@ -82,16 +90,6 @@ TEST_F(SaveDialog, TabbingBackToTheNameSelectsItSoTypingReplacesIt) {
     Answer(DialogAnswer::Press(VK_RETURN));
     ASSERT_TRUE(GetSaveFileNameA(&ofn));
     EXPECT_EQ(std::string(file), (folder / "x.txt").string());
-}
-
-TEST_F(SaveDialog, CancellingLeavesTheBufferAlone) {
-    std::string("system.log").copy(file, 10);
-    Answer(DialogAnswer::ClickOn("Cancel"));
-    EXPECT_FALSE(GetSaveFileNameA(&ofn));
-    EXPECT_EQ(std::string(file), "system.log");
-
-    Answer(DialogAnswer::CloseFromSystemMenu());
-    EXPECT_FALSE(GetSaveFileNameA(&ofn));
 }
 
 TEST_F(SaveDialog, AFolderThatDoesNotExistIsRefusedWithAMessage) {
