@@ -119,12 +119,17 @@ class ListControls : public PlatformTest {
         PlatformTest::TearDown();
     }
 
-    HWND List(DWORD style, int height = 100) {
-        return Control("ListBox", WS_BORDER | style, kListId, height);
+    // A list box or a combo box holding the items given.
+    HWND List(DWORD style, std::initializer_list<const char*> items = {}) {
+        const HWND list = Control("ListBox", WS_BORDER | style, kListId, 100);
+        Fill(list, LB_ADDSTRING, items);
+        return list;
     }
 
-    HWND Combo(DWORD style, int height = 150) {
-        return Control("ComboBox", style, kComboId, height);
+    HWND Combo(DWORD style, std::initializer_list<const char*> items = {}) {
+        const HWND combo = Control("ComboBox", style, kComboId, 150);
+        Fill(combo, CB_ADDSTRING, items);
+        return combo;
     }
 
     HWND Control(const char* className, DWORD style, int id, int height) {
@@ -207,8 +212,7 @@ TEST_F(ListControls, ItemsKeepTheirPlaceOrSortWithoutRegardToCase) {
     EXPECT_EQ(Send(list, LB_GETTEXT, 4, reinterpret_cast<LPARAM>(text)), LB_ERR);
     EXPECT_STREQ(text, "untouched");
 
-    const HWND sorted = List(LBS_SORT);
-    Fill(sorted, LB_ADDSTRING, {"pear", "Apple", "banana"});
+    const HWND sorted = List(LBS_SORT, {"pear", "Apple", "banana"});
     EXPECT_EQ(Send(sorted, LB_ADDSTRING, 0, Text("apple")), 0);  // before its equal
     EXPECT_EQ(Send(sorted, LB_INSERTSTRING, 0, Text("zz")), 0);  // inserting does not sort
     EXPECT_EQ(Items(sorted), (std::vector<std::string>{"zz", "apple", "Apple", "banana", "pear"}));
@@ -244,8 +248,7 @@ TEST_F(ListControls, SortedListsOrderTextsAsTheSystemSortsThem) {
 // Only items with data are told of, the last first when many go at once.
 TEST_F(ListControls, ItemsWithDataAreToldOfAsTheyGo) {
     g_deleted.clear();
-    const HWND list = List(0);
-    Fill(list, LB_ADDSTRING, {"a", "b", "c", "d"});
+    const HWND list = List(0, {"a", "b", "c", "d"});
     Send(list, LB_SETITEMDATA, 1, 77);
     Send(list, LB_SETITEMDATA, 3, 99);
     Send(list, LB_DELETESTRING, 0);
@@ -257,8 +260,7 @@ TEST_F(ListControls, ItemsWithDataAreToldOfAsTheyGo) {
     Send(list, LB_SETITEMDATA, 0, 33);
     Send(list, LB_SETITEMDATA, 1, 44);
     DestroyWindow(list);
-    const HWND combo = Combo(CBS_DROPDOWNLIST);
-    Fill(combo, CB_ADDSTRING, {"x", "y"});
+    const HWND combo = Combo(CBS_DROPDOWNLIST, {"x", "y"});
     Send(combo, CB_SETITEMDATA, 1, 55);
     Send(combo, CB_DELETESTRING, 1);
 
@@ -273,8 +275,7 @@ TEST_F(ListControls, ItemsWithDataAreToldOfAsTheyGo) {
 }
 
 TEST_F(ListControls, TheSelectionStaysWithItsItem) {
-    const HWND list = List(0);
-    Fill(list, LB_ADDSTRING, {"pear", "fig", "apple", "kiwi"});
+    const HWND list = List(0, {"pear", "fig", "apple", "kiwi"});
     EXPECT_EQ(Send(list, LB_GETCURSEL), LB_ERR);
     EXPECT_EQ(Send(list, LB_SETCURSEL, 3), 3);
     EXPECT_EQ(Send(list, LB_SETCURSEL, 7), LB_ERR);  // changes nothing
@@ -301,8 +302,7 @@ TEST_F(ListControls, TheSelectionStaysWithItsItem) {
 }
 
 TEST_F(ListControls, ItemDataTravelsWithItsItem) {
-    const HWND list = List(0);
-    Fill(list, LB_ADDSTRING, {"one", "two"});
+    const HWND list = List(0, {"one", "two"});
     EXPECT_EQ(Send(list, LB_GETITEMDATA, 1), 0);
     EXPECT_EQ(Send(list, LB_SETITEMDATA, 1, 77), TRUE);
     EXPECT_EQ(Send(list, LB_SETITEMDATA, 2, 5), LB_ERR);
@@ -316,8 +316,7 @@ TEST_F(ListControls, ItemDataTravelsWithItsItem) {
 // A search starts after the item given and comes round to it last; a start
 // outside the list searches from the first item.
 TEST_F(ListControls, FindingMatchesTheStartWithoutRegardToCaseAndWrapsAround) {
-    const HWND list = List(0);
-    Fill(list, LB_ADDSTRING, {"pear", "fig", "apple", "kiwi"});
+    const HWND list = List(0, {"pear", "fig", "apple", "kiwi"});
     EXPECT_EQ(Send(list, LB_FINDSTRING, kNone, Text("A")), 2);
     EXPECT_EQ(Send(list, LB_FINDSTRING, 2, Text("p")), 0);
     EXPECT_EQ(Send(list, LB_FINDSTRING, 9, Text("p")), 0);
@@ -406,8 +405,7 @@ TEST_F(ListControls, TheTopItemStaysWithinTheItemsAndFollowsTheSelection) {
 // List boxes: what the parent hears
 
 TEST_F(ListControls, AClickSelectsAndTellsTheParentOnRelease) {
-    const HWND list = List(LBS_NOTIFY);
-    Fill(list, LB_ADDSTRING, {"alpha", "beta", "gamma"});
+    const HWND list = List(LBS_NOTIFY, {"alpha", "beta", "gamma"});
     Click(list, RowPoint(list, 1));
     EXPECT_EQ(Send(list, LB_GETCURSEL), 1);
     EXPECT_EQ(GetFocus(), list);
@@ -426,8 +424,7 @@ TEST_F(ListControls, AClickSelectsAndTellsTheParentOnRelease) {
 }
 
 TEST_F(ListControls, WhileTheButtonIsDownTheSelectionFollowsTheMouse) {
-    const HWND list = List(LBS_NOTIFY);
-    Fill(list, LB_ADDSTRING, {"alpha", "beta", "gamma"});
+    const HWND list = List(LBS_NOTIFY, {"alpha", "beta", "gamma"});
     SetFocus(list);
     ClearLog();
     Send(list, WM_LBUTTONDOWN, MK_LBUTTON, RowPoint(list, 0));
@@ -447,8 +444,7 @@ TEST_F(ListControls, WhileTheButtonIsDownTheSelectionFollowsTheMouse) {
 }
 
 TEST_F(ListControls, ADoubleClickTellsTheParent) {
-    const HWND list = List(LBS_NOTIFY);
-    Fill(list, LB_ADDSTRING, {"alpha", "beta"});
+    const HWND list = List(LBS_NOTIFY, {"alpha", "beta"});
     SetFocus(list);
     ClearLog();
     Send(list, WM_LBUTTONDBLCLK, MK_LBUTTON, RowPoint(list, 0));
@@ -501,8 +497,7 @@ TEST_F(ListControls, NavigationKeysMoveTheSelectionIntoViewAndAlwaysTell) {
 }
 
 TEST_F(ListControls, ATypedCharacterJumpsToTheNextItemStartingWithIt) {
-    const HWND list = List(LBS_NOTIFY);
-    Fill(list, LB_ADDSTRING, {"alpha", "beta", "bravo", "gamma"});
+    const HWND list = List(LBS_NOTIFY, {"alpha", "beta", "bravo", "gamma"});
     SetFocus(list);
     Send(list, LB_SETCURSEL, 3);
     ClearLog();
@@ -522,8 +517,7 @@ TEST_F(ListControls, ATypedCharacterJumpsToTheNextItemStartingWithIt) {
 
 TEST_F(ListControls, TheUserPicksWithTheMouseAndTheKeyboard) {
     ZV_REQUIRES_HEADLESS("the scripted user");
-    const HWND list = List(LBS_NOTIFY);
-    Fill(list, LB_ADDSTRING, {"alpha", "beta", "gamma", "delta"});
+    const HWND list = List(LBS_NOTIFY, {"alpha", "beta", "gamma", "delta"});
     POINT second{5, 0};
     second.y = static_cast<LONG>(Send(list, LB_GETITEMHEIGHT) + 2);
     ClientToScreen(list, &second);
@@ -567,8 +561,7 @@ TEST_F(ListControls, AListPaintsInTheColoursItsParentAnswers) {
 
 TEST_F(ListControls, TheSelectedItemIsHighlighted) {
     ZV_REQUIRES_HEADLESS("a window DC that reads back its own pixels");
-    const HWND list = List(0);
-    Fill(list, LB_ADDSTRING, {"alpha", "beta"});
+    const HWND list = List(0, {"alpha", "beta"});
     const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
     EXPECT_EQ(PixelsOf(list, highlight), 0);
     Send(list, LB_SETCURSEL, 1);
@@ -623,8 +616,7 @@ TEST_F(ListControls, TheComboBoxListHoldsTheItems) {
 // The field of a drop-down list shows the selected item and cannot be set
 // otherwise.
 TEST_F(ListControls, TheSelectionFieldShowsTheSelectedItem) {
-    const HWND combo = Combo(CBS_DROPDOWNLIST);
-    Fill(combo, CB_ADDSTRING, {"red", "green", "blue"});
+    const HWND combo = Combo(CBS_DROPDOWNLIST, {"red", "green", "blue"});
     EXPECT_EQ(TextOf(combo), "");
     EXPECT_EQ(Send(combo, CB_SETCURSEL, 2), 2);
     EXPECT_EQ(TextOf(combo), "blue");
@@ -676,8 +668,7 @@ TEST_F(ListControls, AComboBoxAndItsListPaintInTheColoursItsParentAnswers) {
 
 TEST_F(ListControls, TheFocusedSelectionFieldIsHighlighted) {
     ZV_REQUIRES_HEADLESS("a window DC that reads back its own pixels");
-    const HWND combo = Combo(CBS_DROPDOWNLIST);
-    Fill(combo, CB_ADDSTRING, {"red", "green"});
+    const HWND combo = Combo(CBS_DROPDOWNLIST, {"red", "green"});
     Send(combo, CB_SETCURSEL, 1);
     const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
     EXPECT_EQ(PixelsOf(combo, highlight), 0);
@@ -687,8 +678,7 @@ TEST_F(ListControls, TheFocusedSelectionFieldIsHighlighted) {
 
 // The list of a drop-down combo box is no child of it, but goes with it.
 TEST_F(ListControls, TheListGoesWithItsComboBox) {
-    const HWND combo = Combo(CBS_DROPDOWNLIST);
-    Fill(combo, CB_ADDSTRING, {"red", "green"});
+    const HWND combo = Combo(CBS_DROPDOWNLIST, {"red", "green"});
     Send(combo, CB_SHOWDROPDOWN, TRUE);
     const HWND list = ComboList();
     DestroyWindow(combo);
@@ -741,8 +731,7 @@ TEST_F(ListControls, TheListDropsDownBelowTheFieldFromTheSelectedItem) {
 // A short list is as long as its items; the height given to a combo box
 // later is its height with the list down.
 TEST_F(ListControls, TheDroppedListIsAsLongAsItsItemsAllow) {
-    const HWND combo = Combo(CBS_DROPDOWNLIST);
-    Fill(combo, CB_ADDSTRING, {"red", "green", "blue"});
+    const HWND combo = Combo(CBS_DROPDOWNLIST, {"red", "green", "blue"});
     const HWND list = ComboList();
     const auto rowHeight = static_cast<LONG>(Send(list, LB_GETITEMHEIGHT));
     Send(combo, CB_SHOWDROPDOWN, TRUE);
@@ -760,8 +749,7 @@ TEST_F(ListControls, TheDroppedListIsAsLongAsItsItemsAllow) {
 }
 
 TEST_F(ListControls, KeysDropTheListDownAndCloseIt) {
-    const HWND combo = Combo(CBS_DROPDOWNLIST);
-    Fill(combo, CB_ADDSTRING, {"red", "green", "blue"});
+    const HWND combo = Combo(CBS_DROPDOWNLIST, {"red", "green", "blue"});
     SetFocus(combo);
     ClearLog();
     const auto key = [&](UINT message, int vk, LPARAM lParam = 1) {
@@ -787,8 +775,7 @@ TEST_F(ListControls, KeysDropTheListDownAndCloseIt) {
 // Closed, every move is a choice made; in the dropped list, arrows only
 // move the selection.
 TEST_F(ListControls, ArrowsAndCharactersChangeTheSelection) {
-    const HWND combo = Combo(CBS_DROPDOWNLIST);
-    Fill(combo, CB_ADDSTRING, {"red", "green", "blue", "grey"});
+    const HWND combo = Combo(CBS_DROPDOWNLIST, {"red", "green", "blue", "grey"});
     SetFocus(combo);
     Send(combo, CB_SETCURSEL, 0);
     ClearLog();
@@ -812,8 +799,7 @@ TEST_F(ListControls, ArrowsAndCharactersChangeTheSelection) {
 // The field's press drops the list down and hands the mouse to it; the
 // list follows the mouse and a release on an item picks it.
 TEST_F(ListControls, APickWithTheMouseEndsTheChoice) {
-    const HWND combo = Combo(CBS_DROPDOWNLIST);
-    Fill(combo, CB_ADDSTRING, {"red", "green", "blue"});
+    const HWND combo = Combo(CBS_DROPDOWNLIST, {"red", "green", "blue"});
     SetFocus(combo);
     ClearLog();
     Click(combo, MakeLParam(5, 5));
@@ -839,8 +825,7 @@ TEST_F(ListControls, APickWithTheMouseEndsTheChoice) {
 }
 
 TEST_F(ListControls, LosingTheFocusEndsTheChoiceUnconfirmed) {
-    const HWND combo = Combo(CBS_DROPDOWNLIST);
-    Fill(combo, CB_ADDSTRING, {"red", "green"});
+    const HWND combo = Combo(CBS_DROPDOWNLIST, {"red", "green"});
     SetFocus(combo);
     SetFocus(parent);
     SetFocus(combo);
@@ -859,8 +844,7 @@ TEST_F(ListControls, LosingTheFocusEndsTheChoiceUnconfirmed) {
 // Combo boxes with an edit box
 
 TEST_F(ListControls, ADropDownComboBoxEditsItsText) {
-    const HWND combo = Combo(CBS_DROPDOWN | CBS_AUTOHSCROLL);
-    Fill(combo, CB_ADDSTRING, {"red", "green", "blue"});
+    const HWND combo = Combo(CBS_DROPDOWN | CBS_AUTOHSCROLL, {"red", "green", "blue"});
     const HWND edit = GetDlgItem(combo, 1001);
     ASSERT_NE(edit, 0);
     EXPECT_EQ(ClassOf(edit), "Edit");
@@ -902,8 +886,7 @@ TEST_F(ListControls, ADropDownComboBoxEditsItsText) {
 
 // Typing leaves no item selected, even one the text names.
 TEST_F(ListControls, TypingInTheEditBoxTellsTheParent) {
-    const HWND combo = Combo(CBS_DROPDOWN);
-    Fill(combo, CB_ADDSTRING, {"red", "green"});
+    const HWND combo = Combo(CBS_DROPDOWN, {"red", "green"});
     Send(combo, CB_SETCURSEL, 1);
     SetFocus(combo);
     ClearLog();
@@ -953,8 +936,7 @@ TEST_F(ListControls, TheTextLimitGoesToTheEditBox) {
 }
 
 TEST_F(ListControls, ASimpleComboBoxShowsItsListAlways) {
-    const HWND combo = Combo(CBS_SIMPLE);
-    Fill(combo, CB_ADDSTRING, {"red", "green", "blue"});
+    const HWND combo = Combo(CBS_SIMPLE, {"red", "green", "blue"});
     const HWND list = GetDlgItem(combo, 1000);
     ASSERT_NE(list, 0);
     EXPECT_EQ(ClassOf(list), "ComboLBox");
@@ -981,8 +963,7 @@ TEST_F(ListControls, ASimpleComboBoxShowsItsListAlways) {
 
 TEST_F(ListControls, TheUserDropsTheListDownAndPicks) {
     ZV_REQUIRES_HEADLESS("the scripted user");
-    const HWND combo = Combo(CBS_DROPDOWNLIST);
-    Fill(combo, CB_ADDSTRING, {"red", "green", "blue"});
+    const HWND combo = Combo(CBS_DROPDOWNLIST, {"red", "green", "blue"});
     const RECT field = WindowRectOf(combo);
     driver::Click(field.left + 5, field.top + 5);
     const HWND list = ComboList();
