@@ -477,12 +477,11 @@ TEST_F(EditKeys, BackspaceAndDeleteTakeTheSelectionOrACharacter) {
     Key(box, VK_DELETE);
     EXPECT_EQ(TextOf(box), "ae");
     EXPECT_EQ(SelectionOf(box), Range(1, 1));
-}
 
-TEST_F(EditKeys, ControlCharactersAndLineBreaksStayOutOfASingleLine) {
-    const HWND box = Box("x", ES_AUTOHSCROLL);
-    EXPECT_EQ(Type(box, "\r\t\x01\x7F"), "x");
-    EXPECT_EQ(Type(box, "\xE9"), "\xE9x");
+    // Control characters and line breaks stay out of a single line.
+    const HWND single = Box("x", ES_AUTOHSCROLL);
+    EXPECT_EQ(Type(single, "\r\t\x01\x7F"), "x");
+    EXPECT_EQ(Type(single, "\xE9"), "\xE9x");
 }
 
 TEST_F(EditKeys, ShiftExtendsAndCtrlGoesByWordsAndToTheEnds) {
@@ -929,7 +928,7 @@ TEST_F(EditPainting, TheParentIsAskedForColours) {
     EXPECT_SEQUENCE(EditColoursSeq);
 }
 
-TEST_F(EditPainting, TheSelectionShowsWhileTheBoxHasTheFocus) {
+TEST_F(EditPainting, TheSelectionAndTheCaretShowWhileTheBoxHasTheFocus) {
     ZV_REQUIRES_HEADLESS("a window DC that reads back its own pixels");
     const HWND box = Box("selected", ES_AUTOHSCROLL);
     const HWND kept = Box("selected", ES_AUTOHSCROLL | ES_NOHIDESEL);
@@ -941,15 +940,14 @@ TEST_F(EditPainting, TheSelectionShowsWhileTheBoxHasTheFocus) {
     EXPECT_GT(PixelsOf(kept, highlight), 0);
     SetFocus(box);
     EXPECT_GT(PixelsOf(box, highlight), 0);
-}
 
-TEST_F(EditPainting, TheCaretIsABarWhereTheCaretIs) {
-    ZV_REQUIRES_HEADLESS("a window DC that reads back its own pixels");
-    const HWND box = Box("", ES_AUTOHSCROLL);
+    // The caret is a bar where the caret is.
+    const HWND empty = Box("", ES_AUTOHSCROLL);
+    MoveWindow(empty, 10, 70, 120, 24, TRUE);
     const COLORREF ink = GetSysColor(COLOR_WINDOWTEXT);
-    EXPECT_EQ(PixelsOf(box, ink), 0);
-    SetFocus(box);
-    EXPECT_EQ(PixelsOf(box, ink), LineHeight(box));
+    EXPECT_EQ(PixelsOf(empty, ink), 0);
+    SetFocus(empty);
+    EXPECT_EQ(PixelsOf(empty, ink), LineHeight(empty));
 }
 
 }  // namespace
