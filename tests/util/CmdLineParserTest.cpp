@@ -88,7 +88,7 @@ TEST(CmdLineParserLoad, ReadsOptionsAndRefusesRepeatedOnes) {
     }
 }
 
-TEST(CmdLineParserLoad, NamesIgnoreCaseAndValuesKeepIt) {
+TEST(CmdLineParserLoad, NamesIgnoreCaseAndValuesKeepItAndEmbeddedNuls) {
     CmdLineParser parser;
     ASSERT_TRUE(parser.Load(L"/out:File.TXT"));
 
@@ -96,6 +96,13 @@ TEST(CmdLineParserLoad, NamesIgnoreCaseAndValuesKeepIt) {
     EXPECT_TRUE(parser.HasOption(L"Out"));
     EXPECT_EQ(parser.GetOptionValue(L"oUT"), L"File.TXT");
     EXPECT_EQ(parser.OptionNames().Item(1), L"out");
+
+    // Embedded nul characters are kept.
+    CmdLineParser nuls;
+    ASSERT_TRUE(nuls.Load(std::wstring{L"/a\0b:x\0y /c", 11}));
+    EXPECT_EQ(nuls.GetOptionValue(std::wstring(L"a\0b", 3)), std::wstring(L"x\0y", 3));
+    EXPECT_TRUE(nuls.HasOption(L"c"));
+    EXPECT_FALSE(nuls.HasOption(L"a"));
 }
 
 TEST(CmdLineParserLoad, LoneSwitchesGiveOptionsWithEmptyNames) {
@@ -105,17 +112,6 @@ TEST(CmdLineParserLoad, LoneSwitchesGiveOptionsWithEmptyNames) {
         EXPECT_TRUE(parser.HasOption(L"")) << line;
         EXPECT_EQ(parser.OptionNames().Count(), 1) << line;
     }
-}
-
-TEST(CmdLineParserLoad, KeepsEmbeddedNulCharacters) {
-    CmdLineParser parser;
-    const std::wstring line{L"/a\0b:x\0y /c", 11};
-
-    ASSERT_TRUE(parser.Load(line));
-
-    EXPECT_EQ(parser.GetOptionValue(std::wstring(L"a\0b", 3)), std::wstring(L"x\0y", 3));
-    EXPECT_TRUE(parser.HasOption(L"c"));
-    EXPECT_FALSE(parser.HasOption(L"a"));
 }
 
 // Options of earlier loads, and those added directly, are kept and count as
