@@ -24,11 +24,6 @@ constexpr std::array WmCreateOverlappedSeq = {
     ExpectedMessage{"main", WM_CREATE},
 };
 
-TEST_F(WindowLifetime, OverlappedWindowPutsOffItsSizeMessages) {
-    CreateRecorder("main", WS_OVERLAPPED | WS_CAPTION);
-    EXPECT_SEQUENCE(WmCreateOverlappedSeq);
-}
-
 constexpr std::array WmCreatePopupSeq = {
     ExpectedMessage{"popup", WM_NCCREATE},
     ExpectedMessage{"popup", WM_NCCALCSIZE, kWParam, 0},
@@ -37,7 +32,10 @@ constexpr std::array WmCreatePopupSeq = {
     ExpectedMessage{"popup", WM_MOVE, kLParam, 0, MakeLParam(10, 20)},
 };
 
-TEST_F(WindowLifetime, PopupWindowHearsItsSizeAtCreation) {
+TEST_F(WindowLifetime, AnOverlappedWindowPutsOffItsSizeMessagesWhereAPopupHearsThem) {
+    CreateRecorder("main", WS_OVERLAPPED | WS_CAPTION);
+    EXPECT_SEQUENCE(WmCreateOverlappedSeq);
+    MessageLog::Current().Clear();
     CreateRecorder("popup", WS_POPUP);
     EXPECT_SEQUENCE(WmCreatePopupSeq);
 }
