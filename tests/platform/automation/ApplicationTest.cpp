@@ -34,13 +34,18 @@ TEST_F(ApplicationObject, MousePointerStartsAtTheDefaultAndKeepsEveryPlatformCod
     EXPECT_EQ(App().MousePointer(), mouse_pointer::kCustom);
 }
 
-TEST_F(ApplicationObject, MousePointerRejectsOtherCodesWith380) {
+TEST_F(ApplicationObject, MousePointerRejectsOtherCodesWith380AndACustomOneLeavesTheCursor) {
     App().SetMousePointer(mouse_pointer::kHourglass);
     const std::int16_t rejected[] = {-1, 16, 98, 100, -32768};
     for (const std::int16_t pointer : rejected) {
         EXPECT_EQ(PointerError(pointer), err::kInvalidPropertyValue) << pointer;
     }
     EXPECT_EQ(App().MousePointer(), mouse_pointer::kHourglass);
+    EXPECT_EQ(win::GetCursor(), StandardCursor(win::IDC_WAIT));
+
+    // A custom pointer leaves the cursor to the host.
+    App().SetMousePointer(mouse_pointer::kHourglass);
+    App().SetMousePointer(mouse_pointer::kCustom);
     EXPECT_EQ(win::GetCursor(), StandardCursor(win::IDC_WAIT));
 }
 
@@ -64,12 +69,6 @@ TEST_F(ApplicationObject, EveryStandardPointerShowsItsSystemCursor) {
         EXPECT_NE(StandardCursor(cursor), 0) << pointer;
         EXPECT_EQ(win::GetCursor(), StandardCursor(cursor)) << pointer;
     }
-}
-
-TEST_F(ApplicationObject, ACustomPointerLeavesTheCursorToTheHost) {
-    App().SetMousePointer(mouse_pointer::kHourglass);
-    App().SetMousePointer(mouse_pointer::kCustom);
-    EXPECT_EQ(win::GetCursor(), StandardCursor(win::IDC_WAIT));
 }
 
 TEST_F(ApplicationObject, StartsWithTheRunningProgramsFolderAndName) {
