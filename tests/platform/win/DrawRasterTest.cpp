@@ -284,16 +284,15 @@ TEST_F(DrawRaster, StretchBltAppliesTheRasterOperationAndTheMonochromeColours) {
     EXPECT_TRUE(dest.Has({Pixel(1, 3, kBlack), Pixel(2, 0, kBlue), Pixel(3, 3, kBlue)}));
 }
 
-TEST_F(DrawRaster, FillRectTakesSystemColourIndexesPlusOne) {
+TEST_F(DrawRaster, SystemColoursAreFilledByIndexPlusOneAndNamedByTheHighBit) {
     MemoryDc canvas(2, 2);
     RECT all{0, 0, 2, 2};
     FillRect(canvas.Dc(), &all, static_cast<HBRUSH>(COLOR_BTNFACE + 1));
     EXPECT_EQ(canvas.At(1, 1), GetSysColor(COLOR_BTNFACE));
     FillRect(canvas.Dc(), &all, GetSysColorBrush(COLOR_HIGHLIGHT));
     EXPECT_EQ(canvas.At(0, 0), GetSysColor(COLOR_HIGHLIGHT));
-}
 
-TEST_F(DrawRaster, AutomationColoursWithTheHighBitNameSystemColours) {
+    // Automation colours with the high bit name system colours.
     COLORREF color = 0;
     ASSERT_EQ(OleTranslateColor(0x8000000F, 0, &color), S_OK);
     EXPECT_EQ(color, GetSysColor(COLOR_BTNFACE));
