@@ -102,7 +102,7 @@ TEST(MenuItemsTest, ASecondItemWithTheSameKeyAndNoItemAreRefused) {
     EXPECT_EQ(NamesOf(items), (Names{L"a", L"b", L"c"}));
 }
 
-TEST(MenuItemsTest, ItemsWithoutKeyAreAddedByPositionOnly) {
+TEST(MenuItemsTest, ItemsWithoutKeyAreAddedByPositionOnlyAndKeysAreTakenWhenAdded) {
     MenuItems items;
 
     EXPECT_TRUE(items.Add(MakeItem(L"", L"first")));
@@ -111,15 +111,11 @@ TEST(MenuItemsTest, ItemsWithoutKeyAreAddedByPositionOnly) {
     EXPECT_EQ(items.Count(), 2);
     EXPECT_EQ(items.Item(Variant(std::int32_t{2}))->Name(), L"second");
     EXPECT_EQ(items.Item(Variant(L"")), nullptr);
-}
 
-TEST(MenuItemsTest, KeyIsTakenWhenTheItemIsAdded) {
-    MenuItems items;
+    // The key is taken when the item is added.
     const auto item = MakeItem(L"old");
     items.Add(item);
-
     item->SetKey(L"new");
-
     EXPECT_EQ(items.Item(Variant(L"old")), item);
     EXPECT_EQ(items.Item(Variant(L"new")), nullptr);
 }
