@@ -40,12 +40,19 @@ TEST(Collection, KeysCompareWithoutRegardToCase) {
     EXPECT_FALSE(collection.Contains(L"Alph"));
 }
 
-TEST(Collection, ItemsAreChangedInPlace) {
+TEST(Collection, ItemsAreChangedInPlaceAndEmptyOrNulBearingKeysAreOrdinary) {
     Collection<std::wstring> collection;
     collection.Add(L"a", L"k");
     collection.Item(L"K") += L"b";
     collection.Item(1) += L"c";
     EXPECT_EQ(collection.Item(1), L"abc");
+
+    // Empty and nul-bearing keys are ordinary keys.
+    collection.Add(L"empty", L"");
+    collection.Add(L"nul", std::wstring(L"a\0b", 3));
+    EXPECT_EQ(collection.Item(L""), L"empty");
+    EXPECT_EQ(collection.Item(std::wstring(L"A\0B", 3)), L"nul");
+    EXPECT_FALSE(collection.Contains(L"a"));
 }
 
 TEST(Collection, RemovingKeepsTheRemainingKeysAndOrderAndClearingForgetsThem) {
@@ -71,15 +78,6 @@ TEST(Collection, RemovingKeepsTheRemainingKeysAndOrderAndClearingForgetsThem) {
     EXPECT_FALSE(collection.Contains(L"kd"));
     collection.Add(L"d again", L"kd");
     EXPECT_EQ(collection.Item(L"kd"), L"d again");
-}
-
-TEST(Collection, EmptyAndNulBearingKeysAreOrdinaryKeys) {
-    Collection<int> collection;
-    collection.Add(1, L"");
-    collection.Add(2, std::wstring(L"a\0b", 3));
-    EXPECT_EQ(collection.Item(L""), 1);
-    EXPECT_EQ(collection.Item(std::wstring(L"A\0B", 3)), 2);
-    EXPECT_FALSE(collection.Contains(L"a"));
 }
 
 TEST(CollectionErrors, BadPositionsAndMissingKeysRaiseAndChangeNothing) {
