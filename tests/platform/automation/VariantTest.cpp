@@ -50,15 +50,13 @@ TEST(VariantText, ConvertsLikeThePlatform) {
     }
 }
 
-TEST(VariantInt16, RoundsHalfToEven) {
+TEST(VariantInt16, RoundsHalfToEvenAndRaisesTheConversionErrors) {
     const std::pair<Variant, std::int16_t> kIntegers[] = {
         {2.5, 2}, {3.5, 4}, {L"7", 7}, {true, -1}, {Variant(), 0}, {32767, 32767}};
     for (const auto& [value, integer] : kIntegers) {
         EXPECT_EQ(value.ToInt16(), integer) << value.ToText();
     }
-}
 
-TEST(VariantInt16, RaisesTheConversionErrors) {
     EXPECT_EQ(ToInt16Error(Variant(L"seven")), err::kTypeMismatch);
     EXPECT_EQ(ToInt16Error(Variant(32768)), err::kOverflow);
     EXPECT_EQ(ToInt16Error(Variant(-32768.6)), err::kOverflow);
