@@ -75,15 +75,14 @@ class LateBound : public testing::Test {
     std::shared_ptr<HostObject> m_host = std::make_shared<HostObject>();
 };
 
-TEST_F(LateBound, FindsMembersByNameWithoutRegardToCase) {
+TEST_F(LateBound, FindsMembersByNameWithoutRegardToCaseOrById) {
     EXPECT_EQ(m_host->IdOfName(L"Sum"), kSumId);
     EXPECT_EQ(m_host->IdOfName(L"sUM"), kSumId);
     EXPECT_EQ(m_host->IdOfName(L"CAPTION"), kCaptionId);
     EXPECT_FALSE(m_host->IdOfName(L"Summe"));
     EXPECT_EQ(CallByName(m_host, L"sum", CallKind::Method, {2, 3}), Variant(5));
-}
 
-TEST_F(LateBound, CallsByDispatchId) {
+    // Calls by dispatch identifier.
     EXPECT_EQ(m_host->Invoke(kSumId, CallKind::Method, {std::int16_t{-2}, L"7"}), Variant(5));
     m_host->Invoke(kCaptionId, CallKind::PropertyLet, {L"Main"});
     EXPECT_EQ(m_host->Caption(), L"Main");
