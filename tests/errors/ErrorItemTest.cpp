@@ -103,7 +103,7 @@ TEST(FormatMsg, JoinsMessageDetailsNumberAndInstructions) {
     EXPECT_EQ(MakeItem(L"Wait...", errWarning, 0).FormatMsg(), L"Wait...");
 }
 
-TEST(FormatMsg, FlagsLeaveOutPartsWithoutLeadingSeparators) {
+TEST(FormatMsg, FlagsLeaveOutPartsAndSeparatorsCanBeGivenOrChanged) {
     const ErrorItem item = MakeItem(L"Failed.", errCritical, 0, L"Disk full", L"Free space.");
     EXPECT_EQ(item.FormatMsg({}, {}, false), L"Disk full\r\n\r\nFree space.");
     EXPECT_EQ(item.FormatMsg({}, {}, false, false), L"Free space.");
@@ -113,17 +113,16 @@ TEST(FormatMsg, FlagsLeaveOutPartsWithoutLeadingSeparators) {
     const ErrorItem numbered = MakeItem(L"Failed.", errCritical, 12, L"Disk full");
     EXPECT_EQ(numbered.FormatMsg({}, {}, false, false, false), L" (Error #12)");
     EXPECT_EQ(numbered.FormatMsg({}, {}, false, true, false), L"Disk full (Error #12)");
-}
 
-TEST(FormatMsg, SeparatorsCanBeGivenOrChanged) {
-    ErrorItem item = MakeItem(L"Failed.", errCritical, 0, L"Disk full", L"Free space.");
+    // Separators can be given or changed.
     EXPECT_EQ(item.FormatMsg(L" - ", L" / "), L"Failed. - Disk full / Free space.");
-    item.SetFormatMsgDefaultDetailsSeparator(L"|");
-    item.SetFormatMsgDefaultInstructionsSeparator(L"#");
-    EXPECT_EQ(item.FormatMsg(), L"Failed.|Disk full#Free space.");
+    ErrorItem separated = item;
+    separated.SetFormatMsgDefaultDetailsSeparator(L"|");
+    separated.SetFormatMsgDefaultInstructionsSeparator(L"#");
+    EXPECT_EQ(separated.FormatMsg(), L"Failed.|Disk full#Free space.");
 }
 
-TEST(ErrorItemInit, SetsTheRecordAndResetsHelpTagAndParent) {
+TEST(ErrorItemInit, SetsTheRecordAndResetsHelpTagAndParentAndResetEmptiesIt) {
     ErrorItem item;
     item.SetHelpContext(4);
     item.SetTag(L"tag");
@@ -146,10 +145,8 @@ TEST(ErrorItemInit, SetsTheRecordAndResetsHelpTagAndParent) {
     EXPECT_EQ(item.ApplicationContext(), L"Upload");
     EXPECT_TRUE(item.TimeStamped());
     EXPECT_EQ(item.DefaultMessage(), L"Custom default.");
-}
 
-TEST(ErrorItemInit, ResetMakesAnEmptySuccess) {
-    ErrorItem item = MakeItem(L"Msg", errFatal, 8, L"Det", L"Ins");
+    // Reset makes an empty success.
     item.Reset();
     EXPECT_EQ(item.ErrorType(), errSuccess);
     EXPECT_EQ(item.Number(), 0);
