@@ -521,7 +521,7 @@ TEST(FormFile, TreesRoundTripThroughFiles) {
     ExpectSamePicture(*loaded->Children()[1]->ReadPicture(L"Picture"), *MakeBitmap());
 }
 
-TEST(FormFile, ReadsFilesWithAByteOrderMarkAndPlainLineFeeds) {
+TEST(FormFile, ReadsFilesWithAByteOrderMarkAndRaisesForThoseItCannotReadOrWrite) {
     const auto path = TempFile("bom.frm");
     std::ofstream(path, std::ios::binary)
         << "\xEF\xBB\xBF"
@@ -529,9 +529,8 @@ TEST(FormFile, ReadsFilesWithAByteOrderMarkAndPlainLineFeeds) {
     const auto loaded = LoadFormFile(path);
     std::filesystem::remove(path);
     EXPECT_EQ(loaded->ReadProperty(L"Caption"), Variant(L"été"));
-}
 
-TEST(FormFile, FilesThatCannotBeReadOrWrittenRaise) {
+    // Files that cannot be read or written raise.
     const PropertyBag form(L"Form", L"frmDemo");
     EXPECT_EQ(ErrorOf([] { LoadFormFile(TempFile("missing/none.frm")); }), L"53 File not found");
     EXPECT_EQ(ErrorOf([] { LoadFormFile(std::filesystem::temp_directory_path()); }),
