@@ -84,6 +84,10 @@ TEST_F(MessageBoxLayoutTest, UnderAShortMessageTheButtonStaysAtLeft130AndTheDial
 
     EXPECT_EQ(Button(0).Left(), 130);
     ExpectWithinAPixel(Dialog().Width(), 130 + kDesignButtonWidth + 2 * 120);
+    // Without a check box caption or a picture they stay hidden.
+    EXPECT_FALSE(Dialog().CheckBoxShown());
+    EXPECT_FALSE(Box().Visible());
+    EXPECT_FALSE(Dialog().Get<Control>(L"ctlImg").Visible());
 }
 
 TEST_F(MessageBoxLayoutTest, ThreeCaptionsMoveRightByAThirdOfTheFreeSpaceEach) {
@@ -156,14 +160,6 @@ TEST_F(MessageBoxLayoutTest, ACheckBoxWiderThanTheDialogStartsAtItsLeftEdge) {
     ASSERT_GT(TextWidth(caption) + 500, Dialog().Width());
     EXPECT_EQ(Box().Left(), 0);
     EXPECT_EQ(Box().Width(), TextWidth(caption) + 500);
-}
-
-TEST_F(MessageBoxLayoutTest, WithoutACheckBoxCaptionTheBoxStaysHidden) {
-    PrepareAndShow(L"Send?", L"Yes");
-
-    EXPECT_FALSE(Dialog().CheckBoxShown());
-    EXPECT_FALSE(Box().Visible());
-    EXPECT_FALSE(Dialog().Get<Control>(L"ctlImg").Visible());
 }
 
 }  // namespace

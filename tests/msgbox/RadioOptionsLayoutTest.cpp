@@ -101,7 +101,7 @@ TEST_F(RadioOptionsLayoutTest, WithoutHelpTheRowStillReservesTwoHelpWidths) {
     EXPECT_EQ(Caption().Width(), kButtonRowWidth + 200);
 }
 
-TEST_F(RadioOptionsLayoutTest, TheButtonRowSitsBelowTheOptionsWithCancelFlushRight) {
+TEST_F(RadioOptionsLayoutTest, TheButtonRowSitsBelowTheOptionsAndTheFormFitsAroundThem) {
     PrepareAndShow(L"A,B,C", L"Pick one");
 
     const CommandButton& help = Button(L"cmdHelp");
@@ -114,13 +114,9 @@ TEST_F(RadioOptionsLayoutTest, TheButtonRowSitsBelowTheOptionsWithCancelFlushRig
     EXPECT_EQ(cancel.Left() + cancel.Width(), Options().Left() + Options().Width());
     EXPECT_EQ(cancel.Left() - (ok.Left() + ok.Width()), help.Left());
     EXPECT_EQ(help.Left(), 120);
-}
 
-TEST_F(RadioOptionsLayoutTest, TheFormFitsThreeFrameMarginsAcrossAndOneBelowTheButtons) {
-    PrepareAndShow(L"A,B,C", L"Pick one");
-
+    // The form fits three frame margins across and one below the buttons.
     ExpectWithinAPixel(Dialog().Width(), 3 * Options().Left() + Options().Width());
-    const CommandButton& ok = Button(L"cmdOk");
     ExpectWithinAPixel(Dialog().ScaleHeight(), ok.Top() + ok.Height() + Options().Left());
 }
 
