@@ -144,19 +144,13 @@ TEST_F(WindowHookMgrTest, UnhookAllRemovesEveryHookAndEmptiesTheList) {
     EXPECT_EQ(seen, 0);
 }
 
-TEST_F(WindowHookMgrTest, UnhookingAWindowNeverHookedFailsAndTouchesNoHook) {
-    const HWND stranger = CreateRecorder("stranger", WS_POPUP);
-    int seen = 0;
-    manager->OnMessage.Connect([&](HWND, UINT&, WPARAM&, LPARAM&) { ++seen; });
-    manager->Hook(window);
-
-    EXPECT_EQ(ErrorNumberOf([&] { manager->Unhook(stranger); }), err::kInvalidProcedureCall);
-    PostAndPump(window, WM_USER, 0, 0);
-    EXPECT_EQ(seen, 1);
-}
-
-TEST_F(WindowHookMgrTest, AWindowIsHookedOnlyOnce) {
+// A window is hooked once, by one manager; one never hooked, or gone, cannot
+// be unhooked, and touches no hook.
+TEST_F(WindowHookMgrTest, AWindowIsHookedOnlyOnceAndUnhookedOnlyIfHooked) {
     auto other = WindowHookMgr::Create();
+    const HWND stranger = CreateRecorder("stranger", WS_POPUP);
+    const HWND gone = CreateRecorder("gone", WS_POPUP);
+    DestroyWindow(gone);
     int seen = 0;
     manager->OnMessage.Connect([&](HWND, UINT&, WPARAM&, LPARAM&) { ++seen; });
     manager->Hook(window);
@@ -164,16 +158,12 @@ TEST_F(WindowHookMgrTest, AWindowIsHookedOnlyOnce) {
     EXPECT_EQ(ErrorNumberOf([&] { manager->Hook(window); }), err::kDuplicateKey);
     EXPECT_EQ(ErrorNumberOf([&] { other->Hook(window); }), err::kDuplicateKey);
     EXPECT_EQ(ErrorNumberOf([&] { other->Unhook(window); }), err::kInvalidProcedureCall);
-    PostAndPump(window, WM_USER, 0, 0);
-    EXPECT_EQ(seen, 1);
-}
-
-TEST_F(WindowHookMgrTest, AWindowThatIsGoneIsNotHooked) {
-    const HWND gone = CreateRecorder("gone", WS_POPUP);
-    DestroyWindow(gone);
+    EXPECT_EQ(ErrorNumberOf([&] { manager->Unhook(stranger); }), err::kInvalidProcedureCall);
     manager->Hook(gone);
     EXPECT_FALSE(modWindowHookMgr::IsWindowHooked(gone));
     EXPECT_EQ(ErrorNumberOf([&] { manager->Unhook(gone); }), err::kInvalidProcedureCall);
+    PostAndPump(window, WM_USER, 0, 0);
+    EXPECT_EQ(seen, 1);
 }
 
 TEST_F(WindowHookMgrTest, TheRegistryKeepsTheManagerUntilItsWindowIsUnhooked) {
