@@ -879,7 +879,7 @@ TEST_F(EditStyles, PasswordBoxesShowTheirCharacterAndKeepTheText) {
     EXPECT_EQ(StyleOf(plain) & ES_PASSWORD, ES_PASSWORD);
 }
 
-TEST_F(EditStyles, NumberAndCaseStylesFilterWhatGoesIn) {
+TEST_F(EditStyles, NumberAndCaseStylesFilterWhatGoesInAndDialogCodesAskForKeys) {
     const HWND number = Box("", ES_NUMBER);
     Type(number, "1a-2");
     SendText(number, EM_REPLACESEL, "x");  // only typing is filtered
@@ -895,9 +895,8 @@ TEST_F(EditStyles, NumberAndCaseStylesFilterWhatGoesIn) {
     const HWND lower = Box("", ES_LOWERCASE);
     Type(lower, "A");
     EXPECT_EQ(TextOf(lower), "a");
-}
 
-TEST_F(EditStyles, DialogCodesAskForCharactersArrowsAndSelectAll) {
+    // Dialog codes ask for characters, arrows and selecting all.
     const HWND single = Box("", ES_AUTOHSCROLL);
     const HWND multi = Box("", ES_MULTILINE);
     EXPECT_EQ(Send(single, WM_GETDLGCODE), DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS);
