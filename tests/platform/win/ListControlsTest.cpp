@@ -572,7 +572,7 @@ TEST_F(ListControls, TheSelectedItemIsHighlighted) {
 
 // Combo boxes: sizes and answers
 
-TEST_F(ListControls, AClosedComboBoxIsOneFieldHigh) {
+TEST_F(ListControls, AClosedComboBoxIsOneFieldHighAndTheFontReachesItsParts) {
     const HWND combo = Combo(CBS_DROPDOWNLIST);
     const LONG edges = 2 * GetSystemMetrics(SM_CYEDGE);
     RECT rect = WindowRectOf(combo);
@@ -589,6 +589,14 @@ TEST_F(ListControls, AClosedComboBoxIsOneFieldHigh) {
     const HWND simple = Combo(CBS_SIMPLE);
     rect = WindowRectOf(simple);
     EXPECT_EQ(rect.bottom - rect.top, 150);
+
+    // The font reaches the parts and sizes the edit box.
+    const HWND dropDown = Combo(CBS_DROPDOWN);
+    Send(dropDown, WM_SETFONT, static_cast<WPARAM>(LargeFont()), FALSE);
+    const HWND edit = GetDlgItem(dropDown, 1001);
+    EXPECT_EQ(Send(edit, WM_GETFONT), static_cast<LRESULT>(LargeFont()));
+    EXPECT_EQ(Send(ComboList(), WM_GETFONT), static_cast<LRESULT>(LargeFont()));
+    EXPECT_EQ(WindowRectOf(edit).bottom - WindowRectOf(edit).top, FontHeight(LargeFont()) + 2);
 }
 
 TEST_F(ListControls, TheComboBoxListHoldsTheItems) {
@@ -631,15 +639,6 @@ TEST_F(ListControls, TheSelectionFieldShowsTheSelectedItem) {
     EXPECT_EQ(Send(combo, CB_GETCURSEL), CB_ERR);
     EXPECT_EQ(TextOf(combo), "");
     EXPECT_TRUE(MessageLog::Current().Messages().empty());
-}
-
-TEST_F(ListControls, TheFontReachesThePartsAndSizesTheEditBox) {
-    const HWND combo = Combo(CBS_DROPDOWN);
-    Send(combo, WM_SETFONT, static_cast<WPARAM>(LargeFont()), FALSE);
-    const HWND edit = GetDlgItem(combo, 1001);
-    EXPECT_EQ(Send(edit, WM_GETFONT), static_cast<LRESULT>(LargeFont()));
-    EXPECT_EQ(Send(ComboList(), WM_GETFONT), static_cast<LRESULT>(LargeFont()));
-    EXPECT_EQ(WindowRectOf(edit).bottom - WindowRectOf(edit).top, FontHeight(LargeFont()) + 2);
 }
 
 TEST_F(ListControls, AComboBoxAndItsListPaintInTheColoursItsParentAnswers) {
