@@ -105,16 +105,15 @@ TEST_F(ImageControl, ABitmapTakesItsOwnSizeAndLeavesTheMaskColourOut) {
     EXPECT_EQ(PixelOf(image->hwnd(), 1, 2), kMagenta);
 }
 
-TEST_F(ImageControl, SetHeightTakesTheWidthFirstAndAppliesAtTheNextRepaint) {
+TEST_F(ImageControl, SetHeightAppliesAtTheNextRepaintAGivenSizeAtOnceAndNoPictureMeansNone) {
     image->SetPicture(BitmapWithDot(40, kRed, {0, 0}, kRed));
     image->SetHeight(10, 20);
     EXPECT_EQ(image->Width(), TwipsX(40));  // no repaint yet
     image->ReDraw();
     EXPECT_EQ(Size(), (std::array{10, 20, TwipsX(10), TwipsY(20)}));
     EXPECT_EQ(PixelsOf(image->hwnd(), kRed), 200);
-}
 
-TEST_F(ImageControl, AGivenSizeIsUsedAsItIsAndNoPictureMeansNoSize) {
+    // A given size is used as it is, and no picture means no size.
     image->SetPicture(BitmapWithDot(8, kRed, {0, 0}, kRed), 3, 5);
     EXPECT_EQ((std::array{Size()[0], Size()[1]}), (std::array{5, 3}));
     image->SetPicture(nullptr);
