@@ -132,7 +132,7 @@ TEST(CmdLineParserLoad, AddsToTheOptionsOfEarlierLoadsAndAddedOnes) {
 // ---------------------------------------------------------------------------
 // List values
 
-TEST(CmdLineParserValues, SplitsAtTheDelimiterKeepingQuotedGroupsTogether) {
+TEST(CmdLineParserValues, SplitsAtTheDelimiterKeepingQuotedGroupsTogetherAndNothingIntoNoItems) {
     struct Row {
         std::wstring value;
         std::wstring delimiter;
@@ -157,9 +157,8 @@ TEST(CmdLineParserValues, SplitsAtTheDelimiterKeepingQuotedGroupsTogether) {
         EXPECT_EQ(ItemsOf(parser.GetOptionValues(L"list", row.delimiter)), row.items)
             << std::string(row.value.begin(), row.value.end());
     }
-}
 
-TEST(CmdLineParserValues, EmptyOrAbsentValueGivesNoItems) {
+    // An empty or absent value gives no items.
     CmdLineParser parser;
     parser.AddOption(L"empty", L"");
 
@@ -224,7 +223,7 @@ TEST(CmdLineParserArguments, BuiltArgumentsLoadBackToTheirValues) {
 // ---------------------------------------------------------------------------
 // Large and generated input
 
-TEST(CmdLineParserRobustness, ReadsAMegabyteValue) {
+TEST(CmdLineParserRobustness, ReadsAMegabyteValueAndAMegabyteOfBlanksSwitchesAndColons) {
     const std::wstring value(1 << 20, L'v');
     CmdLineParser parser;
 
@@ -232,21 +231,19 @@ TEST(CmdLineParserRobustness, ReadsAMegabyteValue) {
 
     EXPECT_EQ(parser.GetOptionValue(L"big"), value);
     EXPECT_EQ(parser.GetOptionValue(L"q").size(), 2 * value.size() + 1);
-}
 
-TEST(CmdLineParserRobustness, ReadsAMegabyteOfBlanksSwitchesAndColons) {
+    // A megabyte of blanks, switches and colons.
     constexpr std::size_t kSize = 1 << 20;
-    CmdLineParser parser;
+    CmdLineParser odd;
+    EXPECT_TRUE(odd.Load(std::wstring(kSize, L' ')));
+    EXPECT_TRUE(odd.Load(std::wstring(kSize, L'/')));
+    EXPECT_TRUE(odd.Load(L"/a:1 " + std::wstring(kSize, L':')));
+    EXPECT_FALSE(odd.Load(std::wstring(kSize, L':')));
 
-    EXPECT_TRUE(parser.Load(std::wstring(kSize, L' ')));
-    EXPECT_TRUE(parser.Load(std::wstring(kSize, L'/')));
-    EXPECT_TRUE(parser.Load(L"/a:1 " + std::wstring(kSize, L':')));
-    EXPECT_FALSE(parser.Load(std::wstring(kSize, L':')));
-
-    EXPECT_EQ(parser.OptionNames().Count(), 3);
-    EXPECT_TRUE(parser.HasOption(std::wstring(kSize - 1, L'/')));
-    EXPECT_EQ(parser.GetOptionValue(L""), std::wstring(kSize - 1, L':'));
-    EXPECT_EQ(parser.GetOptionValue(L"a"), L"1");
+    EXPECT_EQ(odd.OptionNames().Count(), 3);
+    EXPECT_TRUE(odd.HasOption(std::wstring(kSize - 1, L'/')));
+    EXPECT_EQ(odd.GetOptionValue(L""), std::wstring(kSize - 1, L':'));
+    EXPECT_EQ(odd.GetOptionValue(L"a"), L"1");
 }
 
 TEST(CmdLineParserRobustness, ReadsAHundredThousandOptions) {
