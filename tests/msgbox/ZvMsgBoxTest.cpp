@@ -138,15 +138,14 @@ std::string CountDownText(const char* wording, const char* remaining) {
     return std::string("Upload the system?\r\n\r\n") + wording + remaining;
 }
 
-TEST_F(ZvMsgBoxTest, WithoutOwnerAndHookItIsThePlatformsBox) {
+TEST_F(ZvMsgBoxTest, WithoutOwnerAndHookItIsThePlatformsBoxTitledAsTheApplicationIfUntitled) {
     EXPECT_EQ(Show(0, MB_YESNOCANCEL, false, L"", IDNO), IDNO);
     EXPECT_EQ(g_user.seen.texts, std::vector<std::string>{"Upload the system?"});
     EXPECT_EQ(g_user.seen.buttons, (std::vector<std::string>{"&Yes", "&No", "Cancel"}));
     // Nothing of the library stood in the CBT chain.
     EXPECT_EQ(g_activationsHeard, std::vector<HWND>{g_user.seen.box});
-}
 
-TEST_F(ZvMsgBoxTest, AnEmptyTitleIsTheApplicationsTitle) {
+    // An empty title is the application's title.
     Expect(IDOK);
     g_user.caption = ToAnsi(App().Title());
     EXPECT_EQ(ZvMsgBox(0, kPrompt), IDOK);
