@@ -41,13 +41,15 @@ TEST_F(MessageQueue, PostedMessagesWaitInOrderUntilDispatched) {
     EXPECT_SEQUENCE(WmPostedPairSeq);
 }
 
-TEST_F(MessageQueue, PostingNeedsAWindowOrPostsToTheThread) {
+TEST_F(MessageQueue, PostingNeedsAWindowOrPostsToTheThreadAndWindowsTakeTheirsAlong) {
     const HWND hwnd = CreateRecorder("window", WS_POPUP);
-    DestroyWindow(hwnd);
+    PostMessageA(hwnd, WM_USER, 0, 0);
+    DestroyWindow(hwnd);  // its queued messages go with it
+    MSG msg;
+    EXPECT_FALSE(PeekMessageA(&msg, 0, 0, 0, PM_REMOVE));
     EXPECT_FALSE(PostMessageA(hwnd, WM_USER, 0, 0));
 
     EXPECT_TRUE(PostMessageA(0, WM_USER + 5, 6, 7));
-    MSG msg;
     ASSERT_TRUE(PeekMessageA(&msg, -1, 0, 0, PM_REMOVE));
     EXPECT_EQ(msg.hwnd, 0);
     EXPECT_EQ(msg.message, WM_USER + 5);
@@ -94,14 +96,6 @@ TEST_F(MessageQueue, EachThreadHasItsOwnQueue) {
     }
     const std::array WmForeignPostSeq = {ExpectedMessage{"foreign", WM_USER}};
     EXPECT_SEQUENCE(WmForeignPostSeq);
-}
-
-TEST_F(MessageQueue, DestroyedWindowsLoseTheirQueuedMessages) {
-    const HWND hwnd = CreateRecorder("window", WS_POPUP);
-    PostMessageA(hwnd, WM_USER, 0, 0);
-    DestroyWindow(hwnd);
-    MSG msg;
-    EXPECT_FALSE(PeekMessageA(&msg, 0, 0, 0, PM_REMOVE));
 }
 
 TEST_F(MessageQueue, QuitComesAfterThePostedMessages) {
