@@ -32,7 +32,7 @@ class DrawPaint : public PlatformTest {
     HWND m_child = 0;
 };
 
-TEST_F(DrawPaint, AnInvalidWindowPaintsWhenTheQueueIsOtherwiseEmpty) {
+TEST_F(DrawPaint, AnInvalidWindowPaintsWhenTheQueueIsOtherwiseEmptyErasingIfAsked) {
     PostMessageA(m_child, WM_USER, 0, 0);
     InvalidateRect(m_child, nullptr, TRUE);
     MessageLog::Current().PumpPending();
@@ -42,9 +42,9 @@ TEST_F(DrawPaint, AnInvalidWindowPaintsWhenTheQueueIsOtherwiseEmpty) {
         ExpectedMessage{"child", WM_ERASEBKGND, kDefProc},
     };
     EXPECT_SEQUENCE(WmInvalidateErasePaintSeq);
-}
 
-TEST_F(DrawPaint, WithoutErasingOnlyWmPaintArrives) {
+    // Without erasing, only WM_PAINT arrives.
+    MessageLog::Current().Clear();
     InvalidateRect(m_child, nullptr, FALSE);
     MessageLog::Current().PumpPending();
     const std::array WmInvalidatePaintSeq = {ExpectedMessage{"child", WM_PAINT, kPosted}};
@@ -105,6 +105,19 @@ TEST_F(DrawPaint, InvalidatingAParentRepaintsItsChildrenUnlessItClipsThem) {
     };
     EXPECT_SEQUENCE(WmInvalidateParentSeq);
 
+    // Children are erased even when their parent is not.
+    MessageLog::Current().Clear();
+    const RECT corner{0, 0, 10, 10};
+    InvalidateRect(m_parent, &corner, FALSE);
+    MessageLog::Current().PumpPending();
+    const std::array WmInvalidateParentNoEraseSeq = {
+        ExpectedMessage{"parent", WM_PAINT, kPosted},
+        ExpectedMessage{"child", WM_PAINT, kPosted},
+        ExpectedMessage{"child", WM_NCPAINT, kDefProc},
+        ExpectedMessage{"child", WM_ERASEBKGND, kDefProc},
+    };
+    EXPECT_SEQUENCE(WmInvalidateParentNoEraseSeq);
+
     SetWindowLongA(m_parent, GWL_STYLE, GetWindowLongA(m_parent, GWL_STYLE) | WS_CLIPCHILDREN);
     MessageLog::Current().Clear();
     InvalidateRect(m_parent, nullptr, TRUE);
@@ -116,19 +129,6 @@ TEST_F(DrawPaint, InvalidatingAParentRepaintsItsChildrenUnlessItClipsThem) {
         ExpectedMessage{"parent", WM_ERASEBKGND, kDefProc},
     };
     EXPECT_SEQUENCE(WmInvalidateClippingParentSeq);
-}
-
-TEST_F(DrawPaint, ChildrenAreErasedEvenWhenTheirParentIsNot) {
-    const RECT corner{0, 0, 10, 10};
-    InvalidateRect(m_parent, &corner, FALSE);
-    MessageLog::Current().PumpPending();
-    const std::array WmInvalidateParentNoEraseSeq = {
-        ExpectedMessage{"parent", WM_PAINT, kPosted},
-        ExpectedMessage{"child", WM_PAINT, kPosted},
-        ExpectedMessage{"child", WM_NCPAINT, kDefProc},
-        ExpectedMessage{"child", WM_ERASEBKGND, kDefProc},
-    };
-    EXPECT_SEQUENCE(WmInvalidateParentNoEraseSeq);
 }
 
 TEST_F(DrawPaint, HidingAChildErasesWhatItCoveredAtOnce) {
