@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "ErrorItemFixture.h"
@@ -216,28 +217,19 @@ ErrorItem FullyFilledItem() {
     return item;
 }
 
-void ExpectSameFieldsButMessage(const ErrorItem& copy, const ErrorItem& source) {
-    EXPECT_EQ(copy.Number(), source.Number());
-    EXPECT_EQ(copy.ErrorType(), source.ErrorType());
-    EXPECT_EQ(copy.DisplayName(), source.DisplayName());
-    EXPECT_EQ(copy.ApplicationContext(), source.ApplicationContext());
-    EXPECT_EQ(copy.DefaultMessage(), source.DefaultMessage());
-    EXPECT_EQ(copy.Instructions(), source.Instructions());
-    EXPECT_EQ(copy.Details(), source.Details());
-    EXPECT_EQ(copy.HelpContext(), source.HelpContext());
-    EXPECT_EQ(copy.Tag(), source.Tag());
-    EXPECT_EQ(copy.Parent(), source.Parent());
-    EXPECT_EQ(copy.TimeStamp(), source.TimeStamp());
-    EXPECT_EQ(copy.TimeStamped(), source.TimeStamped());
-    EXPECT_EQ(copy.FormatMsgDefaultDetailsSeparator(), source.FormatMsgDefaultDetailsSeparator());
-    EXPECT_EQ(copy.FormatMsgDefaultInstructionsSeparator(),
-              source.FormatMsgDefaultInstructionsSeparator());
+// Every field a copy takes but the message, to compare at once.
+auto FieldsButMessage(const ErrorItem& item) {
+    return std::tuple(
+        item.Number(), item.ErrorType(), item.DisplayName(), item.ApplicationContext(),
+        item.DefaultMessage(), item.Instructions(), item.Details(), item.HelpContext(), item.Tag(),
+        item.Parent(), item.TimeStamp().Serial, item.TimeStamped(),
+        item.FormatMsgDefaultDetailsSeparator(), item.FormatMsgDefaultInstructionsSeparator());
 }
 
 TEST(ErrorItemCopy, CloneCopiesStoredFieldsAndKeepsAnEmptyMessageEmpty) {
     const ErrorItem source = FullyFilledItem();
     const auto copy = source.Clone();
-    ExpectSameFieldsButMessage(*copy, source);
+    EXPECT_EQ(FieldsButMessage(*copy), FieldsButMessage(source));
     EXPECT_FALSE(copy->TimeStamped());
     EXPECT_FALSE(copy->HasMsg(false, false));
     EXPECT_EQ(copy->Message(), kCancelledText);
@@ -248,7 +240,7 @@ TEST(ErrorItemCopy, CloneFromFillsInTheGettersText) {
     ErrorItem copy = MakeItem(L"Old.", errFatal);
     copy.SetTimeStamp(Date{1.0});
     copy.CloneFrom(source);
-    ExpectSameFieldsButMessage(copy, source);
+    EXPECT_EQ(FieldsButMessage(copy), FieldsButMessage(source));
     EXPECT_FALSE(copy.TimeStamped());
     EXPECT_TRUE(copy.HasMsg(false, false));
     EXPECT_EQ(copy.Message(), kCancelledText);

@@ -140,7 +140,7 @@ TEST(ErrorItemsQueries, SummariesLookAtEveryRecord) {
     EXPECT_FALSE(items.HasMsgs());
 }
 
-TEST(ErrorItemsMerge, AddItemsMergesClonesInOrder) {
+TEST(ErrorItemsMerge, AddItemsMergesClonesInOrderReplacingTheDefaultItem) {
     ErrorItems target;
     target.Add(MakeItem(L"Mine", errWarning));
     ErrorItems source;
@@ -153,24 +153,20 @@ TEST(ErrorItemsMerge, AddItemsMergesClonesInOrder) {
     EXPECT_NE(target.Item(2), source.Item(1));
     source.Item(1)->SetMessage(L"Changed");
     EXPECT_EQ(target.Item(2)->Message(), L"Theirs 1");
-}
 
-TEST(ErrorItemsMerge, AddItemsReplacesTheDefaultItem) {
-    ErrorItems target;
-    ErrorItems source;
-    source.Add(MakeItem(L"Theirs", errWarning));
-    target.AddItems(source);
-    EXPECT_EQ(Messages(target), (Texts{L"Theirs"}));
-    EXPECT_FALSE(target.ContainsDefaultErrorOnly());
-
-    // Cancelled records with a message are worth keeping too.
+    // Merged into a fresh collection, the records replace its default item;
+    // cancelled records with a message are worth keeping too.
+    ErrorItems fresh;
+    fresh.AddItems(source);
+    EXPECT_EQ(Messages(fresh), (Texts{L"Changed", L"Theirs 2"}));
+    EXPECT_FALSE(fresh.ContainsDefaultErrorOnly());
     ErrorItems cancelled;
     cancelled.Add(MakeItem(L"User stopped it", errCancelled));
-    target.AddItems(cancelled);
-    EXPECT_EQ(Messages(target), (Texts{L"Theirs", L"User stopped it"}));
+    fresh.AddItems(cancelled);
+    EXPECT_EQ(Messages(fresh), (Texts{L"Changed", L"Theirs 2", L"User stopped it"}));
 }
 
-TEST(ErrorItemsMerge, NothingIsMergedWithoutAMessageWorthKeeping) {
+TEST(ErrorItemsMerge, NothingIsMergedWithoutAMessageWorthKeepingAndItselfOnce) {
     ErrorItems target;
     ErrorItems successes;
     successes.Add(MakeItem(L"Fine", errSuccess));
@@ -183,9 +179,8 @@ TEST(ErrorItemsMerge, NothingIsMergedWithoutAMessageWorthKeeping) {
     defaultError.Reset(true);
     target.AddItems(defaultError);
     EXPECT_EQ(target.Last()->ErrorType(), errSuccess);
-}
 
-TEST(ErrorItemsMerge, MergingWithItselfAddsItsRecordsOnceOrKeepsThem) {
+    // Merging with itself adds its records once, or keeps them.
     ErrorItems items;
     items.Add(MakeItem(L"A", errWarning));
     items.Add(MakeItem(L"B", errWarning));
