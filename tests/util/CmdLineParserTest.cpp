@@ -88,7 +88,7 @@ TEST(CmdLineParserLoad, ReadsOptionsAndRefusesRepeatedOnes) {
     }
 }
 
-TEST(CmdLineParserLoad, NamesIgnoreCaseAndValuesKeepItAndEmbeddedNuls) {
+TEST(CmdLineParserLoad, NamesIgnoreCaseValuesKeepItNulsStayAndLoneSwitchesHaveNoName) {
     CmdLineParser parser;
     ASSERT_TRUE(parser.Load(L"/out:File.TXT"));
 
@@ -103,14 +103,13 @@ TEST(CmdLineParserLoad, NamesIgnoreCaseAndValuesKeepItAndEmbeddedNuls) {
     EXPECT_EQ(nuls.GetOptionValue(std::wstring(L"a\0b", 3)), std::wstring(L"x\0y", 3));
     EXPECT_TRUE(nuls.HasOption(L"c"));
     EXPECT_FALSE(nuls.HasOption(L"a"));
-}
 
-TEST(CmdLineParserLoad, LoneSwitchesGiveOptionsWithEmptyNames) {
+    // Lone switches give options with empty names.
     for (const std::wstring line : {L"/", L":", L"/:", L"/:x", L":x"}) {
-        CmdLineParser parser;
-        ASSERT_TRUE(parser.Load(line)) << line;
-        EXPECT_TRUE(parser.HasOption(L"")) << line;
-        EXPECT_EQ(parser.OptionNames().Count(), 1) << line;
+        CmdLineParser lone;
+        ASSERT_TRUE(lone.Load(line)) << line;
+        EXPECT_TRUE(lone.HasOption(L"")) << line;
+        EXPECT_EQ(lone.OptionNames().Count(), 1) << line;
     }
 }
 
