@@ -60,7 +60,7 @@ TEST(ErrorItemTimeStamp, SettingTheTimeMarksTheRecord) {
     EXPECT_EQ(item.TimeStamp(), MakeDate(2026, 12, 5, 9));
 }
 
-TEST(ErrorItemQueries, TypesMapToMessageBoxIcons) {
+TEST(ErrorItemQueries, TypesMapToMessageBoxIconsAndWarningsOrWorse) {
     const std::vector<std::pair<errorLogIcon, std::int32_t>> expected = {
         {errNoIcon, 0},    {errInformation, 64}, {errWarning, 48}, {errCritical, 48},
         {errFatal, 16},    {errSuccess, 64},     {errQuestion, 0}, {errCancelled, 0},
@@ -68,9 +68,8 @@ TEST(ErrorItemQueries, TypesMapToMessageBoxIcons) {
     for (const auto& [type, style] : expected) {
         EXPECT_EQ(MakeItem(L"", type).ErrorTypeAsMsgBoxStyle(), style) << "type " << type;
     }
-}
 
-TEST(ErrorItemQueries, WarningsOrWorseAreWarningCriticalAndFatal) {
+    // Warnings or worse are warnings, critical and fatal records.
     for (auto type : {errWarning, errCritical, errFatal}) {
         EXPECT_TRUE(MakeItem(L"", type).HasWarningsOrWorse()) << "type " << type;
     }
@@ -226,24 +225,22 @@ auto FieldsButMessage(const ErrorItem& item) {
         item.FormatMsgDefaultDetailsSeparator(), item.FormatMsgDefaultInstructionsSeparator());
 }
 
-TEST(ErrorItemCopy, CloneCopiesStoredFieldsAndKeepsAnEmptyMessageEmpty) {
+TEST(ErrorItemCopy, CloneKeepsAnEmptyMessageEmptyWhereCloneFromFillsInTheGettersText) {
     const ErrorItem source = FullyFilledItem();
     const auto copy = source.Clone();
     EXPECT_EQ(FieldsButMessage(*copy), FieldsButMessage(source));
     EXPECT_FALSE(copy->TimeStamped());
     EXPECT_FALSE(copy->HasMsg(false, false));
     EXPECT_EQ(copy->Message(), kCancelledText);
-}
 
-TEST(ErrorItemCopy, CloneFromFillsInTheGettersText) {
-    const ErrorItem source = FullyFilledItem();
-    ErrorItem copy = MakeItem(L"Old.", errFatal);
-    copy.SetTimeStamp(Date{1.0});
-    copy.CloneFrom(source);
-    EXPECT_EQ(FieldsButMessage(copy), FieldsButMessage(source));
-    EXPECT_FALSE(copy.TimeStamped());
-    EXPECT_TRUE(copy.HasMsg(false, false));
-    EXPECT_EQ(copy.Message(), kCancelledText);
+    // CloneFrom fills in the getter's text.
+    ErrorItem filled = MakeItem(L"Old.", errFatal);
+    filled.SetTimeStamp(Date{1.0});
+    filled.CloneFrom(source);
+    EXPECT_EQ(FieldsButMessage(filled), FieldsButMessage(source));
+    EXPECT_FALSE(filled.TimeStamped());
+    EXPECT_TRUE(filled.HasMsg(false, false));
+    EXPECT_EQ(filled.Message(), kCancelledText);
 }
 
 TEST(OrkError, StartsEmptyAndStoresTextAndCode) {
