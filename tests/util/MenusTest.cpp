@@ -91,17 +91,6 @@ TEST(MenuItemsTest, FindsItemsByKeyOrPosition) {
     EXPECT_EQ(removing.Count(), 3);
 }
 
-// Items enumerate in the order of adding; a second item with the same key
-// and no item are refused.
-TEST(MenuItemsTest, ASecondItemWithTheSameKeyAndNoItemAreRefused) {
-    MenuItems items = ThreeItems();
-
-    EXPECT_FALSE(items.Add(MakeItem(L"B", L"other")));
-    EXPECT_FALSE(items.Add(nullptr));
-
-    EXPECT_EQ(NamesOf(items), (Names{L"a", L"b", L"c"}));
-}
-
 TEST(MenuItemsTest, ItemsWithoutKeyAreAddedByPositionOnlyAndKeysAreTakenWhenAdded) {
     MenuItems items;
 
@@ -143,11 +132,15 @@ TEST(MenuItemsTest, RemovesByPositionOrNothing) {
     EXPECT_EQ(NamesOf(items), (Names{L"a"}));
 }
 
-TEST(MenuItemsTest, ClearRemovesEveryItemAndFreesTheKeys) {
+// Items enumerate in the order of adding; a second item with the same key
+// and no item are refused; clearing removes every item and frees the keys.
+TEST(MenuItemsTest, ASecondItemWithTheSameKeyAndNoItemAreRefusedUntilCleared) {
     MenuItems items = ThreeItems();
+    EXPECT_FALSE(items.Add(MakeItem(L"B", L"other")));
+    EXPECT_FALSE(items.Add(nullptr));
+    EXPECT_EQ(NamesOf(items), (Names{L"a", L"b", L"c"}));
 
     items.Clear();
-
     EXPECT_EQ(items.Count(), 0);
     EXPECT_EQ(items.Item(Variant(L"a")), nullptr);
     EXPECT_TRUE(items.Add(MakeItem(L"a")));
