@@ -122,8 +122,22 @@ testing::AssertionResult Trace::Matches(std::span<const Step> expected, const ch
     return testing::AssertionSuccess();
 }
 
+namespace {
+
+std::function<void(HWND, UINT)> g_inProc;
+
+}  // namespace
+
+void WhileInProc(std::function<void(HWND, UINT)> action) {
+    g_inProc = std::move(action);
+}
+
 LRESULT ZV_CALLBACK WatchedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Trace::Current().Proc(hwnd, message, wParam, lParam);
+    if (g_inProc) {
+        const auto action = g_inProc;  // the action may end itself
+        action(hwnd, message);
+    }
     if (message >= WM_USER) {
         return static_cast<LRESULT>(wParam) + lParam;
     }
@@ -188,6 +202,7 @@ void WatchTest::TearDown() {
         manager->OnMessageProcessed.DisconnectAll();
     }
     m_managers.clear();
+    WhileInProc(nullptr);
     EXPECT_EQ(RegistryWindows(), std::vector<HWND>{}) << "windows left subclassed";
     Trace::Current() = Trace();
     PlatformTest::TearDown();

@@ -84,6 +84,10 @@ class Trace {
 win::LRESULT ZV_CALLBACK WatchedProc(win::HWND hwnd, win::UINT message, win::WPARAM wParam,
                                      win::LPARAM lParam);
 
+// Runs the action in the watched windows' procedure, after it has traced
+// each message; nullptr ends it.
+void WhileInProc(std::function<void(win::HWND, win::UINT)> action);
+
 // Traces the manager's events under its name.
 void TraceEvents(const std::shared_ptr<WindowProcMgr>& manager, const std::string& name);
 

@@ -28,6 +28,9 @@ struct WindowClass {
     ATOM atom = 0;
 };
 
+// What SetWindowSubclass stacked on a window (HeadlessSubclass).
+struct SubclassChain;
+
 struct Window {
     HWND handle = 0;
     const WindowClass* windowClass = nullptr;  // null for the desktop
@@ -50,6 +53,7 @@ struct Window {
     int controlState = 0;                    // what a system control keeps in its extra bytes
     HANDLE controlFont = 0;                  // what WM_SETFONT gave a system control
     std::any controlData;                    // the rest of a system control's state
+    std::shared_ptr<SubclassChain> subclasses;
     bool destroying = false;
     bool needSize = false;  // WM_SIZE and WM_MOVE wait for the first showing
 };
