@@ -146,6 +146,13 @@ BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdc
                 int ySrc, int wSrc, int hSrc, DWORD rop);
 BOOL DrawEdge(HDC hdc, RECT* qrc, UINT edge, UINT grfFlags);
 BOOL DrawFocusRect(HDC hDC, const RECT* lprc);
+// The glyph of a check box (DFCS_BUTTONCHECK, DFCS_BUTTON3STATE) or option
+// button (DFCS_BUTTONRADIO) of DFC_BUTTON, in a square of the rectangle's
+// smaller side, centred: a sunken box or ring, with a check mark or dot for
+// DFCS_CHECKED; the inside is the button face while DFCS_PUSHED or
+// DFCS_INACTIVE, and the mark grey while DFCS_INACTIVE or for a three-state
+// box, whose checked inside is dithered.
+BOOL DrawFrameControl(HDC hdc, RECT* lprc, UINT uType, UINT uState);
 
 // Rectangles
 BOOL SetRect(RECT* lprc, int xLeft, int yTop, int xRight, int yBottom);

@@ -104,6 +104,15 @@ inline constexpr UINT BF_RECT = BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM;
 inline constexpr UINT BF_MIDDLE = 0x0800;
 inline constexpr UINT BF_ADJUST = 0x2000;
 
+// DrawFrameControl: the kind of control, and the button glyph with its state
+inline constexpr UINT DFC_BUTTON = 4;
+inline constexpr UINT DFCS_BUTTONCHECK = 0x0000;
+inline constexpr UINT DFCS_BUTTONRADIO = 0x0004;
+inline constexpr UINT DFCS_BUTTON3STATE = 0x0008;
+inline constexpr UINT DFCS_INACTIVE = 0x0100;
+inline constexpr UINT DFCS_PUSHED = 0x0200;
+inline constexpr UINT DFCS_CHECKED = 0x0400;
+
 // DrawTextA formats
 inline constexpr UINT DT_TOP = 0x0000;
 inline constexpr UINT DT_LEFT = 0x0000;

@@ -56,6 +56,10 @@ BOOL DrawEdge(HDC hdc, RECT* qrc, UINT edge, UINT grfFlags) {
     return ::DrawEdge(ToReal<::HDC>(hdc), RecordCast<::RECT>(qrc), edge, grfFlags);
 }
 
+BOOL DrawFrameControl(HDC hdc, RECT* lprc, UINT uType, UINT uState) {
+    return ::DrawFrameControl(ToReal<::HDC>(hdc), RecordCast<::RECT>(lprc), uType, uState);
+}
+
 BOOL DrawFocusRect(HDC hDC, const RECT* lprc) {
     return ::DrawFocusRect(ToReal<::HDC>(hDC), RecordCast<::RECT>(lprc));
 }

@@ -153,18 +153,41 @@ TEST_F(Controls, ControlsPaintTheirCaptionsAndState) {
     const COLORREF text = GetSysColor(COLOR_BTNTEXT);
     EXPECT_GT(PixelsOf(button, text), 20);  // the caption
 
-    const int unchecked = PixelsOf(box, GetSysColor(COLOR_WINDOWTEXT));
-    SendMessageA(box, BM_SETCHECK, BST_CHECKED, 0);
-    EXPECT_EQ(PixelsOf(box, GetSysColor(COLOR_WINDOWTEXT)), unchecked + 25);  // the 5 x 5 mark
+    EXPECT_GT(PixelsOf(box, text), 20);
 
-    const HWND greyed = Control("Button", "Greyed", BS_3STATE, 9, 70);
-    const int greyBefore = PixelsOf(greyed, GetSysColor(COLOR_GRAYTEXT));
-    const int faceBefore = PixelsOf(greyed, GetSysColor(COLOR_3DFACE));
-    const int inkBefore = PixelsOf(greyed, GetSysColor(COLOR_WINDOWTEXT));
-    SendMessageA(greyed, BM_SETCHECK, BST_INDETERMINATE, 0);
-    EXPECT_EQ(PixelsOf(greyed, GetSysColor(COLOR_GRAYTEXT)), greyBefore + 25);        // a grey mark
-    EXPECT_EQ(PixelsOf(greyed, GetSysColor(COLOR_3DFACE)), faceBefore + 9 * 9 - 25);  // in a face
-    EXPECT_EQ(PixelsOf(greyed, GetSysColor(COLOR_WINDOWTEXT)), inkBefore);
+    // Check boxes and option buttons show the system's glyphs, in the middle
+    // of their left edge: a check mark, a greyed box, a round button.
+    const struct {
+        DWORD style;
+        WPARAM check;
+        UINT glyph;
+    } kGlyphs[] = {
+        {BS_AUTOCHECKBOX, BST_CHECKED, DFCS_BUTTONCHECK | DFCS_CHECKED},
+        {BS_3STATE, BST_INDETERMINATE, DFCS_BUTTON3STATE | DFCS_CHECKED},
+        {BS_AUTORADIOBUTTON, BST_CHECKED, DFCS_BUTTONRADIO | DFCS_CHECKED},
+    };
+    const HDC screen = GetDC(0);
+    const HDC expected = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, 13, 16);
+    ReleaseDC(0, screen);
+    const HGDIOBJ previous = SelectObject(expected, bitmap);
+    for (const auto& glyph : kGlyphs) {
+        SendMessageA(box, BM_SETCHECK, BST_UNCHECKED, 0);
+        SetWindowLongA(box, GWL_STYLE, static_cast<LONG>(WS_CHILD | WS_VISIBLE | glyph.style));
+        SendMessageA(box, BM_SETCHECK, glyph.check, 0);
+        RECT square{0, 3, 13, 16};  // where the box is, so that patterns line up
+        FillRect(expected, &square, GetSysColorBrush(COLOR_3DFACE));
+        DrawFrameControl(expected, &square, DFC_BUTTON, glyph.glyph);
+        for (int y = 3; y < 16; ++y) {
+            for (int x = 0; x < 13; ++x) {
+                EXPECT_EQ(PixelOf(box, x, y), GetPixel(expected, x, y))
+                    << glyph.glyph << " at " << x << "," << y;
+            }
+        }
+    }
+    SelectObject(expected, previous);
+    DeleteObject(bitmap);
+    DeleteDC(expected);
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
-// Three-dimensional edges and focus rectangles, pixel by pixel.
+// Three-dimensional edges, focus rectangles and the glyphs of check boxes
+// and option buttons, pixel by pixel.
 
 #include <gtest/gtest.h>
+
+#include <array>
+#include <string_view>
 
 #include "Pixels.h"
 #include "PlatformTest.h"
@@ -21,13 +25,10 @@ class DrawEdges : public PlatformTest {
         PlatformTest::SetUp();
         const HDC screen = GetDC(0);
         m_dc = CreateCompatibleDC(screen);
-        m_bitmap = CreateCompatibleBitmap(screen, 8, 8);
+        m_bitmap = CreateCompatibleBitmap(screen, kSide, kSide);
         ReleaseDC(0, screen);
         m_previous = SelectObject(m_dc, m_bitmap);
-        const HBRUSH paper = CreateSolidBrush(kPaper);
-        RECT all{0, 0, 8, 8};
-        FillRect(m_dc, &all, paper);
-        DeleteObject(paper);
+        Clear();
     }
     void TearDown() override {
         SelectObject(m_dc, m_previous);
@@ -36,6 +37,12 @@ class DrawEdges : public PlatformTest {
         PlatformTest::TearDown();
     }
 
+    void Clear() const {
+        const HBRUSH paper = CreateSolidBrush(kPaper);
+        const RECT all{0, 0, kSide, kSide};
+        FillRect(m_dc, &all, paper);
+        DeleteObject(paper);
+    }
     COLORREF At(int x, int y) const { return GetPixel(m_dc, x, y); }
     testing::AssertionResult Shows(std::initializer_list<ExpectedPixel> expected) const {
         return PixelsAre([this](int x, int y) { return At(x, y); }, expected);
@@ -46,6 +53,7 @@ class DrawEdges : public PlatformTest {
         return rect;
     }
 
+    static constexpr int kSide = 13;
     HDC m_dc = 0;
 
   private:
@@ -118,6 +126,65 @@ TEST_F(DrawEdges, FocusRectanglesInvertEveryOtherBorderPixelAndUndoThemselves) {
         for (int x = 0; x < 8; ++x) {
             EXPECT_EQ(At(x, y), kPaper) << x << "," << y;
         }
+    }
+}
+
+// The glyphs as Wine draws them at the size the system's buttons use, row by
+// row: shadow, dark shadow, highlight, light, face, window, text.
+struct GlyphCase {
+    const char* name;
+    UINT state;
+    std::array<std::string_view, 13> rows;
+};
+
+const GlyphCase kGlyphCases[] = {
+    {"a checked box",
+     DFCS_BUTTONCHECK | DFCS_CHECKED,
+     {"ssssssssssssh", "sddddddddddlh", "sdwwwwwwwwwlh", "sdwwwwwwwtwlh", "sdwwwwwwttwlh",
+      "sdwwwwwtttwlh", "sdwtwwtttwwlh", "sdwtttttwwwlh", "sdwttttwwwwlh", "sdwwttwwwwwlh",
+      "sdwwwwwwwwwlh", "slllllllllllh", "hhhhhhhhhhhhh"}},
+    {"a disabled checked box",
+     DFCS_BUTTONCHECK | DFCS_CHECKED | DFCS_INACTIVE,
+     {"ssssssssssssh", "sddddddddddlh", "sdffffffffflh", "sdfffffffsflh", "sdffffffssflh",
+      "sdfffffsssflh", "sdfsffsssfflh", "sdfsssssffflh", "sdfssssfffflh", "sdffssffffflh",
+      "sdffffffffflh", "slllllllllllh", "hhhhhhhhhhhhh"}},
+    {"a greyed three-state box",
+     DFCS_BUTTON3STATE | DFCS_CHECKED,
+     {"ssssssssssssh", "sddddddddddlh", "sdfhfhfhfhflh", "sdhfhfhfhshlh", "sdfhfhfhssflh",
+      "sdhfhfhssshlh", "sdfsfhssshflh", "sdhssssshfhlh", "sdfsssshfhflh", "sdhfsshfhfhlh",
+      "sdfhfhfhfhflh", "slllllllllllh", "hhhhhhhhhhhhh"}},
+    {"a chosen option button",
+     DFCS_BUTTONRADIO | DFCS_CHECKED,
+     {".............", ".....ssss....", "...ssddddss..", "..ssdwwwwd.h.", "..sdwwwwwwlh.",
+      ".sdwwwttwwwlh", ".sdwwttttwwlh", ".sdwwttttwwlh", ".sdwwwttwwwlh", "..sdwwwwwwlh.",
+      "..hhlwwwwlhh.", "...hhllllhh..", ".....hhhh...."}},
+    {"a pushed option button",
+     DFCS_BUTTONRADIO | DFCS_PUSHED,
+     {".............", ".....ssss....", "...ssddddss..", "..ssdffffd.h.", "..sdfffffflh.",
+      ".sdfffffffflh", ".sdfffffffflh", ".sdfffffffflh", ".sdfffffffflh", "..sdfffffflh.",
+      "..hhlfffflhh.", "...hhllllhh..", ".....hhhh...."}},
+};
+
+COLORREF ColourOfRole(char role) {
+    constexpr std::string_view kRoles = "sdhlfwt";
+    constexpr int kColours[] = {COLOR_3DSHADOW, COLOR_3DDKSHADOW, COLOR_3DHIGHLIGHT, COLOR_3DLIGHT,
+                                COLOR_3DFACE,   COLOR_WINDOW,     COLOR_WINDOWTEXT};
+    const std::size_t at = kRoles.find(role);
+    return at == std::string_view::npos ? kPaper : Sys(kColours[at]);
+}
+
+TEST_F(DrawEdges, ButtonGlyphsAreDrawnAsTheSystemDrawsThem) {
+    for (const GlyphCase& glyph : kGlyphCases) {
+        RECT rect{0, 0, kSide, kSide};
+        EXPECT_TRUE(DrawFrameControl(m_dc, &rect, DFC_BUTTON, glyph.state)) << glyph.name;
+        for (int y = 0; y < kSide; ++y) {
+            for (int x = 0; x < kSide; ++x) {
+                const char role =
+                    glyph.rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
+                EXPECT_EQ(At(x, y), ColourOfRole(role)) << glyph.name << " at " << x << "," << y;
+            }
+        }
+        Clear();
     }
 }
 

@@ -148,18 +148,31 @@ void Release(HWND hwnd, bool over) {
     }
 }
 
-// The small square of a check box or option button, with its mark: grey on
-// the button face for the greyed check.
-void PaintMark(const ControlPainter& painter, WPARAM check) {
+// The box of a check box or the ring of an option button, with its mark, as
+// the platform draws them.
+void PaintMark(const ControlPainter& painter, HWND hwnd, DWORD type) {
     const RECT client = painter.Client();
     const int top = (client.bottom - 13) / 2;
     RECT box{0, top, 13, top + 13};
-    const bool greyed = check == BST_INDETERMINATE;
-    painter.Fill(box, greyed ? COLOR_3DFACE : COLOR_WINDOW);
-    DrawEdge(painter.Dc(), &box, EDGE_SUNKEN, BF_RECT);
-    if (check != BST_UNCHECKED) {
-        painter.Fill(RECT{4, top + 4, 9, top + 9}, greyed ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT);
+    UINT state =
+        type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON ? DFCS_BUTTONRADIO : DFCS_BUTTONCHECK;
+    switch (CheckOf(hwnd)) {
+        case BST_CHECKED:
+            state |= DFCS_CHECKED;
+            break;
+        case BST_INDETERMINATE:
+            state = DFCS_BUTTON3STATE | DFCS_CHECKED;
+            break;
+        default:
+            break;
     }
+    if ((StateOf(hwnd) & kPushed) != 0 && GetCapture() == hwnd) {
+        state |= DFCS_PUSHED;
+    }
+    if (!IsWindowEnabled(hwnd)) {
+        state |= DFCS_INACTIVE;
+    }
+    DrawFrameControl(painter.Dc(), &box, DFC_BUTTON, state);
 }
 
 void PaintButton(HWND hwnd, PaintTime when) {
@@ -168,7 +181,7 @@ void PaintButton(HWND hwnd, PaintTime when) {
     const DWORD type = ButtonType(hwnd);
     painter.FillBackground(client);
     if (ShowsCheck(type)) {
-        PaintMark(painter, CheckOf(hwnd));
+        PaintMark(painter, hwnd, type);
         painter.Text(RECT{17, client.top, client.right, client.bottom},
                      DT_LEFT | DT_VCENTER | DT_SINGLELINE);
         return;
