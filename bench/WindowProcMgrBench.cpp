@@ -2,13 +2,16 @@
 // look-ups, one call per manager in each pass and the call of the window's
 // own procedure, against a message to a window that nobody watches. Goals:
 // one manager at most 3 times a bare send, each further manager at most one
-// bare send more, and 4,096 subclassed windows at most 1.5 times 16.
+// bare send more, and 4,096 subclassed windows at most 1.5 times 16. Beside
+// them the same through the subclass chain, which a manager should beat per
+// subscriber.
 
 #include <benchmark/benchmark.h>
 
 #include <memory>
 #include <vector>
 
+#include "StackedWindow.h"
 #include "platform/win/WinApi.h"
 #include "platform/win/WinConstants.h"
 #include "winmsg/WindowProcMgr.h"
@@ -17,42 +20,12 @@ namespace {
 
 using namespace zv::win;
 
-// Not answered by the window itself: it goes on to the default procedure, as
-// most messages of a window do.
-constexpr UINT WM_UNHANDLED = WM_USER + 2;
-
-LRESULT ZV_CALLBACK BenchWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_USER + 1) {
-        return 1;
-    }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
-HWND CreateBenchWindow() {
-    static const bool registered = [] {
-        WNDCLASSA benchClass;
-        benchClass.lpfnWndProc = BenchWindowProc;
-        benchClass.lpszClassName = "ZvBench";
-        return RegisterClassA(&benchClass) != 0;
-    }();
-    (void)registered;
-    return CreateWindowExA(0, "ZvBench", "", WS_POPUP, 0, 0, 10, 10, 0, 0, 0, nullptr);
-}
+using zv::bench::CreateBenchWindow;
+using zv::bench::CreateWatchingManager;
+using zv::bench::WM_UNHANDLED;
 
 std::shared_ptr<zv::WindowProcMgr> CreateSilentManager(HWND hwnd) {
     auto manager = zv::WindowProcMgr::Create();
-    manager->Subclass(hwnd);
-    return manager;
-}
-
-// A manager as a host has it: one handler on each event.
-std::shared_ptr<zv::WindowProcMgr> CreateWatchingManager(HWND hwnd) {
-    auto manager = zv::WindowProcMgr::Create();
-    manager->OnMessage.Connect([](HWND, UINT, WPARAM wParam, LPARAM, bool&, LRESULT&) {
-        benchmark::DoNotOptimize(wParam);
-    });
-    manager->OnMessageProcessed.Connect(
-        [](HWND, UINT, WPARAM, LPARAM, LRESULT answer) { benchmark::DoNotOptimize(answer); });
     manager->Subclass(hwnd);
     return manager;
 }
@@ -73,18 +46,23 @@ void BareSend(benchmark::State& state) {
 BENCHMARK(BareSend);
 
 void SendThroughManagers(benchmark::State& state) {
-    const HWND hwnd = CreateBenchWindow();
-    std::vector<std::shared_ptr<zv::WindowProcMgr>> managers;
-    for (std::int64_t i = 0; i < state.range(0); ++i) {
-        managers.push_back(CreateWatchingManager(hwnd));
-    }
+    const zv::bench::StackedWindow window(zv::bench::Subscribers::Managers,
+                                          static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(SendMessageA(hwnd, WM_UNHANDLED, 1, 2));
+        benchmark::DoNotOptimize(window.Send());
     }
-    ReleaseAll(managers);
-    DestroyWindow(hwnd);
 }
 BENCHMARK(SendThroughManagers)->Arg(1)->Arg(2)->Arg(8)->Arg(16);
+
+// The same through the subclass chain's subclasses, doing the same work.
+void SendThroughSubclasses(benchmark::State& state) {
+    const zv::bench::StackedWindow window(zv::bench::Subscribers::Subclasses,
+                                          static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(window.Send());
+    }
+}
+BENCHMARK(SendThroughSubclasses)->Arg(1)->Arg(16);
 
 // The same with managers that no host listens to: what the registry and the
 // managers' bookkeeping cost without the events.
