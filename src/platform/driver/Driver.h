@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win/FileFaults.h"
 #include "platform/win/WinApi.h"
 
 namespace zv::driver {
@@ -138,6 +139,12 @@ void EndProcess(win::DWORD process);
 // variable ZV_DUMP_PAINTS naming a folder, every repaint (each EndPaint)
 // writes the picture of its top-level window there, numbered in order.
 bool SnapshotWindow(win::HWND hwnd, const std::string& path);
+
+// Makes the occurrence-th file operation of this kind from now fail (1 = the
+// next), once, as the platform fails it: an open as access denied, a write as
+// a full disk, a close as a fault (the file is let go all the same). A fresh
+// desktop forgets the plan. Works on both backends.
+void FailFileOperation(win::FileOperation operation, int occurrence = 1);
 
 // Runs the calls of its lifetime as the given simulated thread (and so its
 // process), then returns to the thread that was current.

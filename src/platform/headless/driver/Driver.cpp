@@ -18,6 +18,7 @@ void ResetWindowSystem() {
     WindowSystem::Instance().Reset();
     ResetScript();
     App() = Application();
+    win::ClearFileFailures();
 }
 
 win::DWORD StartProcess() {

@@ -1,6 +1,8 @@
 #include "headless/gdi/Fonts.h"
 
 #include <ft2build.h>
+
+#include "headless/core/Cp1252.h"
 #include FT_FREETYPE_H
 
 #include <algorithm>
@@ -75,15 +77,6 @@ FT_ULong SymbolCode(unsigned char c) {
         default:
             return c;
     }
-}
-
-// Windows-1252 bytes 0x80-0x9F; the rest are Latin-1.
-FT_ULong Cp1252Code(unsigned char c) {
-    static constexpr std::array<std::uint16_t, 32> kHigh{
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    return c >= 0x80 && c < 0xA0 ? kHigh[c - 0x80u] : c;
 }
 
 int Ceil26(FT_Pos value) {
@@ -211,7 +204,7 @@ const Glyph& Fonts::Impl::GlyphOf(SizedFace& face, unsigned char c) const {
     if (face.face == nullptr) {
         return glyph;
     }
-    const FT_ULong code = face.family == Family::Symbol ? SymbolCode(c) : Cp1252Code(c);
+    const FT_ULong code = face.family == Family::Symbol ? SymbolCode(c) : Cp1252ToUnicode(c);
     const FT_UInt index = FT_Get_Char_Index(face.face, code);
     if (FT_Load_Glyph(face.face, index, FT_LOAD_TARGET_MONO | FT_LOAD_RENDER) != 0) {
         return glyph;

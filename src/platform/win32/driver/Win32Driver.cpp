@@ -31,6 +31,7 @@ namespace {
 void ResetWindowSystem() {
     win32::ResetThreadState();
     App() = Application();
+    win::ClearFileFailures();
 }
 
 win::DWORD StartProcess() {
