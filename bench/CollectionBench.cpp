@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "Growth.h"
 #include "platform/automation/Collection.h"
 
 namespace {
@@ -30,6 +31,20 @@ void AddKeyed(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(AddKeyed)->RangeMultiplier(10)->Range(100, 100000)->Complexity();
+
+// Adding keys grows linearly: the ratio of 100,000 keys to 10,000 stays near
+// 10 and a key costs the same at either size.
+void AddKeyedGrowth(benchmark::State& state) {
+    const auto keys = MakeKeys(state.range(1));
+    zv::bench::MeasureGrowth(state, [&](std::int64_t count) {
+        zv::Collection<int> collection;
+        for (std::int64_t i = 0; i < count; ++i) {
+            collection.Add(1, keys[static_cast<std::size_t>(i)]);
+        }
+        benchmark::DoNotOptimize(collection.Count());
+    });
+}
+BENCHMARK(AddKeyedGrowth)->Args({10000, 100000})->Iterations(20)->Unit(benchmark::kMillisecond);
 
 void FindByKey(benchmark::State& state) {
     const auto keys = MakeKeys(state.range(0));

@@ -3,6 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "Growth.h"
 #include "errors/ErrorItems.h"
 
 namespace {
@@ -36,6 +37,22 @@ void MergeCollections(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(MergeCollections)->RangeMultiplier(10)->Range(10, 10000)->Complexity();
+
+// Merging grows linearly: ten times the records, about ten times the time.
+void MergeGrowth(benchmark::State& state) {
+    const zv::ErrorItems small = MakeCollection(state.range(0));
+    const zv::ErrorItems large = MakeCollection(state.range(1));
+    zv::bench::MeasureGrowth(state, [&](std::int64_t count) {
+        zv::ErrorItems target;
+        target.AddItems(count == state.range(0) ? small : large);
+        benchmark::DoNotOptimize(target.Count());
+    });
+}
+BENCHMARK(MergeGrowth)
+    ->Args({1000, 10000})
+    ->Args({10000, 100000})
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
 
 void FormatEveryRecord(benchmark::State& state) {
     const zv::ErrorItems items = MakeCollection(state.range(0));

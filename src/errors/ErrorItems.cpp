@@ -77,11 +77,13 @@ void ErrorItems::Merge(const ErrorItems& errItems) {
     }
     const bool wasDefaultOnly = m_containsDefaultErrorOnly;
     const bool otherWasDefaultOnly = errItems.m_containsDefaultErrorOnly;
-    // A copy of the list, so that merging a collection into itself visits
-    // each of its records once.
-    const Records records = errItems.m_items;
-    for (const auto& record : records) {
-        Store(*record);
+    // Room for all of them at once; the default item, if any, goes on the
+    // first store. Counted before storing, so that merging a collection into
+    // itself visits each of its records once.
+    const std::int32_t count = errItems.Count();
+    m_items.Reserve(Count() + count);
+    for (std::int32_t i = 1; i <= count; ++i) {
+        Store(*errItems.m_items.Item(i));
     }
     m_containsDefaultErrorOnly = wasDefaultOnly && otherWasDefaultOnly;
 }

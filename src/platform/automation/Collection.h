@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "platform/automation/KeyIndex.h"
 #include "platform/text/WideString.h"
 
 namespace zv {
@@ -36,18 +36,18 @@ class Collection {
 
     void Add(T item) {
         m_items.push_back(std::move(item));
-        m_keys.emplace_back();
+        m_keys.AppendUnkeyed();
     }
 
     void Add(T item, std::wstring_view key) {
-        std::wstring folded = FoldCase(key);
-        if (m_positions.contains(folded)) {
+        if (!m_keys.Append(key)) {
             detail::RaiseDuplicateKey();
         }
-        m_positions.emplace(folded, m_items.size());
         m_items.push_back(std::move(item));
-        m_keys.emplace_back(std::move(folded));
     }
+
+    // Room for this many items in all, so that a batch of adds moves nothing.
+    void Reserve(std::int32_t count) { m_items.reserve(static_cast<std::size_t>(count)); }
 
     T& Item(std::int32_t position) { return m_items[IndexOf(position)]; }
     const T& Item(std::int32_t position) const { return m_items[IndexOf(position)]; }
@@ -55,15 +55,14 @@ class Collection {
     const T& Item(std::wstring_view key) const { return m_items[IndexOf(key)]; }
 
     // Whether an item has this key; never fails.
-    bool Contains(std::wstring_view key) const { return m_positions.contains(FoldCase(key)); }
+    bool Contains(std::wstring_view key) const noexcept { return m_keys.Find(key).has_value(); }
 
     void Remove(std::int32_t position) { RemoveAt(IndexOf(position)); }
     void Remove(std::wstring_view key) { RemoveAt(IndexOf(key)); }
 
     void Clear() noexcept {
         m_items.clear();
-        m_keys.clear();
-        m_positions.clear();
+        m_keys.Clear();
     }
 
     // The items as they are now, for walks that call out to code which may
@@ -84,29 +83,20 @@ class Collection {
     }
 
     std::size_t IndexOf(std::wstring_view key) const {
-        const auto found = m_positions.find(FoldCase(key));
-        if (found == m_positions.end()) {
+        const auto found = m_keys.Find(key);
+        if (!found) {
             detail::RaiseMissingKey();
         }
-        return found->second;
+        return *found;
     }
 
     void RemoveAt(std::size_t index) {
-        if (m_keys[index]) {
-            m_positions.erase(*m_keys[index]);
-        }
+        m_keys.Erase(index);
         m_items.erase(m_items.begin() + static_cast<std::ptrdiff_t>(index));
-        m_keys.erase(m_keys.begin() + static_cast<std::ptrdiff_t>(index));
-        for (auto& [key, at] : m_positions) {
-            if (at > index) {
-                --at;
-            }
-        }
     }
 
     std::vector<T> m_items;
-    std::vector<std::optional<std::wstring>> m_keys;            // folded, parallel to m_items
-    std::unordered_map<std::wstring, std::size_t> m_positions;  // folded key -> index
+    KeyIndex m_keys;  // parallel to m_items
 };
 
 }  // namespace zv

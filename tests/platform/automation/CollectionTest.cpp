@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/Collection.h"
+#include "platform/text/WideString.h"
 #include "support/ErrorNumber.h"
 
 namespace zv {
@@ -78,6 +80,47 @@ TEST(Collection, RemovingKeepsTheRemainingKeysAndOrderAndClearingForgetsThem) {
     EXPECT_FALSE(collection.Contains(L"kd"));
     collection.Add(L"d again", L"kd");
     EXPECT_EQ(collection.Item(L"kd"), L"d again");
+}
+
+// Thousands of keys, removed by key and by position in between, against a
+// plain list of the same: every remaining key still finds its item where the
+// list has it, and no removed key is found.
+TEST(Collection, ManyKeysStayFoundThroughGrowthAndRemovals) {
+    Collection<int> collection;
+    std::vector<std::pair<std::wstring, int>> model;
+    for (int i = 0; i < 3000; ++i) {
+        const std::wstring key = (i % 4 == 0 ? L"k" : L"Key-") + std::to_wstring(i * 7);
+        if (i % 5 == 0) {
+            collection.Add(-i);
+            model.emplace_back(L"", -i);
+        } else {
+            collection.Add(i, key);
+            model.emplace_back(key, i);
+        }
+        if (i % 3 == 2) {
+            const auto at = static_cast<std::size_t>(i * 13) % model.size();
+            if (model[at].first.empty() || i % 2 == 0) {
+                collection.Remove(static_cast<std::int32_t>(at + 1));
+            } else {
+                collection.Remove(FoldCase(model[at].first));
+            }
+            model.erase(model.begin() + static_cast<std::ptrdiff_t>(at));
+        }
+    }
+    ASSERT_EQ(collection.Count(), static_cast<std::int32_t>(model.size()));
+    for (std::size_t i = 0; i < model.size(); ++i) {
+        EXPECT_EQ(collection.Item(static_cast<std::int32_t>(i + 1)), model[i].second);
+        if (!model[i].first.empty()) {
+            EXPECT_EQ(collection.Item(model[i].first), model[i].second) << i;
+        }
+    }
+    for (int i = 0; i < 3000; ++i) {
+        const std::wstring key = (i % 4 == 0 ? L"K" : L"key-") + std::to_wstring(i * 7);
+        const bool held = std::any_of(model.begin(), model.end(), [&](const auto& entry) {
+            return EqualsNoCase(entry.first, key);
+        });
+        EXPECT_EQ(collection.Contains(key), held) << i;
+    }
 }
 
 TEST(CollectionErrors, BadPositionsAndMissingKeysRaiseAndChangeNothing) {
