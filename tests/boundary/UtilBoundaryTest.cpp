@@ -52,8 +52,6 @@ const BoundaryRow kRows[] = {
          WithoutMemory([&] { parser.AddOption(kLong, kLong); });
          return !parser.HasOption(kLong) && parser.GetOptionValue(kLong).empty();
      }},
-    {"CmdLineParser_HasOption",
-     [] { return !WithoutMemory([p = Parser()] { return p->HasOption(kLong); }); }},
     {"CmdLineParser_GetOptionValue",
      [] { return WithoutMemory([p = Parser()] { return p->GetOptionValue(kLong); }).empty(); }},
     {"CmdLineParser_GetOptionValues",
