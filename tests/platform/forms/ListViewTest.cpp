@@ -274,6 +274,7 @@ TEST_F(ListViewTest, TheWindowShowsWhatEachColumnShowsInTheItemsOrder) {
 }
 
 TEST_F(ListViewTest, TheUserChoosesItemsWithTheMouseAndTheKeys) {
+    ZV_REQUIRES_HEADLESS("the scripted user");
     AddDevices();
     view->SetFullRowSelect(true);
     Show();
