@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "DemoPictures.h"
 #include "Scenes.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/driver/Driver.h"
@@ -28,22 +29,10 @@ using namespace zv::win;
 // A 16 by 16 picture on the image list's mask colour (silver): a body in
 // one colour with a window of another.
 std::shared_ptr<zv::Picture> DeviceIcon(COLORREF body, COLORREF window, RECT windowArea) {
-    const HDC screen = GetDC(0);
-    const HDC dc = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
-    ReleaseDC(0, screen);
-    const HGDIOBJ old = SelectObject(dc, bitmap);
-    const auto fill = [dc](RECT area, COLORREF colour) {
-        const HBRUSH brush = CreateSolidBrush(colour);
-        FillRect(dc, &area, brush);
-        DeleteObject(brush);
-    };
-    fill(RECT{0, 0, 16, 16}, RGB(192, 192, 192));
-    fill(RECT{1, 3, 15, 13}, body);
-    fill(windowArea, window);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return std::make_shared<zv::Picture>(zv::PictureType::Bitmap, bitmap);
+    return FilledPicture(16, 16,
+                         {{RECT{0, 0, 16, 16}, RGB(192, 192, 192)},
+                          {RECT{1, 3, 15, 13}, body},
+                          {windowArea, window}});
 }
 
 struct Device {

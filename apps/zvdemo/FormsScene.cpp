@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "DemoPictures.h"
 #include "Scenes.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/driver/Driver.h"
@@ -50,24 +51,13 @@ std::shared_ptr<T> Place(Form& form, const wchar_t* name, std::int32_t left, std
 // A 32 by 32 picture of a touch panel: a dark frame, a blue screen, a
 // green light.
 std::shared_ptr<zv::Picture> PanelPicture() {
-    using namespace zv::win;
-    const HDC screen = GetDC(0);
-    const HDC dc = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, 32, 32);
-    ReleaseDC(0, screen);
-    const HGDIOBJ old = SelectObject(dc, bitmap);
-    const auto fill = [dc](RECT area, COLORREF colour) {
-        const HBRUSH brush = CreateSolidBrush(colour);
-        FillRect(dc, &area, brush);
-        DeleteObject(brush);
-    };
-    fill(RECT{0, 0, 32, 32}, RGB(212, 208, 200));
-    fill(RECT{2, 4, 30, 28}, RGB(40, 40, 48));
-    fill(RECT{5, 7, 27, 22}, RGB(60, 120, 220));
-    fill(RECT{14, 24, 18, 26}, RGB(40, 220, 80));
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return std::make_shared<zv::Picture>(zv::PictureType::Bitmap, bitmap);
+    using zv::win::RECT;
+    using zv::win::RGB;
+    return FilledPicture(32, 32,
+                         {{RECT{0, 0, 32, 32}, RGB(212, 208, 200)},
+                          {RECT{2, 4, 30, 28}, RGB(40, 40, 48)},
+                          {RECT{5, 7, 27, 22}, RGB(60, 120, 220)},
+                          {RECT{14, 24, 18, 26}, RGB(40, 220, 80)}});
 }
 
 void BuildSettings(Form& form) {
