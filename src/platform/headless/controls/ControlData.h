@@ -7,6 +7,7 @@
 #include <any>
 
 #include "headless/core/WindowSystem.h"
+#include "platform/win/WinConstants.h"
 
 namespace zv::headless {
 
@@ -27,6 +28,13 @@ template <typename State>
 State* FindControlData(HWND hwnd) {
     Window* window = System().Find(hwnd);
     return window != nullptr ? std::any_cast<State>(&window->controlData) : nullptr;
+}
+
+// The state a message of the control works on: a fresh one with
+// WM_NCCREATE, the window's own after; nullptr for a window without one.
+template <typename State>
+State* ControlDataFor(HWND hwnd, UINT message) {
+    return message == WM_NCCREATE ? MakeControlData<State>(hwnd) : FindControlData<State>(hwnd);
 }
 
 }  // namespace zv::headless

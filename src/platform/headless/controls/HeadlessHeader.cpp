@@ -501,10 +501,7 @@ LRESULT TakeWindowMessage(HWND hwnd, Header& header, UINT message, WPARAM wParam
 }  // namespace
 
 LRESULT ZV_CALLBACK HeaderProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        MakeControlData<Header>(hwnd);
-    }
-    Header* header = FindControlData<Header>(hwnd);
+    Header* header = ControlDataFor<Header>(hwnd, message);
     if (header == nullptr) {
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }

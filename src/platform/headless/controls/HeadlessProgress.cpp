@@ -150,10 +150,7 @@ LRESULT TakeProgressMessage(HWND hwnd, Progress& bar, UINT message, WPARAM wPara
 }  // namespace
 
 LRESULT ZV_CALLBACK ProgressProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        MakeControlData<Progress>(hwnd);
-    }
-    Progress* bar = FindControlData<Progress>(hwnd);
+    Progress* bar = ControlDataFor<Progress>(hwnd, message);
     if (bar == nullptr) {
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
